@@ -1,0 +1,110 @@
+#pragma once
+
+#include "platform/font.h"
+#include "platform/geometry.h"
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string_view>
+
+class QImage;
+
+namespace lumina {
+
+enum class PixelFormat {
+    Rgb32, // 32 bits: blue, green, red, unused (memory order)
+    Rgb16, // 16 bits: red 5, green 6, blue 5, little-endian
+};
+
+enum class PenStyle { Solid, Dot };
+
+struct Pen {
+    PenStyle style = PenStyle::Solid;
+    int width = 1;
+    COLORREF colour = Rgb(0, 0, 0);
+    friend bool operator==(const Pen&, const Pen&) = default;
+};
+
+struct Brush {
+    COLORREF colour = Rgb(255, 255, 255);
+    friend bool operator==(const Brush&, const Brush&) = default;
+};
+
+// Alignment of text in a rectangle; text is always on one line and clipped to the rectangle.
+enum TextAlign : unsigned {
+    kAlignLeft = 0x0,
+    kAlignCentre = 0x1,
+    kAlignRight = 0x2,
+    kAlignTop = 0x0,
+    kAlignVCentre = 0x4,
+    kAlignBottom = 0x8,
+};
+
+// An off-screen picture with a small drawing state (pen, brush, font, text colour, current
+// point), in the display's pixel format. Coordinates are pixels, y down. Text is always drawn
+// with a transparent background.
+class Surface {
+public:
+    // nullopt when the pixels cannot be had (zero or negative size, or no memory).
+    static std::optional<Surface> Create(int width, int height, PixelFormat format, int dpiX = 96,
+                                         int dpiY = 96);
+
+    Surface(Surface&&) noexcept;
+    Surface& operator=(Surface&&) noexcept;
+    ~Surface();
+
+    int Width() const;
+    int Height() const;
+    Rect Bounds() const { return {0, 0, Width(), Height()}; }
+    PixelFormat Format() const;
+    int BitsPerPixel() const;
+    int DpiX() const;
+    int DpiY() const;
+
+    // Drawing state; each Select returns what was selected before.
+    Pen SelectPen(const Pen& pen);
+    Brush SelectBrush(const Brush& brush);
+    std::shared_ptr<const Font> SelectFont(std::shared_ptr<const Font> font);
+    const Font* SelectedFont() const;
+    COLORREF SetTextColour(COLORREF colour);
+
+    void FillRect(const Rect& rect, COLORREF colour);
+    void MoveTo(Point p);
+    void LineTo(Point p);             // current pen; the end pixel is not drawn
+    void Ellipse(const Rect& box);    // inscribed in box; outlined with the pen, filled with the brush
+    void PenDot(Point p);             // the mark a pen of its width leaves at one point
+    void FrameRect(const Rect& rect, COLORREF colour); // 1-pixel border inside rect
+
+    // Text in the selected font, top-left of its cell at p, turned by the font's angle about p.
+    void TextOut(Point p, std::string_view utf8);
+    // The character(s) of a code page 932 code, as TextOut.
+    void TextOutCode(Point p, std::uint32_t code);
+    // Text on one line, aligned in and clipped to rect.
+    void DrawTextInRect(const Rect& rect, std::string_view utf8, unsigned align);
+
+    // Copies between surfaces.
+    void CopyFrom(const Surface& source, const Rect& sourceRect, Point destination);
+    void StretchFrom(const Surface& source, const Rect& sourceRect, const Rect& destinationRect);
+    void TransparentFrom(const Surface& source, const Rect& sourceRect,
+                         const Rect& destinationRect, COLORREF key);
+
+    COLORREF PixelAt(Point p) const; // kNoColour outside the surface
+    void SetPixel(Point p, COLORREF colour);
+
+    // The whole bitmap in its own format, rows top to bottom.
+    const std::uint8_t* Bits() const;
+    std::uint8_t* Bits();
+    int Stride() const; // bytes per row
+
+    // For platform code and window classes that must hand the pixels to Qt.
+    const QImage& Image() const;
+    QImage& Image();
+
+private:
+    struct Impl;
+    explicit Surface(std::unique_ptr<Impl> impl);
+    std::unique_ptr<Impl> m_impl;
+};
+
+} // namespace lumina
