@@ -1,0 +1,86 @@
+#include "cli/glyph_options.h"
+
+#include "cli/command.h"
+#include "platform/cp932.h"
+
+namespace lumina::cli {
+namespace {
+
+bool TakeCharacter(const std::string& text, GlyphRequest& request, std::string& error)
+{
+    const auto bytes = cp932::FromUtf8(text);
+    if (!bytes || bytes->empty() || bytes->size() > 2) {
+        error = "--char needs exactly one character that code page 932 can represent";
+        return false;
+    }
+    const auto b0 = static_cast<unsigned char>((*bytes)[0]);
+    const bool lead = (b0 >= 0x81 && b0 <= 0x9F) || (b0 >= 0xE0 && b0 <= 0xFE);
+    if (bytes->size() == 2 && !lead) {
+        error = "--char needs exactly one character, not two";
+        return false;
+    }
+    request.SjisCode =
+        bytes->size() == 2 ? b0 * 256 + static_cast<unsigned char>((*bytes)[1]) : b0;
+    request.Char = text;
+    return true;
+}
+
+bool TakeNumber(const std::string& option, const std::string& text, long low, long high,
+                long& value, std::string& error)
+{
+    if (!ParseInt(text, value) || value < low || value > high) {
+        error = option + " needs a number from " + std::to_string(low) + " to " +
+                std::to_string(high);
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+bool TakeGlyphOptions(std::vector<std::string>& args, GlyphRequest& request, std::string& error)
+{
+    std::vector<std::string> rest;
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        const bool hasValue = i + 1 < args.size();
+        long value = 0;
+        if (arg == "--bold") {
+            request.FontBold = 1;
+        } else if (arg == "--italic") {
+            request.FontItalic = 1;
+        } else if (arg == "--char" || arg == "--code" || arg == "--font" || arg == "--size" ||
+                   arg == "--angle") {
+            if (!hasValue) {
+                error = arg + " needs a value";
+                return false;
+            }
+            const std::string& text = args[++i];
+            if (arg == "--char") {
+                if (!TakeCharacter(text, request, error))
+                    return false;
+            } else if (arg == "--code") {
+                if (!TakeNumber(arg, text, 0x20, 0xFFFE, value, error))
+                    return false;
+                request.SjisCode = static_cast<int>(value);
+                request.Char = cp932::ToUtf8Lossy(cp932::CodeBytes(request.SjisCode));
+            } else if (arg == "--font") {
+                request.FontName = text;
+            } else if (arg == "--size") {
+                if (!TakeNumber(arg, text, 1, 1000, value, error))
+                    return false;
+                request.FontSize = static_cast<int>(value);
+            } else {
+                if (!TakeNumber(arg, text, 0, 360, value, error))
+                    return false;
+                request.FontDeg = static_cast<int>(value);
+            }
+        } else {
+            rest.push_back(arg);
+        }
+    }
+    args = std::move(rest);
+    return true;
+}
+
+} // namespace lumina::cli

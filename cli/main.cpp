@@ -1,0 +1,90 @@
+// lumina-cli: the batch face of Lumina Graph. Each subcommand lives in its own file and
+// registers itself here.
+#include "cli/command.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <map>
+#include <string>
+
+namespace lumina::cli {
+namespace {
+
+struct Command {
+    const char* usage;
+    CommandFunction function;
+};
+
+std::map<std::string, Command>& Registry()
+{
+    static std::map<std::string, Command> registry;
+    return registry;
+}
+
+void PrintUsage()
+{
+    std::fprintf(stderr, "usage: lumina-cli COMMAND [OPTIONS]\ncommands:\n");
+    for (const auto& [name, command] : Registry())
+        std::fprintf(stderr, "  lumina-cli %s %s\n", name.c_str(), command.usage);
+}
+
+} // namespace
+
+CommandRegistration::CommandRegistration(const char* name, const char* usage,
+                                         CommandFunction function)
+{
+    Registry()[name] = Command{usage, function};
+}
+
+int UsageError(const std::string& command, const std::string& message)
+{
+    std::fprintf(stderr, "lumina-cli: %s\n", message.c_str());
+    const auto it = Registry().find(command);
+    if (it != Registry().end())
+        std::fprintf(stderr, "usage: lumina-cli %s %s\n", command.c_str(), it->second.usage);
+    else
+        PrintUsage();
+    return 2;
+}
+
+int Failure(const std::string& message)
+{
+    std::fprintf(stderr, "lumina-cli: %s\n", message.c_str());
+    return 1;
+}
+
+bool ParseInt(const std::string& text, long& value)
+{
+    if (text.empty())
+        return false;
+    errno = 0;
+    char* end = nullptr;
+    const bool hex = text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X');
+    value = std::strtol(text.c_str(), &end, hex ? 16 : 10);
+    return errno == 0 && end && *end == '\0';
+}
+
+} // namespace lumina::cli
+
+int main(int argc, char** argv)
+{
+    using namespace lumina::cli;
+    if (argc < 2) {
+        PrintUsage();
+        return 2;
+    }
+    const std::string name = argv[1];
+    if (name == "--help" || name == "-h" || name == "help") {
+        PrintUsage();
+        return 0;
+    }
+    const auto it = Registry().find(name);
+    if (it == Registry().end()) {
+        std::fprintf(stderr, "lumina-cli: unknown command '%s'\n", name.c_str());
+        PrintUsage();
+        return 2;
+    }
+    std::vector<std::string> args(argv + 2, argv + argc);
+    return it->second.function(args);
+}
