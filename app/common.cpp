@@ -7,15 +7,13 @@
 
 namespace lumina {
 
-int PointDistance(Point a, Point b)
-{
+int PointDistance(Point a, Point b) {
     const double dx = static_cast<double>(a.x) - b.x;
     const double dy = static_cast<double>(a.y) - b.y;
     return static_cast<int>(std::sqrt(dx * dx + dy * dy));
 }
 
-bool ShowInExplorer(const Services& services, const std::string& fullPath)
-{
+bool ShowInExplorer(const Services& services, const std::string& fullPath) {
     // The folder is the path up to its last separator; a bare name lies in the current folder.
     const auto slash = fullPath.find_last_of('/');
     const std::string folder = slash == std::string::npos ? std::string(".")

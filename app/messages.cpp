@@ -20,8 +20,9 @@ constexpr std::array kTable{
     Entry{kMsgVersionMenu, "バージョン情報(&A)"},
     Entry{kMsgNoMemory, "メモリの確保に失敗しました"},
     Entry{kMsgNoWorkFolder, "作業フォルダの取得に失敗しました"},
-    Entry{kMsgLowColour, "このアプリケーションは、16bitカラー以上の色数のディスプレーでないと正常に動作"
-                         "しません"},
+    Entry{kMsgLowColour,
+          "このアプリケーションは、16bitカラー以上の色数のディスプレーでないと正常に動作"
+          "しません"},
     Entry{kMsgOneCharacter, "１文字入力してください"},
     Entry{kMsgBlankBackground, "\"外周\"が空欄ですが、\"0\"でよろしいですか"},
     Entry{kMsgEnterCharacter, "表示する文字を入力してください"},
@@ -32,11 +33,13 @@ constexpr std::array kTable{
     Entry{kMsgOpenFailed, "ファイルのオープンに失敗しました"},
     Entry{kMsgFontFailed, "フォントの作成に失敗しました"},
     Entry{kMsgControlPoints, "制御点も出力しますか\n※ 「いいえ」のときは、折点のみを出力します"},
-    Entry{kMsgTooFewColumns, "出力する水平方向の文字数が２以下です。\nフォントサイズを小さくするか、出力幅を"
-                             "広くしてください"},
-    Entry{kMsgKeepAspect, "原本イメージに合せて縦横比を調整しますか\n\n「いいえ」のときは、出力する文字サ"
-                          "イズなどにより出力サイズを決定します\n※ 最初に設定された「出力幅」と異なる"
-                          "ことがあります"},
+    Entry{kMsgTooFewColumns,
+          "出力する水平方向の文字数が２以下です。\nフォントサイズを小さくするか、出力幅を"
+          "広くしてください"},
+    Entry{kMsgKeepAspect,
+          "原本イメージに合せて縦横比を調整しますか\n\n「いいえ」のときは、出力する文字サ"
+          "イズなどにより出力サイズを決定します\n※ 最初に設定された「出力幅」と異なる"
+          "ことがあります"},
     Entry{kMsgNoClasses, "出力文字種が指定されていません"},
     Entry{kMsgNoFont, "フォントが指定されていません"},
     Entry{kMsgNotImage, "イメージ以外はセットできません"},
@@ -56,7 +59,8 @@ constexpr std::array kTable{
     Entry{kMsgHistory103, "Ver. 1.03 2022.11.14 Windows 11対応"},
     Entry{kMsgNotCp932, "シフトJISで表せない文字が含まれています\n「文字部分」と「外周部分」には"
                         "シフトJISの文字を入力してください"},
-    Entry{kMsgPictureTooLarge, "イメージが大きすぎます\n2億ピクセル以下のイメージを指定してください"},
+    Entry{kMsgPictureTooLarge,
+          "イメージが大きすぎます\n2億ピクセル以下のイメージを指定してください"},
 };
 
 static_assert(std::is_sorted(kTable.begin(), kTable.end(),
@@ -64,8 +68,7 @@ static_assert(std::is_sorted(kTable.begin(), kTable.end(),
 
 } // namespace
 
-const char* MessageText(int id)
-{
+const char* MessageText(int id) {
     const auto it = std::lower_bound(kTable.begin(), kTable.end(), id,
                                      [](const Entry& e, int value) { return e.id < value; });
     if (it == kTable.end() || it->id != id)
@@ -73,18 +76,22 @@ const char* MessageText(int id)
     return it->text;
 }
 
-int ShowMessageById(const Services& services, Owner owner, std::string_view prefix, int id,
-                    MessageStyle style)
-{
+int ShowMessageById(Prompter& prompter, std::string_view caption, Owner owner,
+                    std::string_view prefix, int id, MessageStyle style) {
     const char* text = MessageText(id);
     if (!text)
         return kIdNone;
     MessageRequest request;
     request.owner = owner;
     request.text = std::string(prefix) + text;
-    request.caption = services.appName;
+    request.caption = std::string(caption);
     request.style = style;
-    return services.prompter.Message(request);
+    return prompter.Message(request);
+}
+
+int ShowMessageById(const Services& services, Owner owner, std::string_view prefix, int id,
+                    MessageStyle style) {
+    return ShowMessageById(services.prompter, services.appName, owner, prefix, id, style);
 }
 
 } // namespace lumina

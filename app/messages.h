@@ -15,6 +15,9 @@ const char* MessageText(int id);
 // pressed, or 0 (and shows nothing) when the table has no such id.
 int ShowMessageById(const Services& services, Owner owner, std::string_view prefix, int id,
                     MessageStyle style);
+// The same before the services exist (start-up), with the caption given.
+int ShowMessageById(Prompter& prompter, std::string_view caption, Owner owner,
+                    std::string_view prefix, int id, MessageStyle style);
 
 // Message ids used across the program.
 enum MessageId : int {

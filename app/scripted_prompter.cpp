@@ -2,8 +2,7 @@
 
 namespace lumina {
 
-int ScriptedPrompter::Message(const MessageRequest& request)
-{
+int ScriptedPrompter::Message(const MessageRequest& request) {
     m_messages.push_back(request);
     if (m_answers.empty())
         return m_defaultAnswer;
@@ -12,8 +11,7 @@ int ScriptedPrompter::Message(const MessageRequest& request)
     return answer;
 }
 
-std::optional<std::string> ScriptedPrompter::FileName(const FileDialogRequest& request)
-{
+std::optional<std::string> ScriptedPrompter::FileName(const FileDialogRequest& request) {
     m_fileDialogs.push_back(request);
     if (m_files.empty())
         return std::nullopt;
@@ -22,14 +20,12 @@ std::optional<std::string> ScriptedPrompter::FileName(const FileDialogRequest& r
     return path;
 }
 
-bool ScriptedPrompter::OpenFolder(const std::string& folder)
-{
+bool ScriptedPrompter::OpenFolder(const std::string& folder) {
     m_openedFolders.push_back(folder);
     return m_openFolderResult;
 }
 
-void ScriptedPrompter::Clear()
-{
+void ScriptedPrompter::Clear() {
     m_answers.clear();
     m_files.clear();
     m_messages.clear();

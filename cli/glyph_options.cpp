@@ -6,8 +6,7 @@
 namespace lumina::cli {
 namespace {
 
-bool TakeCharacter(const std::string& text, GlyphRequest& request, std::string& error)
-{
+bool TakeCharacter(const std::string& text, GlyphRequest& request, std::string& error) {
     const auto bytes = cp932::FromUtf8(text);
     if (!bytes || bytes->empty() || bytes->size() > 2) {
         error = "--char needs exactly one character that code page 932 can represent";
@@ -19,18 +18,16 @@ bool TakeCharacter(const std::string& text, GlyphRequest& request, std::string& 
         error = "--char needs exactly one character, not two";
         return false;
     }
-    request.SjisCode =
-        bytes->size() == 2 ? b0 * 256 + static_cast<unsigned char>((*bytes)[1]) : b0;
+    request.SjisCode = bytes->size() == 2 ? b0 * 256 + static_cast<unsigned char>((*bytes)[1]) : b0;
     request.Char = text;
     return true;
 }
 
 bool TakeNumber(const std::string& option, const std::string& text, long low, long high,
-                long& value, std::string& error)
-{
+                long& value, std::string& error) {
     if (!ParseInt(text, value) || value < low || value > high) {
-        error = option + " needs a number from " + std::to_string(low) + " to " +
-                std::to_string(high);
+        error =
+            option + " needs a number from " + std::to_string(low) + " to " + std::to_string(high);
         return false;
     }
     return true;
@@ -38,8 +35,7 @@ bool TakeNumber(const std::string& option, const std::string& text, long low, lo
 
 } // namespace
 
-bool TakeGlyphOptions(std::vector<std::string>& args, GlyphRequest& request, std::string& error)
-{
+bool TakeGlyphOptions(std::vector<std::string>& args, GlyphRequest& request, std::string& error) {
     std::vector<std::string> rest;
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];

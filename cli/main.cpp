@@ -16,14 +16,12 @@ struct Command {
     CommandFunction function;
 };
 
-std::map<std::string, Command>& Registry()
-{
+std::map<std::string, Command>& Registry() {
     static std::map<std::string, Command> registry;
     return registry;
 }
 
-void PrintUsage()
-{
+void PrintUsage() {
     std::fprintf(stderr, "usage: lumina-cli COMMAND [OPTIONS]\ncommands:\n");
     for (const auto& [name, command] : Registry())
         std::fprintf(stderr, "  lumina-cli %s %s\n", name.c_str(), command.usage);
@@ -32,13 +30,11 @@ void PrintUsage()
 } // namespace
 
 CommandRegistration::CommandRegistration(const char* name, const char* usage,
-                                         CommandFunction function)
-{
+                                         CommandFunction function) {
     Registry()[name] = Command{usage, function};
 }
 
-int UsageError(const std::string& command, const std::string& message)
-{
+int UsageError(const std::string& command, const std::string& message) {
     std::fprintf(stderr, "lumina-cli: %s\n", message.c_str());
     const auto it = Registry().find(command);
     if (it != Registry().end())
@@ -48,14 +44,12 @@ int UsageError(const std::string& command, const std::string& message)
     return 2;
 }
 
-int Failure(const std::string& message)
-{
+int Failure(const std::string& message) {
     std::fprintf(stderr, "lumina-cli: %s\n", message.c_str());
     return 1;
 }
 
-bool ParseInt(const std::string& text, long& value)
-{
+bool ParseInt(const std::string& text, long& value) {
     if (text.empty())
         return false;
     errno = 0;
@@ -67,8 +61,7 @@ bool ParseInt(const std::string& text, long& value)
 
 } // namespace lumina::cli
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     using namespace lumina::cli;
     if (argc < 2) {
         PrintUsage();

@@ -25,8 +25,7 @@ public:
 class RecordingGlyphObserver : public GlyphViewObserver {
 public:
     void ShowTextMetrics(const TextMetrics& metrics) override { textMetrics = metrics; }
-    void ShowGlyphMetrics(const GlyphMetrics* metrics) override
-    {
+    void ShowGlyphMetrics(const GlyphMetrics* metrics) override {
         hasGlyphMetrics = metrics != nullptr;
         if (metrics)
             glyphMetrics = *metrics;

@@ -9,9 +9,9 @@ namespace {
 // One iconv descriptor per direction and thread, reset before each use.
 class Converter {
 public:
-    Converter(const char* to, const char* from) : m_cd(iconv_open(to, from)) {}
-    ~Converter()
-    {
+    Converter(const char* to, const char* from)
+        : m_cd(iconv_open(to, from)) {}
+    ~Converter() {
         if (Valid())
             iconv_close(m_cd);
     }
@@ -21,8 +21,7 @@ public:
     bool Valid() const { return m_cd != reinterpret_cast<iconv_t>(-1); }
 
     // Converts all of in; nullopt on the first byte sequence that has no form in the target.
-    std::optional<std::string> Convert(std::string_view in) const
-    {
+    std::optional<std::string> Convert(std::string_view in) const {
         if (!Valid())
             return std::nullopt;
         iconv(m_cd, nullptr, nullptr, nullptr, nullptr);
@@ -44,23 +43,22 @@ private:
     iconv_t m_cd;
 };
 
-const Converter& ToCp932()
-{
+const Converter& ToCp932() {
     thread_local const Converter converter("CP932", "UTF-8");
     return converter;
 }
 
-const Converter& FromCp932()
-{
+const Converter& FromCp932() {
     thread_local const Converter converter("UTF-8", "CP932");
     return converter;
 }
 
-bool IsLeadByte(unsigned char b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); }
+bool IsLeadByte(unsigned char b) {
+    return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
+}
 
 // Decodes one UTF-8 scalar at text[i]; advances i. Returns -1 on malformed input.
-long DecodeUtf8(std::string_view text, size_t& i)
-{
+long DecodeUtf8(std::string_view text, size_t& i) {
     const auto b0 = static_cast<unsigned char>(text[i]);
     int extra = 0;
     long c = 0;
@@ -94,12 +92,15 @@ long DecodeUtf8(std::string_view text, size_t& i)
 
 } // namespace
 
-std::optional<std::string> FromUtf8(std::string_view utf8) { return ToCp932().Convert(utf8); }
+std::optional<std::string> FromUtf8(std::string_view utf8) {
+    return ToCp932().Convert(utf8);
+}
 
-std::optional<std::string> ToUtf8(std::string_view bytes) { return FromCp932().Convert(bytes); }
+std::optional<std::string> ToUtf8(std::string_view bytes) {
+    return FromCp932().Convert(bytes);
+}
 
-std::string ToUtf8Lossy(std::string_view bytes)
-{
+std::string ToUtf8Lossy(std::string_view bytes) {
     std::string out;
     size_t i = 0;
     while (i < bytes.size()) {
@@ -125,16 +126,14 @@ std::string ToUtf8Lossy(std::string_view bytes)
     return out;
 }
 
-std::string CodeBytes(std::uint32_t code)
-{
+std::string CodeBytes(std::uint32_t code) {
     if (code >= 256) {
         return std::string{static_cast<char>((code >> 8) & 0xFF), static_cast<char>(code & 0xFF)};
     }
     return std::string(1, static_cast<char>(code & 0xFF));
 }
 
-std::optional<char32_t> CodeToUnicode(std::uint32_t code)
-{
+std::optional<char32_t> CodeToUnicode(std::uint32_t code) {
     if (code > 0xFFFF)
         return std::nullopt;
     const auto utf8 = ToUtf8(CodeBytes(code));
@@ -147,8 +146,7 @@ std::optional<char32_t> CodeToUnicode(std::uint32_t code)
     return static_cast<char32_t>(c);
 }
 
-void AppendUtf8(std::string& out, char32_t c)
-{
+void AppendUtf8(std::string& out, char32_t c) {
     if (c < 0x80) {
         out += static_cast<char>(c);
     } else if (c < 0x800) {

@@ -5,8 +5,7 @@
 
 namespace lumina {
 
-DisplayInfo QueryDisplay()
-{
+DisplayInfo QueryDisplay() {
     DisplayInfo info;
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (!screen)

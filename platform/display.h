@@ -19,8 +19,7 @@ struct DisplayInfo {
 DisplayInfo QueryDisplay();
 
 // The pixel format of off-screen surfaces for a display depth.
-constexpr PixelFormat SurfaceFormatForDepth(int depth)
-{
+constexpr PixelFormat SurfaceFormatForDepth(int depth) {
     return depth < 24 ? PixelFormat::Rgb16 : PixelFormat::Rgb32;
 }
 

@@ -71,9 +71,9 @@ public:
 
     void FillRect(const Rect& rect, COLORREF colour);
     void MoveTo(Point p);
-    void LineTo(Point p);             // current pen; the end pixel is not drawn
-    void Ellipse(const Rect& box);    // inscribed in box; outlined with the pen, filled with the brush
-    void PenDot(Point p);             // the mark a pen of its width leaves at one point
+    void LineTo(Point p);          // current pen; the end pixel is not drawn
+    void Ellipse(const Rect& box); // inscribed in box; outlined with the pen, filled with the brush
+    void PenDot(Point p);          // the mark a pen of its width leaves at one point
     void FrameRect(const Rect& rect, COLORREF colour); // 1-pixel border inside rect
 
     // Text in the selected font, top-left of its cell at p, turned by the font's angle about p.
@@ -86,8 +86,8 @@ public:
     // Copies between surfaces.
     void CopyFrom(const Surface& source, const Rect& sourceRect, Point destination);
     void StretchFrom(const Surface& source, const Rect& sourceRect, const Rect& destinationRect);
-    void TransparentFrom(const Surface& source, const Rect& sourceRect,
-                         const Rect& destinationRect, COLORREF key);
+    void TransparentFrom(const Surface& source, const Rect& sourceRect, const Rect& destinationRect,
+                         COLORREF key);
 
     COLORREF PixelAt(Point p) const; // kNoColour outside the surface
     void SetPixel(Point p, COLORREF colour);

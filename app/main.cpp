@@ -1,0 +1,40 @@
+// Lumina Graph: a desktop tool for studying how a font draws one character.
+#include "app/settings_store.h"
+#include "app/ui/tavrin_app.h"
+#include "mainwin/tavrin_dlg.h"
+#include "platform/display.h"
+#include "platform/font.h"
+#include "platform/widgets/printer_defaults.h"
+#include "platform/widgets/qt_prompter.h"
+#include "platform/widgets/ui_setup.h"
+
+#include <QApplication>
+#include <QFileInfo>
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    lumina::LoadJapaneseTranslations(app);
+
+    const auto fonts = lumina::MakeFreeTypeFontSystem();
+    lumina::QtPrompter prompter;
+    // The application name is the executable's base name: the settings sub-key and the caption
+    // of every message.
+    const std::string appName =
+        QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName().toStdString();
+
+    lumina::CTavrinApp::Environment environment;
+    environment.display = [] { return lumina::QueryDisplay(); };
+    environment.openSettings = [](const std::string& company, const std::string& application) {
+        return std::make_unique<lumina::SettingsStore>(company, application);
+    };
+    environment.defaultPrinter = [] { return lumina::QueryDefaultPrinter(); };
+    environment.applyStandardLook = [&] { lumina::ApplyStandardLook(app, *fonts); };
+    environment.runMainWindow = [](lumina::CTavrinApp& theApp) {
+        lumina::CTavrinDlg dialog(theApp.GetServices(), theApp.Printer());
+        dialog.exec();
+    };
+
+    lumina::CTavrinApp theApp(appName, prompter, *fonts, std::move(environment));
+    theApp.InitInstance();
+    return 0;
+}

@@ -1,0 +1,40 @@
+#include "tests/support/test_services.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <stdexcept>
+#include <unistd.h>
+
+namespace lumina::test {
+
+TempDir::TempDir() {
+    std::string pattern = (std::filesystem::temp_directory_path() / "lumina-test-XXXXXX").string();
+    if (!mkdtemp(pattern.data()))
+        throw std::runtime_error("cannot make a temporary folder");
+    m_path = pattern;
+}
+
+TempDir::~TempDir() {
+    std::error_code ignored;
+    // Tests may leave read-only folders behind; make them writable so they can go.
+    for (auto it = std::filesystem::recursive_directory_iterator(m_path, ignored);
+         it != std::filesystem::recursive_directory_iterator(); it.increment(ignored)) {
+        std::filesystem::permissions(it->path(), std::filesystem::perms::owner_all,
+                                     std::filesystem::perm_options::add, ignored);
+    }
+    std::filesystem::remove_all(m_path, ignored);
+}
+
+TestServices::TestServices(std::unique_ptr<FontSystem> fonts)
+    : m_iniPath(m_dir.File("settings.ini"))
+    , m_settings(m_iniPath)
+    , m_fonts(std::move(fonts))
+    , m_services{"lumina-graph", m_settings, m_prompter, *m_fonts} {}
+
+std::string TestDataPath(const std::string& relative) {
+    const char* data = std::getenv("LUMINA_TEST_DATA");
+    const std::string root = data ? data : "tests/data";
+    return root + "/" + relative;
+}
+
+} // namespace lumina::test
