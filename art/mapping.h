@@ -1,0 +1,19 @@
+#pragma once
+
+#include "art/palette.h"
+#include "art/sampling.h"
+
+namespace lumina {
+
+// Normalises the sorted palette's densities in place to 0 (lightest) .. 1000 (darkest); all
+// 0 when every density is the same.
+void NormalisePalette(CharPalette& palette);
+
+// Index of the lightest entry at least as dark as threshold (the first with density >= it);
+// the last entry when none is. The palette must be sorted and not empty.
+int PickEntry(const CharPalette& palette, int threshold);
+
+// Turns every cell's darkness into the code of its character, shifted by BrightAll.
+void MapDarkness(CharPalette& palette, CellGrid& grid, int brightAll);
+
+} // namespace lumina
