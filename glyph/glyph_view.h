@@ -1,0 +1,99 @@
+#pragma once
+
+#include "app/prompter.h"
+#include "glyph/request.h"
+#include "platform/font.h"
+#include "platform/geometry.h"
+#include "platform/surface.h"
+
+#include <array>
+#include <optional>
+#include <string_view>
+
+namespace lumina {
+
+struct Services;
+class GlyphViewObserver;
+
+// Which of the three pictures the view shows: 1 outline, 2 bitmap, 3 actual drawing (any
+// other value shows the drawing).
+using DisplayMode = int;
+inline constexpr DisplayMode kModeOutline = 1;
+inline constexpr DisplayMode kModeBitmap = 2;
+inline constexpr DisplayMode kModeDrawing = 3;
+
+// The thirteen overlay switches, each 0 or 1, named after their keys in section "Last".
+struct ViewOptions {
+    int DspPos = 1;
+    int DspNo = 1;
+    int DspCenter = 1;
+    int DspDrawOrg = 1;
+    int DspGlyphOrg = 1;
+    int DspGlyphOrgX = 1;
+    int DspGlyphOrgY = 1;
+    int DspCellIncX = 1;
+    int DspCellIncY = 1;
+    int DspBlackBoxX = 1;
+    int DspBlackBoxY = 1;
+    int DspAscent = 1;
+    int DspDescent = 1;
+
+    // Key name and member of each switch, in the order of the table of switches.
+    struct Switch {
+        std::string_view key;
+        int ViewOptions::*member;
+    };
+    static const std::array<Switch, 13>& Switches();
+};
+
+// Everything a refresh and a paint read: the request, the switches, the mode, the drawing
+// origin (view coordinates), the dial radius and the measuring line (window coordinates; a
+// point whose x and y are both -1 is absent). The main window, the print dialog and the batch
+// tool each hold one.
+struct GlyphViewState {
+    GlyphRequest request;
+    ViewOptions options;
+    DisplayMode mode = kModeOutline;
+    int OrgX = 0;
+    int OrgY = 0;
+    int RoundR = 100;
+    Point measure1{-1, -1};
+    Point measure2{-1, -1};
+};
+
+// The three off-screen pictures of the glyph view and the refresh pass that renders them.
+class GlyphView {
+public:
+    GlyphView(const Services& services, GlyphViewObserver& observer, Owner owner);
+    ~GlyphView();
+    GlyphView(const GlyphView&) = delete;
+    GlyphView& operator=(const GlyphView&) = delete;
+
+    // (Re)makes the three surfaces at W x H in the display's format; false when they cannot
+    // be had (the previous ones are then kept).
+    bool MakeSurfaces(int W, int H);
+    int Width() const;
+    int Height() const;
+
+    // Renders all three pictures for the state; false when the core failed (the outline or the
+    // bitmap could not be had), in which case the caller does not repaint. Keeps tmAscent and
+    // tmDescent in state.request.
+    bool RefreshGlyphView(GlyphViewState& state);
+
+    // The paint of the view: the surface of state.mode copied 1:1 to viewRect's top-left on the
+    // paint surface, then the angle dial and the measuring line (window coordinates).
+    void Paint(Surface& paintSurface, const Rect& viewRect, const GlyphViewState& state) const;
+
+    // The surface a mode shows (1 outline, 2 bitmap, anything else the drawing); nullptr
+    // before MakeSurfaces succeeded.
+    const Surface* SurfaceOf(DisplayMode mode) const;
+
+    // The results of the last refresh, for the writers and the counts.
+    int OutlinePointCount() const;
+
+private:
+    struct Impl;
+    std::unique_ptr<Impl> m_impl;
+};
+
+} // namespace lumina
