@@ -10,6 +10,11 @@ if(LUMINA_SANITIZE)
     add_link_options(-fsanitize=address,undefined)
 endif()
 
+# libFuzzer needs coverage from the libraries a target links, not only from the target itself.
+if(LUMINA_BUILD_FUZZ)
+    add_compile_options(-fsanitize=fuzzer-no-link)
+endif()
+
 # Applies the project's warnings to one of its own targets.
 function(lumina_target target)
     target_compile_options(${target} PRIVATE ${LUMINA_WARNINGS})
