@@ -1,0 +1,157 @@
+#include "art/engine.h"
+
+#include "app/common.h"
+#include "app/messages.h"
+#include "app/services.h"
+#include "art/mapping.h"
+#include "image/source_picture.h"
+#include "platform/surface.h"
+
+#include <ctime>
+#include <new>
+
+namespace lumina {
+
+ArtEngine::ArtEngine(const Services& services, Owner owner)
+    : m_services(services)
+    , m_owner(owner) {}
+
+ArtEngine::~ArtEngine() = default;
+
+void ArtEngine::LoadSettings() {
+    LoadedArtSettings loaded = LoadArtSettings(m_services.settings);
+    m_settings = std::move(loaded.settings);
+    m_zoom = loaded.zoom;
+    m_classToggle = loaded.classToggle;
+    m_layout = loaded.layout;
+}
+
+void ArtEngine::SetPicture(const SourcePicture* picture) {
+    if (!picture) {
+        SetPicture(nullptr, PictureFacts{});
+        return;
+    }
+    SetPicture(picture->sourceSurface ? &*picture->sourceSurface : nullptr,
+               PictureFacts{picture->path, picture->width, picture->height, picture->byteSize});
+}
+
+void ArtEngine::SetPicture(const Surface* surface, PictureFacts facts) {
+    m_source = surface;
+    m_facts = std::move(facts);
+}
+
+bool ArtEngine::BuildGrid() {
+    return BuildSettingsGrid(m_grid, m_settings, m_facts, m_layout, m_classToggle);
+}
+
+void ArtEngine::RestoreGroupStates() {
+    lumina::RestoreGroupStates(m_grid, m_services.settings);
+}
+
+void ArtEngine::SaveGroupStates() {
+    lumina::SaveGroupStates(m_grid, m_services.settings);
+}
+
+bool ArtEngine::ToggleAllClasses(size_t groupIndex) {
+    return lumina::ToggleAllClasses(m_grid, groupIndex, m_classToggle);
+}
+
+bool ArtEngine::MakePalette(const Font& font) {
+    PaletteCacheKey key{font.Logical(), font.Face().file, {}};
+    for (const auto& info : kCharClasses)
+        key.classes[static_cast<size_t>(info.cls)] = m_settings.ClassSwitch(info.cls) != 0;
+    if (m_paletteKey && *m_paletteKey == key) {
+        m_palette = m_sortedPalette;
+        return !m_palette.entries.empty();
+    }
+    m_paletteKey.reset();
+    if (!BuildPalette(m_palette, m_settings, font))
+        return false;
+    SortPalette(m_palette);
+    m_sortedPalette = m_palette;
+    m_paletteKey = key;
+    return true;
+}
+
+ArtRunStatus ArtEngine::Run(const ArtRunHooks& hooks, bool applyGrid) {
+    const std::time_t start = std::time(nullptr);
+    if (applyGrid)
+        ApplySettingsGrid(m_grid, m_settings, m_services.settings);
+    if (!m_source)
+        return ArtRunStatus::NoPicture;
+
+    const ArtSettings& s = m_settings;
+    const FontSpec spec{s.FontName, s.FontSize, s.Bold != 0, s.Italic != 0, s.FontDeg};
+    const std::shared_ptr<const Font> font =
+        m_services.fonts.CreateFont(MakeLogicalFont(spec, m_services.displayDpiY));
+    if (!font) {
+        ShowMessageById(m_services, m_owner, "", kMsgFontFailed, kErrorOk);
+        return ArtRunStatus::NoFont;
+    }
+    const TextMetrics tm = font->Metrics();
+    m_metrics = {tm.tmAscent, tm.tmDescent, tm.tmAveCharWidth};
+    switch (ComputeArtLayout(s, m_metrics, m_facts.width, m_facts.height, m_layout)) {
+    case LayoutResult::TooFewColumns:
+        ShowMessageById(m_services, m_owner, "", kMsgTooFewColumns, kInfoOk);
+        return ArtRunStatus::TooFewColumns;
+    case LayoutResult::NoRows:
+        return ArtRunStatus::NoRows;
+    case LayoutResult::Ok:
+        break;
+    }
+    if (!m_art && hooks.firstLayout)
+        hooks.firstLayout();
+
+    ArtRunStatus status = ArtRunStatus::Done;
+    try {
+        status = Draw(hooks, font);
+    } catch (const std::bad_alloc&) {
+        ShowMessageById(m_services, m_owner, "", kMsgNoMemory, kErrorOk);
+        status = ArtRunStatus::NoMemory;
+    }
+    if (status != ArtRunStatus::Done)
+        return status;
+
+    m_elapsedSeconds = static_cast<long long>(std::time(nullptr) - start);
+    m_elapsed = ElapsedText(m_elapsedSeconds);
+    m_completed = CompletedArt{m_layout, m_cells, m_art, s.OutW};
+    if (!applyGrid)
+        return ArtRunStatus::Done;
+    SaveGroupStates();
+    if (!BuildGrid())
+        return ArtRunStatus::GridFailed;
+    RestoreGroupStates();
+    return ArtRunStatus::Done;
+}
+
+ArtRunStatus ArtEngine::Draw(const ArtRunHooks& hooks, const std::shared_ptr<const Font>& font) {
+    auto surface = Surface::Create(m_layout.drawW, m_layout.drawH, m_services.displayFormat,
+                                   m_services.displayDpiX, m_services.displayDpiY);
+    if (!surface) {
+        m_art.reset();
+        return ArtRunStatus::NoSurface;
+    }
+    m_art = std::make_shared<Surface>(std::move(*surface));
+    if (!MakePalette(*font)) {
+        ShowMessageById(m_services, m_owner, "", kMsgNoClasses, kInfoOk);
+        return ArtRunStatus::NoClasses;
+    }
+    // The completed art keeps its own grid, so the work grid may be replaced freely.
+    CellGrid cells;
+    if (!SamplePicture(*m_source, m_layout, m_settings, cells))
+        return ArtRunStatus::BadPixels;
+    MapDarkness(m_palette, cells, m_settings.BrightAll);
+    GlyphCache glyphs(font, &m_services.fonts);
+    RenderJob job;
+    job.layout = &m_layout;
+    job.grid = &cells;
+    job.settings = &m_settings;
+    job.glyphs = &glyphs;
+    job.seed = m_settings.Rand != 0 ? RandSeedNow() : 0;
+    job.progress = hooks.progress;
+    RenderArt(*m_art, job);
+    m_cells = std::move(cells);
+    return ArtRunStatus::Done;
+}
+
+} // namespace lumina

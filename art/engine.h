@@ -1,0 +1,126 @@
+#pragma once
+
+#include "app/prompter.h"
+#include "art/layout.h"
+#include "art/palette.h"
+#include "art/render.h"
+#include "art/sampling.h"
+#include "art/settings.h"
+#include "art/settings_grid.h"
+#include "platform/font.h"
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+
+namespace lumina {
+
+struct Services;
+struct SourcePicture;
+class Surface;
+
+// How a generation run ended.
+enum class ArtRunStatus {
+    Done,
+    NoPicture,     // no source surface to sample
+    NoFont,        // the art font cannot be made (message 30017)
+    TooFewColumns, // message 30019
+    NoRows,        // the picture is shorter than one piece
+    NoSurface,     // the art surface cannot be created
+    NoClasses,     // message 30021
+    NoMemory,      // message 30001
+    BadPixels,     // the source surface is not 16 or 32 bits a pixel
+    GridFailed,    // the art is drawn, the grid could not be rebuilt
+};
+
+// The art of the last run that completed: what the exports read, never a half-made grid.
+struct CompletedArt {
+    ArtLayout layout;
+    CellGrid grid; // cols x rows character codes
+    std::shared_ptr<const Surface> art;
+    int outW = 0;
+};
+
+struct ArtRunHooks {
+    ArtProgress progress;
+    // Called when a run passes the column check while no art surface exists yet.
+    std::function<void()> firstLayout;
+};
+
+// One character-art window's engine: its settings and grid model, the layout, palette, cells
+// and art surface of the runs, and the last completed art.
+class ArtEngine {
+public:
+    explicit ArtEngine(const Services& services, Owner owner = nullptr);
+    ~ArtEngine();
+    ArtEngine(const ArtEngine&) = delete;
+    ArtEngine& operator=(const ArtEngine&) = delete;
+
+    // LoadArtSettings from the services' store; the layout goes back to zero.
+    void LoadSettings();
+    ArtSettings& Settings() { return m_settings; }
+    const ArtSettings& Settings() const { return m_settings; }
+    int Zoom() const { return m_zoom; }
+
+    // The picture the runs sample; the engine does not own it.
+    void SetPicture(const SourcePicture* picture);
+    // The same from a surface and facts (the batch tool and tests).
+    void SetPicture(const Surface* surface, PictureFacts facts);
+    const PictureFacts& Picture() const { return m_facts; }
+
+    SettingsGridModel& Grid() { return m_grid; }
+    bool ClassToggle() const { return m_classToggle; }
+    bool BuildGrid();
+    void RestoreGroupStates();
+    void SaveGroupStates();
+    // A click on the caption of a group of the grid.
+    bool ToggleAllClasses(size_t groupIndex);
+
+    // One generation run. With applyGrid the grid is read back first and rebuilt after a
+    // successful run (the window); without, the settings are used as they are.
+    ArtRunStatus Run(const ArtRunHooks& hooks = {}, bool applyGrid = true);
+
+    const ArtLayout& Layout() const { return m_layout; }
+    const ArtFontMetrics& FontMetrics() const { return m_metrics; }
+    const CharPalette& Palette() const { return m_palette; }
+    // The surface of the latest run that got past the layout (blank when it stopped later).
+    const Surface* ArtSurface() const { return m_art.get(); }
+    const CompletedArt* LastCompleted() const { return m_completed ? &*m_completed : nullptr; }
+    // "%M:%S" of the last completed run; "" before the first.
+    const std::string& ElapsedLabel() const { return m_elapsed; }
+    long long ElapsedSeconds() const { return m_elapsedSeconds; }
+
+private:
+    ArtRunStatus Draw(const ArtRunHooks& hooks, const std::shared_ptr<const Font>& font);
+    bool MakePalette(const Font& font);
+
+    const Services& m_services;
+    Owner m_owner;
+    ArtSettings m_settings;
+    int m_zoom = 0;
+    bool m_classToggle = true;
+    SettingsGridModel m_grid;
+    const Surface* m_source = nullptr;
+    PictureFacts m_facts;
+    ArtLayout m_layout;
+    ArtFontMetrics m_metrics;
+    CharPalette m_palette;
+    CellGrid m_cells;
+    std::shared_ptr<Surface> m_art;
+    std::optional<CompletedArt> m_completed;
+    std::string m_elapsed;
+    long long m_elapsedSeconds = 0;
+
+    // The measured palette of the last font and classes: the same settings measure the same.
+    struct PaletteCacheKey {
+        LogicalFont font;
+        std::string face;
+        std::array<bool, kCharClassCount> classes{};
+        friend bool operator==(const PaletteCacheKey&, const PaletteCacheKey&) = default;
+    };
+    std::optional<PaletteCacheKey> m_paletteKey;
+    CharPalette m_sortedPalette;
+};
+
+} // namespace lumina
