@@ -1,0 +1,204 @@
+#include "image/source_picture.h"
+
+#include "app/messages.h"
+#include "app/services.h"
+#include "image/completeness.h"
+#include "image/encoder.h"
+#include "image/file_bytes.h"
+#include "image/raw_scan.h"
+#include "image/transparency.h"
+#include "platform/image_codec.h"
+#include "platform/working_folder.h"
+
+#include <algorithm>
+#include <limits>
+
+namespace lumina {
+namespace {
+
+// The decoded picture on its way to the surface.
+struct Loaded {
+    ArgbImage image;
+    COLORREF key = kNoColour;
+    bool keyedByColour = false; // a bitmap file's key: flattened by leaving its colour out
+    std::uint32_t byteSize = 0;
+};
+
+std::uint32_t ClampedSize(std::uint64_t size) {
+    return static_cast<std::uint32_t>(
+        std::min<std::uint64_t>(size, std::numeric_limits<std::uint32_t>::max()));
+}
+
+// The size of the 32-bit bitmap file of a picture (file header, info header, pixels).
+std::uint32_t BitmapFileSize(int width, int height) {
+    return ClampedSize(14 + 40 +
+                       std::uint64_t{4} * static_cast<std::uint64_t>(width) *
+                           static_cast<std::uint64_t>(height));
+}
+
+void ShowError(const Services& services, Owner owner, std::string_view prefix, int id) {
+    ShowMessageById(services, owner, prefix, id, kErrorOk);
+}
+
+// The 32-bit bitmap scan over the file read for the load, with its messages.
+COLORREF BitmapFileKey(const Services& services, Owner owner, const FileBytes& file) {
+    switch (file.status) {
+    case ReadStatus::CannotOpen:
+        ShowError(services, owner, "ファイルオープンエラー\n", kMsgBitmapInfo);
+        return kNoColour;
+    case ReadStatus::NoMemory:
+        ShowError(services, owner, "メモリ確保エラー\n", kMsgBitmapInfo);
+        return kNoColour;
+    case ReadStatus::ShortRead:
+        ShowError(services, owner, "データ読込みエラー\n", kMsgBitmapInfo);
+        return kNoColour;
+    case ReadStatus::Ok:
+        break;
+    }
+    const BmpScan scan = ScanBmpBytes(file.bytes);
+    if (scan.notBmp)
+        ShowError(services, owner, "形式判別エラー\n", kMsgBitmapInfo);
+    return scan.found ? scan.colour : kNoColour;
+}
+
+// Shows the message a decoding failure has (none for a picture that cannot be read); false.
+bool ReportDecodeFailure(const Services& services, Owner owner, DecodeStatus status) {
+    if (status == DecodeStatus::TooLarge)
+        ShowError(services, owner, "", kMsgPictureTooLarge);
+    else if (status == DecodeStatus::NoMemory)
+        ShowError(services, owner, "", kMsgNoMemory);
+    return false;
+}
+
+// An opaque picture reaches the surface through the temporary JPEG file, as every opaque
+// picture not read directly as JPEG does.
+bool ThroughTemporaryJpeg(const Services& services, Owner owner, const ArgbImage& image,
+                          Loaded& out) {
+    const auto folder = PrivateWorkingFolder();
+    if (!folder) {
+        ShowError(services, owner, "", kMsgNoWorkFolder);
+        return false;
+    }
+    const std::string path = *folder + "/" + kTemporaryJpegName;
+    if (!SaveBitmapThroughEncoder(services, image, path, image.Width(), image.Height(), "jpeg",
+                                  owner))
+        return false;
+    const FileBytes file = ReadWholeFile(path);
+    if (file.status != ReadStatus::Ok)
+        return false;
+    DecodedImage decoded = DecodeImage(file.bytes, "jpeg", kMaxPicturePixels);
+    if (decoded.status != DecodeStatus::Ok)
+        return ReportDecodeFailure(services, owner, decoded.status);
+    out = Loaded{std::move(decoded.image), kNoColour, false, ClampedSize(file.bytes.size())};
+    return true;
+}
+
+// Decoding by content, the key search and its adjustments, flattening, and for an opaque
+// picture the JPEG round trip.
+bool DecodeByContent(const Services& services, Owner owner, const SourcePicture& picture,
+                     const FileBytes& file, COLORREF bitmapKey, Loaded& out) {
+    const PngScan png = picture.type == "png" ? ScanPngBytes(file.bytes) : PngScan{};
+    DecodedImage decoded = DecodeImage(file.bytes, "", kMaxPicturePixels);
+    if (decoded.status != DecodeStatus::Ok)
+        return ReportDecodeFailure(services, owner, decoded.status);
+    ArgbImage& image = decoded.image;
+    COLORREF key = bitmapKey;
+    bool keyFromAlpha = false;
+    if (picture.type != "bmp") {
+        key = FindKeyColour(image);
+        keyFromAlpha = key != kNoColour;
+    }
+    if (keyFromAlpha && png.headerFound && png.colour != kNoColour && png.colour != key) {
+        RepaintTransparent(image, png.colour);
+        key = png.colour;
+    }
+    if (keyFromAlpha && services.displayFormat == PixelFormat::Rgb16)
+        key = AdjustForLowColour(image, key);
+    // Transparency is where alpha is 0: opaque pixels keep their colour even when it is the
+    // key's.
+    FlattenOntoWhite(image);
+    if (key == kNoColour)
+        return ThroughTemporaryJpeg(services, owner, image, out);
+    const std::uint32_t size = BitmapFileSize(image.Width(), image.Height());
+    out = Loaded{std::move(image), key, !keyFromAlpha, size};
+    return true;
+}
+
+std::optional<Surface> MakeSurface(const Services& services, int width, int height) {
+    return Surface::Create(width, height, services.displayFormat, services.displayDpiX,
+                           services.displayDpiY);
+}
+
+bool DrawSurfaces(const Services& services, Owner owner, const Loaded& loaded,
+                  SourcePicture& picture) {
+    const int width = loaded.image.Width();
+    const int height = loaded.image.Height();
+    picture.sourceSurface = MakeSurface(services, width, height);
+    if (loaded.keyedByColour)
+        picture.stagingSurface = MakeSurface(services, width, height);
+    if (!picture.sourceSurface || (loaded.keyedByColour && !picture.stagingSurface)) {
+        ShowError(services, owner, "", kMsgNoMemory);
+        return false;
+    }
+    if (!loaded.keyedByColour)
+        return DrawArgbOnto(loaded.image, *picture.sourceSurface);
+    if (!DrawArgbOnto(loaded.image, *picture.stagingSurface))
+        return false;
+    const Rect bounds{0, 0, width, height};
+    picture.sourceSurface->FillRect(bounds, Rgb(255, 255, 255));
+    picture.sourceSurface->TransparentFrom(*picture.stagingSurface, bounds, bounds, loaded.key);
+    return true;
+}
+
+void Reset(SourcePicture& picture) {
+    picture.width = 0;
+    picture.height = 0;
+    picture.byteSize = 0;
+    picture.keyColour = kNoColour;
+    picture.sourceSurface.reset();
+    picture.stagingSurface.reset();
+}
+
+bool Load(const Services& services, Owner owner, SourcePicture& picture) {
+    const FileBytes file = ReadWholeFile(picture.path);
+    const COLORREF bitmapKey =
+        picture.type == "bmp" ? BitmapFileKey(services, owner, file) : kNoColour;
+    Loaded loaded;
+    bool decoded = false;
+    if (file.status == ReadStatus::Ok && LooksTruncated(file.bytes))
+        return false; // as the readers do with any other broken file: no message of our own
+    if (picture.type == "jpeg" && file.status == ReadStatus::Ok) {
+        DecodedImage direct = DecodeImage(file.bytes, "jpeg", kMaxPicturePixels);
+        if (direct.status == DecodeStatus::Ok) {
+            loaded =
+                Loaded{std::move(direct.image), kNoColour, false, ClampedSize(file.bytes.size())};
+            decoded = true;
+        } else if (direct.status != DecodeStatus::Unreadable) {
+            return ReportDecodeFailure(services, owner, direct.status);
+        }
+    }
+    if (!decoded) {
+        if (file.status != ReadStatus::Ok ||
+            !DecodeByContent(services, owner, picture, file, bitmapKey, loaded))
+            return false;
+    }
+    if (!DrawSurfaces(services, owner, loaded, picture))
+        return false;
+    picture.width = loaded.image.Width();
+    picture.height = loaded.image.Height();
+    picture.byteSize = loaded.byteSize;
+    picture.keyColour = loaded.key;
+    return true;
+}
+
+} // namespace
+
+bool LoadSourcePicture(const Services& services, SourcePicture& picture, Owner owner) {
+    Reset(picture);
+    if (Load(services, owner, picture))
+        return true;
+    Reset(picture);
+    return false;
+}
+
+} // namespace lumina

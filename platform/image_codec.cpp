@@ -1,0 +1,179 @@
+#include "platform/image_codec.h"
+
+#include "platform/surface.h"
+
+#include <QBuffer>
+#include <QByteArray>
+#include <QImage>
+#include <QImageReader>
+#include <QImageWriter>
+
+#include <algorithm>
+#include <cstring>
+
+namespace lumina {
+namespace {
+
+// Qt refuses to allocate decoded images beyond a global limit (256 MB by default), which is
+// below what a picture at our own pixel limit needs when a reader decodes 16 bits a channel.
+void RaiseReaderAllocationLimit(std::int64_t maxPixels) {
+    const std::int64_t neededMb = maxPixels * 8 / (1024 * 1024) + 1;
+    const int limit = static_cast<int>(std::min<std::int64_t>(neededMb, 1 << 20));
+    if (QImageReader::allocationLimit() != 0 && QImageReader::allocationLimit() < limit)
+        QImageReader::setAllocationLimit(limit);
+}
+
+bool TooLarge(const QSize& size, std::int64_t maxPixels) {
+    return size.isValid() && std::int64_t{size.width()} * size.height() > maxPixels;
+}
+
+const QImage& NullImage() {
+    static const QImage null;
+    return null;
+}
+
+} // namespace
+
+ArgbImage::ArgbImage() = default;
+ArgbImage::ArgbImage(ArgbImage&&) noexcept = default;
+ArgbImage& ArgbImage::operator=(ArgbImage&&) noexcept = default;
+ArgbImage::~ArgbImage() = default;
+
+ArgbImage::ArgbImage(QImage image) {
+    if (image.isNull())
+        return;
+    if (image.format() != QImage::Format_ARGB32)
+        image = image.convertToFormat(QImage::Format_ARGB32);
+    if (image.isNull())
+        return;
+    m_image = std::make_unique<QImage>(std::move(image));
+}
+
+std::optional<ArgbImage> ArgbImage::Create(int width, int height) {
+    if (width <= 0 || height <= 0)
+        return std::nullopt;
+    QImage image(width, height, QImage::Format_ARGB32);
+    if (image.isNull())
+        return std::nullopt;
+    ArgbImage result(std::move(image));
+    if (result.IsNull())
+        return std::nullopt;
+    return result;
+}
+
+bool ArgbImage::IsNull() const {
+    return !m_image || m_image->isNull();
+}
+int ArgbImage::Width() const {
+    return m_image ? m_image->width() : 0;
+}
+int ArgbImage::Height() const {
+    return m_image ? m_image->height() : 0;
+}
+
+std::uint32_t* ArgbImage::Row(int y) {
+    return reinterpret_cast<std::uint32_t*>(m_image->scanLine(y));
+}
+
+const std::uint32_t* ArgbImage::Row(int y) const {
+    return reinterpret_cast<const std::uint32_t*>(m_image->constScanLine(y));
+}
+
+const QImage& ArgbImage::Image() const {
+    return m_image ? *m_image : NullImage();
+}
+
+DecodedImage DecodeImage(std::span<const std::uint8_t> bytes, std::string_view format,
+                         std::int64_t maxPixels) {
+    DecodedImage result;
+    if (bytes.empty())
+        return result;
+    RaiseReaderAllocationLimit(maxPixels);
+    const QByteArray data = QByteArray::fromRawData(reinterpret_cast<const char*>(bytes.data()),
+                                                    static_cast<qsizetype>(bytes.size()));
+    QBuffer buffer;
+    buffer.setData(data);
+    if (!buffer.open(QIODevice::ReadOnly))
+        return result;
+    QImageReader reader;
+    if (!format.empty()) {
+        reader.setFormat(QByteArray(format.data(), static_cast<qsizetype>(format.size())));
+        reader.setAutoDetectImageFormat(false);
+    }
+    reader.setDevice(&buffer);
+    if (!reader.canRead())
+        return result;
+    if (TooLarge(reader.size(), maxPixels)) {
+        result.status = DecodeStatus::TooLarge;
+        return result;
+    }
+    QImage image;
+    if (!reader.read(&image) || image.isNull())
+        return result;
+    if (TooLarge(image.size(), maxPixels)) {
+        result.status = DecodeStatus::TooLarge;
+        return result;
+    }
+    result.hadAlpha = image.hasAlphaChannel();
+    result.image = ArgbImage(std::move(image));
+    result.status = result.image.IsNull() ? DecodeStatus::NoMemory : DecodeStatus::Ok;
+    return result;
+}
+
+namespace {
+
+std::optional<ArgbImage> ScaleQImage(const QImage& source, int width, int height) {
+    if (source.isNull() || width <= 0 || height <= 0)
+        return std::nullopt;
+    QImage scaled =
+        source.size() == QSize(width, height)
+            ? source
+            : source.scaled(width, height, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    if (scaled.isNull())
+        return std::nullopt;
+    ArgbImage result(std::move(scaled));
+    if (result.IsNull() || result.Width() != width || result.Height() != height)
+        return std::nullopt;
+    return result;
+}
+
+} // namespace
+
+std::optional<ArgbImage> ScaleToArgb(const Surface& source, int width, int height) {
+    return ScaleQImage(source.Image(), width, height);
+}
+
+std::optional<ArgbImage> ScaleToArgb(const ArgbImage& source, int width, int height) {
+    return ScaleQImage(source.Image(), width, height);
+}
+
+std::optional<std::vector<std::uint8_t>> EncodeWithQtWriter(const ArgbImage& image,
+                                                            std::string_view format) {
+    if (image.IsNull())
+        return std::nullopt;
+    QByteArray data;
+    QBuffer buffer(&data);
+    if (!buffer.open(QIODevice::WriteOnly))
+        return std::nullopt;
+    QImageWriter writer(&buffer, QByteArray(format.data(), static_cast<qsizetype>(format.size())));
+    if (!writer.write(image.Image()))
+        return std::nullopt;
+    buffer.close();
+    return std::vector<std::uint8_t>(data.begin(), data.end());
+}
+
+bool DrawArgbOnto(const ArgbImage& image, Surface& target) {
+    if (image.IsNull() || image.Width() != target.Width() || image.Height() != target.Height())
+        return false;
+    QImage& destination = target.Image();
+    const QImage converted = image.Image().convertToFormat(destination.format());
+    if (converted.isNull())
+        return false;
+    const auto rowBytes = static_cast<std::size_t>(
+        std::min<qsizetype>(converted.bytesPerLine(), destination.bytesPerLine()));
+    for (int y = 0; y < converted.height(); ++y)
+        std::memcpy(destination.scanLine(y), converted.constScanLine(y), rowBytes);
+    return true;
+}
+
+} // namespace lumina
