@@ -1,0 +1,55 @@
+#include "app/common.h"
+
+#include "app/services.h"
+#include "platform/surface.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <limits>
+
+namespace lumina {
+
+int MulDiv(int a, int b, int c) {
+    if (c == 0)
+        return -1;
+    const std::int64_t product = static_cast<std::int64_t>(a) * b;
+    const std::int64_t magnitude = product < 0 ? -product : product;
+    const std::int64_t divisor = c < 0 ? -static_cast<std::int64_t>(c) : c;
+    // Halves round away from zero.
+    std::int64_t q = (magnitude + divisor / 2) / divisor;
+    if ((product < 0) != (c < 0))
+        q = -q;
+    if (q > std::numeric_limits<int>::max() || q < std::numeric_limits<int>::min())
+        return -1;
+    return static_cast<int>(q);
+}
+
+LogicalFont MakeLogicalFont(const FontSpec& spec, int dpiY) {
+    LogicalFont logical;
+    logical.faceName = spec.face.empty() ? std::string(kDefaultFaceName) : spec.face;
+    logical.weight = spec.bold ? 700 : 400;
+    // A negative height asks for the em height, so the size is in points on that surface.
+    logical.height = -MulDiv(std::max(spec.size, 2), dpiY, 72);
+    logical.italic = spec.italic;
+    logical.escapement = spec.angle * 10;
+    return logical;
+}
+
+std::shared_ptr<const Font> CreateAndSelectFont(const Services& services,
+                                                std::shared_ptr<const Font>& fontObject,
+                                                Surface& surface, const FontSpec& spec) {
+    fontObject.reset();
+    fontObject = services.fonts.CreateFont(MakeLogicalFont(spec, surface.DpiY()));
+    return surface.SelectFont(fontObject);
+}
+
+ScopedFont::ScopedFont(const Services& services, Surface& surface, const FontSpec& spec)
+    : m_surface(surface) {
+    m_previous = CreateAndSelectFont(services, m_font, surface, spec);
+}
+
+ScopedFont::~ScopedFont() {
+    m_surface.SelectFont(std::move(m_previous));
+}
+
+} // namespace lumina

@@ -1,0 +1,275 @@
+#include "platform/freetype_font.h"
+
+#include "platform/cp932.h"
+#include "platform/freetype_metrics.h"
+#include "platform/freetype_outline.h"
+
+#include <ft2build.h>
+#include FT_OUTLINE_H
+#include FT_SIZES_H
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <numbers>
+
+namespace lumina {
+namespace {
+
+FT_Fixed ToFixed(double v) {
+    return static_cast<FT_Fixed>(std::lround(v * 65536.0));
+}
+
+// 26.6 to whole pixels, rounded.
+int RoundPixels(FT_Pos v) {
+    return static_cast<int>((v + 32) >> 6);
+}
+
+std::int16_t ClampShort(int v) {
+    return static_cast<std::int16_t>(std::clamp(v, -32768, 32767));
+}
+
+// Decodes UTF-8; a malformed sequence gives U+FFFD and resynchronises on the next byte.
+std::u32string DecodeUtf8(std::string_view s) {
+    std::u32string out;
+    for (std::size_t i = 0; i < s.size();) {
+        const auto b = static_cast<unsigned char>(s[i]);
+        int len = b < 0x80 ? 1 : (b >> 5) == 6 ? 2 : (b >> 4) == 14 ? 3 : (b >> 3) == 30 ? 4 : 0;
+        char32_t c = len == 1 ? b : len == 2 ? (b & 0x1F) : len == 3 ? (b & 0x0F) : (b & 0x07);
+        bool ok = len > 0 && i + len <= s.size();
+        for (int k = 1; ok && k < len; ++k) {
+            const auto t = static_cast<unsigned char>(s[i + k]);
+            ok = (t & 0xC0) == 0x80;
+            c = (c << 6) | (t & 0x3F);
+        }
+        if (!ok) {
+            out.push_back(U'\uFFFD');
+            ++i;
+            continue;
+        }
+        out.push_back(c);
+        i += len;
+    }
+    return out;
+}
+
+// Gray coverage 0..255 to the 17 levels 0..16; any coverage at all is at least level 1, so
+// that counting ink does not lose the faintest pixels.
+std::uint8_t Level17(std::uint8_t v) {
+    if (v == 0)
+        return 0;
+    return static_cast<std::uint8_t>(std::max(1, (v * 16 + 127) / 255));
+}
+
+GlyphMetrics BitmapBox(GlyphMetrics m, FT_GlyphSlot slot) {
+    m.gmBlackBoxX = slot->bitmap.width;
+    m.gmBlackBoxY = slot->bitmap.rows;
+    m.gmptGlyphOrigin = {slot->bitmap_left, slot->bitmap_top};
+    return m;
+}
+
+const std::uint8_t* SourceRow(const FT_Bitmap& bitmap, unsigned row) {
+    const int pitch = bitmap.pitch;
+    if (pitch >= 0)
+        return bitmap.buffer + static_cast<std::ptrdiff_t>(row) * pitch;
+    return bitmap.buffer + static_cast<std::ptrdiff_t>(bitmap.rows - 1 - row) * -pitch;
+}
+
+} // namespace
+
+FreeTypeFont::FreeTypeFont(std::shared_ptr<FtFace> face, const LogicalFont& logical,
+                           const FaceMatch& match)
+    : m_face(std::move(face))
+    , m_logical(logical)
+    , m_resolved(match.face)
+    , m_oblique(match.oblique) {}
+
+FreeTypeFont::~FreeTypeFont() {
+    if (m_size)
+        FT_Done_Size(m_size);
+}
+
+std::shared_ptr<const Font> FreeTypeFont::Create(std::shared_ptr<FtFace> face,
+                                                 const LogicalFont& logical,
+                                                 const FaceMatch& match) {
+    if (!face)
+        return nullptr;
+    std::shared_ptr<FreeTypeFont> font(new FreeTypeFont(std::move(face), logical, match));
+    if (!font->Realise())
+        return nullptr;
+    return font;
+}
+
+bool FreeTypeFont::Realise() {
+    FT_Face face = m_face->get();
+    m_em = EmPixelsFor(face, m_logical.height);
+    if (m_em < 1 || m_em > kMaxEmPixels)
+        return false;
+    if (FT_New_Size(face, &m_size) != 0) {
+        m_size = nullptr;
+        return false;
+    }
+    if (FT_Activate_Size(m_size) != 0 || FT_Set_Pixel_Sizes(face, 0, m_em) != 0)
+        return false;
+    m_metrics = DeriveTextMetrics(face, m_em, m_logical.weight);
+
+    // Escapement turns counter-clockwise in a y-up frame; a synthetic slant shears the glyph
+    // before it is turned.
+    const double radians = m_logical.escapement / 10.0 * std::numbers::pi / 180.0;
+    m_sin = std::sin(radians);
+    m_cos = std::cos(radians);
+    const FaceMatrix& s = m_oblique;
+    m_matrix.xx = ToFixed(m_cos * s.xx - m_sin * s.yx);
+    m_matrix.xy = ToFixed(m_cos * s.xy - m_sin * s.yy);
+    m_matrix.yx = ToFixed(m_sin * s.xx + m_cos * s.yx);
+    m_matrix.yy = ToFixed(m_sin * s.xy + m_cos * s.yy);
+    // The strength a synthetic bold widens strokes by: 1/24 of the em.
+    if (m_resolved.embolden)
+        m_emboldenStrength = FT_MulFix(face->units_per_EM, m_size->metrics.y_scale) / 24;
+    return true;
+}
+
+// Loads the glyph of a character at this font's size, turned, hinted and emboldened as the
+// font says; nullptr when FreeType refuses it. A character the face lacks loads glyph 0.
+FT_GlyphSlot FreeTypeFont::Load(char32_t c) const {
+    FT_Face face = m_face->get();
+    if (FT_Activate_Size(m_size) != 0)
+        return nullptr;
+    FT_Matrix matrix = m_matrix;
+    FT_Set_Transform(face, &matrix, nullptr);
+    const FT_UInt index = FT_Get_Char_Index(face, c);
+    const FT_Error error = FT_Load_Glyph(face, index, FT_LOAD_NO_BITMAP);
+    FT_Set_Transform(face, nullptr, nullptr);
+    if (error != 0 || face->glyph->format != FT_GLYPH_FORMAT_OUTLINE)
+        return nullptr;
+    FT_GlyphSlot slot = face->glyph;
+    if (m_emboldenStrength > 0) {
+        FT_Outline_EmboldenXY(&slot->outline, m_emboldenStrength, m_emboldenStrength);
+        slot->advance.x += FT_MulFix(m_emboldenStrength, m_matrix.xx);
+        slot->advance.y += FT_MulFix(m_emboldenStrength, m_matrix.yx);
+        slot->metrics.horiAdvance += m_emboldenStrength;
+    }
+    return slot;
+}
+
+// The turned advance with y down, as the base line is drawn on a surface.
+GlyphMetrics FreeTypeFont::AdvanceMetrics(FT_GlyphSlot slot) const {
+    GlyphMetrics m;
+    m.gmCellIncX = ClampShort(RoundPixels(slot->advance.x));
+    m.gmCellIncY = ClampShort(-RoundPixels(slot->advance.y));
+    return m;
+}
+
+std::optional<GlyphData> FreeTypeFont::Glyph(std::uint32_t code, GlyphFormat format) const {
+    const std::optional<char32_t> c = cp932::CodeToUnicode(code);
+    if (!c)
+        return std::nullopt;
+    FT_GlyphSlot slot = Load(*c);
+    if (!slot)
+        return std::nullopt;
+    GlyphData data;
+    data.metrics = AdvanceMetrics(slot);
+
+    if (format == GlyphFormat::Native) {
+        // The black box the renderers would give: the control box rounded out to pixels.
+        FT_BBox box;
+        FT_Outline_Get_CBox(&slot->outline, &box);
+        const FT_Pos left = box.xMin & ~63, right = (box.xMax + 63) & ~63;
+        const FT_Pos bottom = box.yMin & ~63, top = (box.yMax + 63) & ~63;
+        data.metrics.gmBlackBoxX = static_cast<std::uint32_t>((right - left) >> 6);
+        data.metrics.gmBlackBoxY = static_cast<std::uint32_t>((top - bottom) >> 6);
+        data.metrics.gmptGlyphOrigin = {static_cast<int>(left >> 6), static_cast<int>(top >> 6)};
+        data.bytes = BuildNativeRecords(slot->outline);
+        return data;
+    }
+
+    // A glyph without contours (a space) has no bitmap; the mono renderer would make it a
+    // blank pixel.
+    if (slot->outline.n_points == 0)
+        return data;
+    const bool mono = format == GlyphFormat::Mono;
+    if (FT_Render_Glyph(slot, mono ? FT_RENDER_MODE_MONO : FT_RENDER_MODE_NORMAL) != 0)
+        return std::nullopt;
+    data.metrics = BitmapBox(data.metrics, slot);
+    const FT_Bitmap& bitmap = slot->bitmap;
+    const unsigned w = bitmap.width, h = bitmap.rows;
+    if (w == 0 || h == 0)
+        return data;
+    // Rows of both formats start on 4-byte boundaries (FreeType pads mono rows to 2 bytes).
+    const std::size_t stride = mono ? (w + 31) / 32 * 4 : (w + 3) / 4 * 4;
+    data.bytes.assign(stride * h, 0);
+    for (unsigned row = 0; row < h; ++row) {
+        const std::uint8_t* src = SourceRow(bitmap, row);
+        std::uint8_t* dst = data.bytes.data() + row * stride;
+        if (mono)
+            std::memcpy(dst, src, (w + 7) / 8);
+        else
+            for (unsigned col = 0; col < w; ++col)
+                dst[col] = Level17(src[col]);
+    }
+    return data;
+}
+
+const FreeTypeFont::CachedGlyph* FreeTypeFont::Cached(char32_t c) const {
+    if (const auto it = m_cache.find(c); it != m_cache.end())
+        return &it->second;
+    FT_GlyphSlot slot = Load(c);
+    if (!slot || FT_Render_Glyph(slot, FT_RENDER_MODE_NORMAL) != 0)
+        return nullptr;
+    CachedGlyph g;
+    g.advance = slot->advance;
+    g.extent = RoundPixels(slot->metrics.horiAdvance);
+    const FT_Bitmap& bitmap = slot->bitmap;
+    g.image.left = slot->bitmap_left;
+    g.image.top = -slot->bitmap_top;
+    g.image.width = static_cast<int>(bitmap.width);
+    g.image.height = static_cast<int>(bitmap.rows);
+    g.image.coverage.resize(static_cast<std::size_t>(bitmap.width) * bitmap.rows);
+    for (unsigned row = 0; row < bitmap.rows; ++row)
+        std::memcpy(g.image.coverage.data() + static_cast<std::size_t>(row) * bitmap.width,
+                    SourceRow(bitmap, row), bitmap.width);
+    return &m_cache.emplace(c, std::move(g)).first->second;
+}
+
+Size FreeTypeFont::TextExtent(std::string_view utf8) const {
+    int width = 0;
+    for (char32_t c : DecodeUtf8(utf8))
+        if (const CachedGlyph* g = Cached(c))
+            width += g->extent;
+    return {width, m_metrics.tmHeight};
+}
+
+Size FreeTypeFont::CodeExtent(std::uint32_t code) const {
+    const std::optional<std::string> text = cp932::ToUtf8(cp932::CodeBytes(code));
+    return text ? TextExtent(*text) : Size{0, m_metrics.tmHeight};
+}
+
+std::vector<GlyphImage> FreeTypeFont::RenderText(std::string_view utf8) const {
+    std::vector<GlyphImage> images;
+    // The base-line origin is the cell's top-left moved down by the ascent, turned with the
+    // text; the pen then follows the turned advances (26.6, y down).
+    const double ascent = m_metrics.tmAscent * 64.0;
+    FT_Vector pen{static_cast<FT_Pos>(std::lround(ascent * m_sin)),
+                  static_cast<FT_Pos>(std::lround(ascent * m_cos))};
+    for (char32_t c : DecodeUtf8(utf8)) {
+        const CachedGlyph* g = Cached(c);
+        if (!g)
+            continue;
+        if (g->image.width > 0 && g->image.height > 0) {
+            GlyphImage placed = g->image;
+            placed.left += RoundPixels(pen.x);
+            placed.top += RoundPixels(pen.y);
+            images.push_back(std::move(placed));
+        }
+        pen.x += g->advance.x;
+        pen.y -= g->advance.y;
+    }
+    return images;
+}
+
+std::vector<GlyphImage> FreeTypeFont::RenderCode(std::uint32_t code) const {
+    const std::optional<std::string> text = cp932::ToUtf8(cp932::CodeBytes(code));
+    return text ? RenderText(*text) : std::vector<GlyphImage>{};
+}
+
+} // namespace lumina
