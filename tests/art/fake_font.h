@@ -14,11 +14,11 @@ public:
         GlyphData gray;
         std::vector<GlyphImage> images;
     };
-    explicit FakeFont(int ascent = 10, int descent = 2) {
+    explicit FakeFont(int ascent = 10, int descent = 2, int aveWidth = 6) {
         m_metrics.tmAscent = ascent;
         m_metrics.tmDescent = descent;
         m_metrics.tmHeight = ascent + descent;
-        m_metrics.tmAveCharWidth = 6;
+        m_metrics.tmAveCharWidth = aveWidth;
     }
     // A glyph of w x h pixels with the first `ink` pixels (row by row) at level 16.
     void SetGlyph(std::uint32_t code, int w, int h, int ink, int incX, int incY = 0) {

@@ -1,0 +1,190 @@
+#include "art/engine.h"
+
+#include "app/messages.h"
+#include "platform/surface.h"
+#include "tests/art/fake_font.h"
+#include "tests/support/test_services.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+namespace lumina {
+namespace {
+
+// A picture with a dark disc on a light gradient.
+Surface TestPicture(int w, int h, PixelFormat format = PixelFormat::Rgb32) {
+    auto s = Surface::Create(w, h, format);
+    EXPECT_TRUE(s);
+    for (int y = 0; y < h; ++y) {
+        for (int x = 0; x < w; ++x) {
+            const int dx = x - w / 2, dy = y - h / 2;
+            const bool disc = dx * dx + dy * dy < (h / 3) * (h / 3);
+            const int v = disc ? 40 : 160 + 95 * x / w;
+            s->SetPixel({x, y}, Rgb(v, disc ? 60 : v, v));
+        }
+    }
+    return std::move(*s);
+}
+
+int CountMessages(const ScriptedPrompter& p, int id) {
+    int n = 0;
+    for (const auto& m : p.Messages())
+        n += m.text.ends_with(MessageText(id));
+    return n;
+}
+
+class EngineTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        m_engine.LoadSettings();
+        m_engine.SetPicture(&m_picture, PictureFacts{"/pics/disc.png", 640, 480, 50000});
+        ASSERT_TRUE(m_engine.BuildGrid());
+    }
+    std::unique_ptr<test::TestServices> m_services = test::MakeServicesWithFonts();
+    ArtEngine m_engine{m_services->Get()};
+    Surface m_picture = TestPicture(640, 480);
+};
+
+TEST_F(EngineTest, RunDrawsTheArtAndRefreshesTheGrid) {
+    int firstLayout = 0;
+    int lastPosition = -1, rowsSeen = 0;
+    ArtRunHooks hooks;
+    hooks.firstLayout = [&] { ++firstLayout; };
+    hooks.progress = [&](int pos, int upper) {
+        lastPosition = pos;
+        rowsSeen = upper;
+    };
+    ASSERT_EQ(m_engine.Run(hooks), ArtRunStatus::Done);
+    const ArtLayout& l = m_engine.Layout();
+    const ArtFontMetrics& fm = m_engine.FontMetrics();
+    EXPECT_EQ(l.cellH, fm.tmAscent + fm.tmDescent);
+    EXPECT_EQ(l.drawW, l.cols * l.cellW);
+    EXPECT_EQ(l.drawH, l.rows * l.cellH);
+    EXPECT_EQ(l.outH, 750);
+    EXPECT_EQ(firstLayout, 1);
+    EXPECT_EQ(lastPosition, 0);
+    EXPECT_EQ(rowsSeen, l.rows);
+    ASSERT_NE(m_engine.ArtSurface(), nullptr);
+    EXPECT_EQ(m_engine.ArtSurface()->Width(), l.drawW);
+    EXPECT_EQ(m_engine.ArtSurface()->Height(), l.drawH);
+    EXPECT_EQ(m_engine.Palette().count(), 3303);
+    EXPECT_EQ(m_engine.ElapsedLabel().size(), 5u);
+
+    const CompletedArt* art = m_engine.LastCompleted();
+    ASSERT_NE(art, nullptr);
+    EXPECT_EQ(art->layout, l);
+    ASSERT_EQ(art->grid.cells.size(), static_cast<size_t>(l.cols * l.rows));
+    std::set<std::int32_t> codes(art->grid.cells.begin(), art->grid.cells.end());
+    EXPECT_GT(codes.size(), 3u) << "light and dark parts get different characters";
+    // The disc (dark) and the light corner differ in ink on the art.
+    const std::int32_t corner = art->grid.cells[0];
+    const std::int32_t centre =
+        art->grid.cells[static_cast<size_t>(l.rows / 2) * l.cols + l.cols / 2];
+    EXPECT_NE(corner, centre);
+
+    const GridItem* count = m_engine.Grid().FindItem(kGroupResult, "文字数");
+    ASSERT_NE(count, nullptr);
+    EXPECT_EQ(count->value, std::to_string(l.cols) + "×" + std::to_string(l.rows));
+    EXPECT_TRUE(m_services->Settings().Contains("Prop", "出力結果(確認用)"));
+
+    ASSERT_EQ(m_engine.Run(hooks), ArtRunStatus::Done);
+    EXPECT_EQ(firstLayout, 1) << "only the first run that lays out a grid";
+}
+
+TEST_F(EngineTest, StoppedRunKeepsTheLastCompletedArt) {
+    ASSERT_EQ(m_engine.Run(), ArtRunStatus::Done);
+    const CompletedArt before = *m_engine.LastCompleted();
+    // Everything off, and a different size so that a new layout is made.
+    for (const auto& info : kCharClasses)
+        m_engine.Grid().FindItem(m_engine.Grid().groups[2].title, info.caption)->value = "しない";
+    m_engine.Grid().FindItem(kGroupOutput, "出力幅")->value = "2000";
+    EXPECT_EQ(m_engine.Run(), ArtRunStatus::NoClasses);
+    EXPECT_EQ(CountMessages(m_services->Prompter(), kMsgNoClasses), 1);
+    EXPECT_NE(m_engine.Layout(), before.layout) << "the new geometry is left in place";
+    const CompletedArt* after = m_engine.LastCompleted();
+    ASSERT_NE(after, nullptr);
+    EXPECT_EQ(after->layout, before.layout);
+    EXPECT_EQ(after->grid.cells, before.grid.cells);
+    EXPECT_EQ(after->art, before.art);
+    EXPECT_NE(m_engine.ArtSurface(), before.art.get()) << "a new blank surface is shown";
+    EXPECT_EQ(m_services->Settings().ReadInt("Zoviv", "OutW", 0), 2000)
+        << "the grid was applied even though the run stopped";
+    EXPECT_EQ(m_engine.Grid().FindItem(kGroupResult, "文字数")->value,
+              std::to_string(before.layout.cols) + "×" + std::to_string(before.layout.rows))
+        << "the grid is not rebuilt by a stopped run";
+}
+
+TEST_F(EngineTest, SixteenBitPictureAndMonoRandomRun) {
+    Surface picture = TestPicture(320, 240, PixelFormat::Rgb16);
+    m_engine.SetPicture(&picture, PictureFacts{"/pics/p.bmp", 320, 240, 1});
+    m_engine.Settings().Mono = 1;
+    m_engine.Settings().Rand = 1;
+    m_engine.Settings().CharCol = Rgb(255, 0, 0);
+    ASSERT_EQ(m_engine.Run({}, false), ArtRunStatus::Done);
+    const Surface* art = m_engine.ArtSurface();
+    ASSERT_NE(art, nullptr);
+    bool red = false;
+    for (int y = 0; y < art->Height() && !red; ++y)
+        for (int x = 0; x < art->Width() && !red; ++x)
+            red = art->PixelAt({x, y}) == Rgb(255, 0, 0);
+    EXPECT_TRUE(red);
+}
+
+class FakeFontSystem : public FontSystem {
+public:
+    explicit FakeFontSystem(std::shared_ptr<const Font> font)
+        : m_font(std::move(font)) {}
+    std::shared_ptr<const Font> CreateFont(const LogicalFont&) override { return m_font; }
+    std::vector<std::string> Families() override { return {}; }
+    std::optional<ResolvedFace> Resolve(const LogicalFont&) override { return std::nullopt; }
+
+private:
+    std::shared_ptr<const Font> m_font;
+};
+
+TEST(EngineFailures, ColumnCheck) {
+    struct Case {
+        int aveWidth;
+        int charMa;
+        int outW;
+        ArtRunStatus status;
+    } const cases[] = {
+        {100, 10, 500, ArtRunStatus::TooFewColumns}, // cellW 200: two columns
+        {5, 0, 1000, ArtRunStatus::TooFewColumns},   // cellW 0
+        {6, 10, 500, ArtRunStatus::Done},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.aveWidth);
+        auto font = std::make_shared<test::FakeFont>(10, 2, c.aveWidth);
+        font->SetGlyph(0x8260, 4, 4, 16, 12);
+        test::TestServices services(std::make_unique<FakeFontSystem>(font));
+        Surface picture = TestPicture(64, 48);
+        ArtEngine engine(services.Get());
+        engine.SetPicture(&picture, PictureFacts{"/p.png", 64, 48, 1});
+        engine.Settings().CharMa = c.charMa;
+        engine.Settings().OutW = c.outW;
+        int firstLayout = 0;
+        ArtRunHooks hooks;
+        hooks.firstLayout = [&] { ++firstLayout; };
+        EXPECT_EQ(engine.Run(hooks, false), c.status);
+        const bool stopped = c.status == ArtRunStatus::TooFewColumns;
+        EXPECT_EQ(CountMessages(services.Prompter(), kMsgTooFewColumns), stopped ? 1 : 0);
+        EXPECT_EQ(firstLayout, stopped ? 0 : 1);
+        EXPECT_EQ(engine.ArtSurface() == nullptr, stopped);
+        EXPECT_EQ(engine.LastCompleted() == nullptr, stopped);
+    }
+}
+
+TEST(EngineFailures, NoFontIsReported) {
+    test::TestServices bare; // no fonts at all
+    Surface picture = TestPicture(64, 48);
+    ArtEngine engine(bare.Get());
+    engine.SetPicture(&picture, PictureFacts{"/p.png", 64, 48, 1});
+    EXPECT_EQ(engine.Run({}, false), ArtRunStatus::NoFont);
+    EXPECT_EQ(CountMessages(bare.Prompter(), kMsgFontFailed), 1);
+    EXPECT_EQ(engine.LastCompleted(), nullptr);
+}
+
+} // namespace
+} // namespace lumina
