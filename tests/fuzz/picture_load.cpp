@@ -1,0 +1,66 @@
+// links: lumina_image lumina_appcore lumina_platform
+// The whole picture load over arbitrary files. The first byte chooses the type word (and,
+// with bit 3, a 16-bit display); the rest is the file. The corpus files are the test
+// pictures of tests/data/images with that byte in front.
+#include "app/scripted_prompter.h"
+#include "app/services.h"
+#include "app/settings_store.h"
+#include "image/file_bytes.h"
+#include "image/source_picture.h"
+#include "platform/font.h"
+
+#include <array>
+#include <cstdint>
+#include <cstdlib>
+#include <span>
+#include <string>
+
+namespace {
+
+class NoFonts : public lumina::FontSystem {
+public:
+    std::shared_ptr<const lumina::Font> CreateFont(const lumina::LogicalFont&) override {
+        return nullptr;
+    }
+    std::vector<std::string> Families() override { return {}; }
+    std::optional<lumina::ResolvedFace> Resolve(const lumina::LogicalFont&) override {
+        return std::nullopt;
+    }
+};
+
+const std::string& Folder() {
+    static const std::string folder = [] {
+        std::string pattern = "/tmp/lumina-fuzz-XXXXXX";
+        if (!mkdtemp(pattern.data()))
+            std::abort();
+        return pattern;
+    }();
+    return folder;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    if (size < 1)
+        return 0;
+    static const std::array<const char*, 5> kTypes{"jpeg", "gif", "bmp", "png", "tiff"};
+    static lumina::SettingsStore settings(Folder() + "/settings.ini");
+    static NoFonts fonts;
+    lumina::ScriptedPrompter prompter;
+    lumina::Services services{"lumina-graph", settings, prompter, fonts};
+    services.displayFormat =
+        (data[0] & 8) ? lumina::PixelFormat::Rgb16 : lumina::PixelFormat::Rgb32;
+
+    lumina::SourcePicture picture;
+    picture.type = kTypes[data[0] % kTypes.size()];
+    picture.path = Folder() + "/input." + picture.type;
+    if (!lumina::WriteWholeFile(picture.path, std::span<const std::uint8_t>(data + 1, size - 1)))
+        std::abort();
+    const bool loaded = lumina::LoadSourcePicture(services, picture);
+    if (loaded != picture.sourceSurface.has_value())
+        std::abort();
+    if (loaded && (picture.sourceSurface->Width() != picture.width ||
+                   picture.sourceSurface->Height() != picture.height))
+        std::abort();
+    return 0;
+}
