@@ -1,0 +1,58 @@
+#!/usr/bin/env bash
+# lumina-cli metrics: the default face on a fresh machine, exact values on the fixture font,
+# turned advances and the failures.
+set -euo pipefail
+cli=$1
+here=$(cd "$(dirname "$0")" && pwd)
+fail() { echo "FAIL: $*" >&2; exit 1; }
+value() { sed -n "s/^$1=//p" <<<"$2"; }
+
+out=$("$cli" metrics --char あ)
+names=$(cut -d= -f1 <<<"$out" | tr '\n' ' ')
+expected="tmHeight tmAscent tmDescent tmInternalLeading tmExternalLeading tmAveCharWidth"
+expected+=" tmMaxCharWidth tmWeight gmBlackBoxX gmBlackBoxY gmptGlyphOrigin.x gmptGlyphOrigin.y"
+expected+=" gmCellIncX gmCellIncY face "
+[[ "$names" == "$expected" ]] || fail "lines: $names"
+[[ "$(value face "$out")" == IPAGothic\ \(*\) ]] || fail "face: $(value face "$out")"
+(( $(value tmHeight "$out") == $(value tmAscent "$out") + $(value tmDescent "$out") )) ||
+    fail "tmHeight is not ascent + descent"
+# 300 points at 96 dpi: an em of 400 pixels, the advance of a full-width character.
+(( $(value tmInternalLeading "$out") == $(value tmHeight "$out") - 400 )) || fail "leading"
+[[ "$(value gmCellIncX "$out")" == 400 && "$(value gmCellIncY "$out")" == 0 ]] || fail "advance"
+(( $(value gmBlackBoxX "$out") > 200 )) || fail "black box"
+[[ "$(value tmWeight "$("$cli" metrics --char あ --bold)")" == 700 ]] || fail "bold weight"
+
+up=$("$cli" metrics --code 33440 --angle 90)
+[[ "$(value gmCellIncX "$up")" == 0 && "$(value gmCellIncY "$up")" == -400 ]] ||
+    fail "advance at 90: $(value gmCellIncX "$up") $(value gmCellIncY "$up")"
+
+space=$("$cli" metrics --code 32)
+[[ "$(value gmBlackBoxX "$space")" == 0 ]] || fail "space has a black box"
+
+# The fixture font, made known through a fontconfig file of this test's own.
+tmp=$(mktemp -d)
+trap 'rm -rf "$tmp"' EXIT
+cat >"$tmp/fonts.conf" <<CONF
+<?xml version="1.0"?>
+<!DOCTYPE fontconfig SYSTEM "urn:fontconfig:fonts.dtd">
+<fontconfig>
+  <include ignore_missing="yes">/etc/fonts/fonts.conf</include>
+  <dir>$here/../data/fonts</dir>
+  <cachedir>$tmp/cache</cachedir>
+</fontconfig>
+CONF
+square=$(FONTCONFIG_FILE="$tmp/fonts.conf" "$cli" metrics --char A --font "Lumina Test" --size 75)
+want="tmHeight=115 tmAscent=90 tmDescent=25 tmInternalLeading=15 tmExternalLeading=15"
+want+=" tmAveCharWidth=50 tmMaxCharWidth=80 tmWeight=400 gmBlackBoxX=60 gmBlackBoxY=60"
+want+=" gmptGlyphOrigin.x=10 gmptGlyphOrigin.y=60 gmCellIncX=80 gmCellIncY=0"
+[[ "$(grep -v '^face=' <<<"$square" | tr '\n' ' ')" == "$want " ]] || fail "fixture: $square"
+[[ "$(value face "$square")" == "Lumina Test ("*"LuminaTest.ttf)" ]] || fail "fixture face"
+
+set +e
+"$cli" metrics --code 0x80FF >/dev/null 2>&1; [[ $? -eq 1 ]] || fail "0x80FF is not a failure"
+"$cli" metrics --size 0 >/dev/null 2>&1; [[ $? -eq 2 ]] || fail "--size 0"
+"$cli" metrics --char あ extra >/dev/null 2>&1; [[ $? -eq 2 ]] || fail "extra argument"
+err=$("$cli" metrics --angle 2>&1 >/dev/null); [[ $? -eq 2 ]] || fail "--angle without value"
+set -e
+[[ "$err" == *"usage: lumina-cli metrics"* ]] || fail "no usage line: $err"
+echo "metrics.sh: all passed"
