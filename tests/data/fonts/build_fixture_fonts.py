@@ -10,6 +10,7 @@ Glyphs (cp932 = ASCII here):
   C  two contours (a square with a square hole)
   D  a contour whose first point is off-curve
   E  a contour of four off-curve points only
+  F  a lens of two quadratic arcs; in the CFF font the same arcs raised exactly to cubics
   space  no contours
   .notdef  a box (the shape of characters the face lacks)
 
@@ -24,9 +25,9 @@ from fontTools.ttLib.tables import ttProgram
 from fontTools.ttLib.tables._g_l_y_f import Glyph, GlyphCoordinates
 
 HERE = os.path.dirname(os.path.abspath(__file__))
-ORDER = [".notdef", "space", "A", "B", "C", "D", "E"]
-CMAP = {0x20: "space", 0x41: "A", 0x42: "B", 0x43: "C", 0x44: "D", 0x45: "E"}
-ADVANCE = {".notdef": 500, "space": 500, "A": 800, "B": 800, "C": 900, "D": 500, "E": 900}
+ORDER = [".notdef", "space", "A", "B", "C", "D", "E", "F"]
+CMAP = {0x20: "space", 0x41: "A", 0x42: "B", 0x43: "C", 0x44: "D", 0x45: "E", 0x46: "F"}
+ADVANCE = {".notdef": 500, "space": 500, "A": 800, "B": 800, "C": 900, "D": 500, "E": 900, "F": 800}
 
 # Contours as lists of (x, y, on_curve).
 TT_CONTOURS = {
@@ -40,6 +41,7 @@ TT_CONTOURS = {
     ],
     "D": [[(100, 600, 0), (400, 600, 1), (400, 0, 1), (100, 0, 1)]],
     "E": [[(400, 0, 0), (800, 400, 0), (400, 800, 0), (0, 400, 0)]],
+    "F": [[(100, 100, 1), (400, 700, 0), (700, 100, 1), (400, -200, 0)]],
 }
 
 
@@ -89,6 +91,13 @@ def cff_charstring(name, advance):
         pen.curveTo((500, 700), (300, 700), (200, 600))
         pen.curveTo((100, 500), (100, 300), (200, 200))
         pen.curveTo((300, 100), (500, 100), (600, 200))
+        pen.closePath()
+    elif name == "F":
+        # The quadratic arcs of the TrueType F, each control point two thirds of the way from
+        # an end point toward the quadratic one: the same curves.
+        pen.moveTo((100, 100))
+        pen.curveTo((300, 500), (500, 500), (700, 100))
+        pen.curveTo((500, -100), (300, -100), (100, 100))
         pen.closePath()
     return pen.getCharString()
 
