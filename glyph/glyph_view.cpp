@@ -1,7 +1,16 @@
 #include "glyph/glyph_view.h"
 
+#include "app/common.h"
+#include "app/messages.h"
 #include "app/services.h"
+#include "glyph/bitmap.h"
+#include "glyph/outline.h"
+#include "glyph/text_metrics.h"
+#include "glyph/view_drawing.h"
+#include "glyph/view_marks.h"
 #include "glyph/view_observer.h"
+#include "glyph/view_outline.h"
+#include "glyph/view_overlays.h"
 
 namespace lumina {
 
@@ -24,69 +33,166 @@ const std::array<ViewOptions::Switch, 13>& ViewOptions::Switches() {
     return switches;
 }
 
+namespace {
+
+// The request's font, made once and selected into the three surfaces for one refresh; each
+// surface gets its previous font back when it goes.
+class RequestFont {
+public:
+    RequestFont(const Services& services, const FontSpec& spec, std::array<Surface*, 3> surfaces)
+        : m_surfaces(surfaces) {
+        m_previous[0] = CreateAndSelectFont(services, m_font, *m_surfaces[0], spec);
+        for (std::size_t i = 1; i < m_surfaces.size(); ++i)
+            m_previous[i] = m_surfaces[i]->SelectFont(m_font);
+    }
+    ~RequestFont() {
+        for (std::size_t i = 0; i < m_surfaces.size(); ++i)
+            m_surfaces[i]->SelectFont(std::move(m_previous[i]));
+    }
+    RequestFont(const RequestFont&) = delete;
+    RequestFont& operator=(const RequestFont&) = delete;
+
+private:
+    std::array<Surface*, 3> m_surfaces;
+    std::shared_ptr<const Font> m_font;
+    std::array<std::shared_ptr<const Font>, 3> m_previous;
+};
+
+} // namespace
+
 struct GlyphView::Impl {
+    Impl(const Services& s, GlyphViewObserver& o, Owner w)
+        : services(s)
+        , observer(o)
+        , owner(w) {}
+
+    bool Core(GlyphViewState& state);
+
     const Services& services;
     GlyphViewObserver& observer;
     Owner owner;
-    std::optional<Surface> outline;
-    std::optional<Surface> bitmap;
-    std::optional<Surface> drawing;
-    int pointCount = 0;
+    std::optional<Surface> outlineSurface;
+    std::optional<Surface> bitmapSurface;
+    std::optional<Surface> drawingSurface;
+    GlyphOutline outline;
+    GlyphMetrics metrics;
+    GlyphBitmap bitmap;
+    int vertexCount = 0;
+    int inkRatio = 0;
 };
 
+// Text metrics, outline and outline picture, bitmap and bitmap picture; false as soon as the
+// outline or the bitmap cannot be had.
+bool GlyphView::Impl::Core(GlyphViewState& state) {
+    outline.Clear();
+    const TextMetrics tm = ShowTextMetrics(*outlineSurface, observer);
+    state.request.tmAscent = tm.tmAscent;
+    state.request.tmDescent = tm.tmDescent;
+    observer.ShowGlyphMetrics(nullptr);
+
+    const auto code = static_cast<std::uint32_t>(state.request.SjisCode);
+    if (!DecodeNativeOutline(services, *outlineSurface, code, outline, metrics, observer))
+        return false;
+    PlaceOutline(outline, outlineSurface->Width(), outlineSurface->Height());
+    vertexCount = view::DrawOutlinePicture(services, *outlineSurface, outline, metrics,
+                                           state.options, state.request.FontSize);
+    observer.ShowCounts(view::CountsText(vertexCount, outline.blockCount));
+
+    if (!BuildGlyphBitmap(*bitmapSurface, code, bitmap)) {
+        ShowMessageById(services, owner, "", kMsgNoBitmap, kInfoOk);
+        return false;
+    }
+    view::DrawBitmapPicture(*bitmapSurface, bitmap, state.options);
+    return true;
+}
+
 GlyphView::GlyphView(const Services& services, GlyphViewObserver& observer, Owner owner)
-    : m_impl(std::make_unique<Impl>(Impl{services, observer, owner, {}, {}, {}, 0})) {}
+    : m_impl(std::make_unique<Impl>(services, observer, owner)) {}
 
 GlyphView::~GlyphView() = default;
 
 bool GlyphView::MakeSurfaces(int W, int H) {
-    const PixelFormat format = m_impl->services.displayFormat;
-    const int dpiX = m_impl->services.displayDpiX;
-    const int dpiY = m_impl->services.displayDpiY;
-    auto outline = Surface::Create(W, H, format, dpiX, dpiY);
-    auto bitmap = Surface::Create(W, H, format, dpiX, dpiY);
-    auto drawing = Surface::Create(W, H, format, dpiX, dpiY);
+    const Services& sv = m_impl->services;
+    auto outline = Surface::Create(W, H, sv.displayFormat, sv.displayDpiX, sv.displayDpiY);
+    auto bitmap = Surface::Create(W, H, sv.displayFormat, sv.displayDpiX, sv.displayDpiY);
+    auto drawing = Surface::Create(W, H, sv.displayFormat, sv.displayDpiX, sv.displayDpiY);
     if (!outline || !bitmap || !drawing)
         return false;
-    m_impl->outline = std::move(outline);
-    m_impl->bitmap = std::move(bitmap);
-    m_impl->drawing = std::move(drawing);
-    for (Surface* s : {&*m_impl->outline, &*m_impl->bitmap, &*m_impl->drawing})
-        s->FillRect(s->Bounds(), Rgb(255, 255, 255));
+    m_impl->outlineSurface = std::move(outline);
+    m_impl->bitmapSurface = std::move(bitmap);
+    m_impl->drawingSurface = std::move(drawing);
     return true;
 }
 
 int GlyphView::Width() const {
-    return m_impl->outline ? m_impl->outline->Width() : 0;
+    return m_impl->outlineSurface ? m_impl->outlineSurface->Width() : 0;
 }
 
 int GlyphView::Height() const {
-    return m_impl->outline ? m_impl->outline->Height() : 0;
+    return m_impl->outlineSurface ? m_impl->outlineSurface->Height() : 0;
 }
 
-bool GlyphView::RefreshGlyphView(GlyphViewState& /*state*/) {
-    if (!m_impl->outline)
+bool GlyphView::RefreshGlyphView(GlyphViewState& state) {
+    Impl& im = *m_impl;
+    if (!im.outlineSurface)
         return false;
-    for (Surface* s : {&*m_impl->outline, &*m_impl->bitmap, &*m_impl->drawing})
-        s->FillRect(s->Bounds(), Rgb(255, 255, 255));
-    return true;
+    const std::array<Surface*, 3> surfaces{&*im.outlineSurface, &*im.bitmapSurface,
+                                           &*im.drawingSurface};
+    for (Surface* s : surfaces)
+        s->FillRect(s->Bounds(), view::kWhite);
+    const RequestFont font(im.services, state.request.Spec(), surfaces);
+    const bool ok = im.Core(state);
+    // The drawing is redrawn whatever became of the core, from the metrics and the black pixel
+    // count of the last refresh that had them.
+    const view::DrawingInput input{state.request, im.metrics, state.options,
+                                   Point{state.OrgX, state.OrgY}, im.bitmap.blackPixelCount};
+    im.inkRatio = view::DrawActualDrawing(im.services, *im.drawingSurface, input);
+    im.observer.ShowInkRatio(InkRatioText(im.inkRatio));
+    return ok;
 }
 
 void GlyphView::Paint(Surface& paintSurface, const Rect& viewRect,
                       const GlyphViewState& state) const {
     if (const Surface* source = SurfaceOf(state.mode))
         paintSurface.CopyFrom(*source, source->Bounds(), {viewRect.left, viewRect.top});
+    view::DrawDial(m_impl->services, paintSurface, viewRect, state.RoundR);
+    if (view::IsPresent(state.measure1))
+        view::DrawMeasuringLine(m_impl->services, paintSurface, state.measure1, state.measure2);
 }
 
 const Surface* GlyphView::SurfaceOf(DisplayMode mode) const {
-    const std::optional<Surface>& s = mode == kModeOutline  ? m_impl->outline
-                                      : mode == kModeBitmap ? m_impl->bitmap
-                                                            : m_impl->drawing;
+    const std::optional<Surface>& s = mode == kModeOutline  ? m_impl->outlineSurface
+                                      : mode == kModeBitmap ? m_impl->bitmapSurface
+                                                            : m_impl->drawingSurface;
     return s ? &*s : nullptr;
 }
 
 int GlyphView::OutlinePointCount() const {
-    return m_impl->pointCount;
+    return m_impl->outline.pointCount;
+}
+
+const GlyphOutline& GlyphView::Outline() const {
+    return m_impl->outline;
+}
+
+const GlyphMetrics& GlyphView::Metrics() const {
+    return m_impl->metrics;
+}
+
+const GlyphBitmap& GlyphView::Bitmap() const {
+    return m_impl->bitmap;
+}
+
+int GlyphView::BlackPixelCount() const {
+    return m_impl->bitmap.blackPixelCount;
+}
+
+int GlyphView::VertexCount() const {
+    return m_impl->vertexCount;
+}
+
+int GlyphView::InkRatio() const {
+    return m_impl->inkRatio;
 }
 
 } // namespace lumina

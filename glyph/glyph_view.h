@@ -14,6 +14,8 @@ namespace lumina {
 
 struct Services;
 class GlyphViewObserver;
+struct GlyphOutline;
+struct GlyphBitmap;
 
 // Which of the three pictures the view shows: 1 outline, 2 bitmap, 3 actual drawing (any
 // other value shows the drawing).
@@ -90,6 +92,16 @@ public:
 
     // The results of the last refresh, for the writers and the counts.
     int OutlinePointCount() const;
+    // The outline as placed by the last refresh (empty after a failed fetch).
+    const GlyphOutline& Outline() const;
+    // The glyph metrics of the last successful outline fetch.
+    const GlyphMetrics& Metrics() const;
+    // The ink grid of the last successful bitmap build, and its black pixel count.
+    const GlyphBitmap& Bitmap() const;
+    int BlackPixelCount() const;
+    // The vertex count and the ink ratio the last refresh showed.
+    int VertexCount() const;
+    int InkRatio() const;
 
 private:
     struct Impl;

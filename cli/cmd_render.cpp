@@ -1,0 +1,129 @@
+// lumina-cli render: one of the glyph view's three pictures as a PNG file, with the counts
+// and the ink ratio the window would show.
+#include "cli/command.h"
+#include "cli/glyph_batch.h"
+#include "cli/glyph_options.h"
+
+#include <QImage>
+#include <cstdio>
+#include <sstream>
+
+namespace lumina::cli {
+namespace {
+
+constexpr const char* kUsage =
+    "(--char TEXT | --code N) [--font FACE] [--size PT] [--angle DEG] [--bold] [--italic] "
+    "--mode outline|bitmap|drawing [--view WxH] [--origin X,Y] [--hide KEY,...] -o FILE.png";
+
+struct RenderOptions {
+    DisplayMode mode = 0;
+    int W = 800;
+    int H = 600;
+    std::optional<Point> origin;
+    std::string output;
+};
+
+bool ParsePair(const std::string& text, char separator, long& a, long& b) {
+    const auto at = text.find(separator);
+    return at != std::string::npos && ParseInt(text.substr(0, at), a) &&
+           ParseInt(text.substr(at + 1), b);
+}
+
+bool ParseMode(const std::string& text, DisplayMode& mode) {
+    if (text == "outline")
+        mode = kModeOutline;
+    else if (text == "bitmap")
+        mode = kModeBitmap;
+    else if (text == "drawing")
+        mode = kModeDrawing;
+    else
+        return false;
+    return true;
+}
+
+// Turns off each switch named in a comma-separated list of settings keys.
+bool HideSwitches(const std::string& list, ViewOptions& options, std::string& error) {
+    std::stringstream keys(list);
+    std::string key;
+    while (std::getline(keys, key, ',')) {
+        bool found = false;
+        for (const auto& s : ViewOptions::Switches()) {
+            if (s.key == key) {
+                options.*s.member = 0;
+                found = true;
+            }
+        }
+        if (!found) {
+            error = "--hide: '" + key + "' is not an overlay key (DspPos, DspNo, DspCenter, ...)";
+            return false;
+        }
+    }
+    return true;
+}
+
+bool TakeRenderOptions(const std::vector<std::string>& args, RenderOptions& ro,
+                       ViewOptions& options, std::string& error) {
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (i + 1 >= args.size()) {
+            error = "'" + arg + "' is not an option here, or needs a value";
+            return false;
+        }
+        const std::string& value = args[++i];
+        long a = 0, b = 0;
+        if (arg == "--mode" && ParseMode(value, ro.mode)) {
+        } else if (arg == "--view" && ParsePair(value, 'x', a, b) && a > 0 && b > 0 && a <= 10000 &&
+                   b <= 10000) {
+            ro.W = static_cast<int>(a);
+            ro.H = static_cast<int>(b);
+        } else if (arg == "--origin" && ParsePair(value, ',', a, b) && a >= -100000 &&
+                   a <= 100000 && b >= -100000 && b <= 100000) {
+            ro.origin = Point{static_cast<int>(a), static_cast<int>(b)};
+        } else if (arg == "--hide") {
+            if (!HideSwitches(value, options, error))
+                return false;
+        } else if (arg == "-o" && !value.empty()) {
+            ro.output = value;
+        } else {
+            error = "bad option '" + arg + " " + value + "'";
+            return false;
+        }
+    }
+    if (ro.mode == 0 || ro.output.empty()) {
+        error = "--mode and -o are needed";
+        return false;
+    }
+    return true;
+}
+
+int RunRender(const std::vector<std::string>& arguments) {
+    std::vector<std::string> args = arguments;
+    GlyphViewState state;
+    std::string error;
+    if (!TakeGlyphOptions(args, state.request, error))
+        return UsageError("render", error);
+    RenderOptions ro;
+    if (!TakeRenderOptions(args, ro, state.options, error))
+        return UsageError("render", error);
+    const Point origin = ro.origin.value_or(Point{ro.W / 2, ro.H / 2});
+    state.OrgX = origin.x;
+    state.OrgY = origin.y;
+    state.mode = ro.mode;
+
+    GlyphBatch batch;
+    if (!batch.Ok())
+        return Failure("cannot make a temporary folder for the settings");
+    if (!batch.Render(state, ro.W, ro.H))
+        return 1;
+    const Surface* surface = batch.View().SurfaceOf(ro.mode);
+    if (!surface || !surface->Image().save(QString::fromStdString(ro.output), "PNG"))
+        return Failure("cannot write " + ro.output);
+    std::printf("counts=%s\nink=%s\n", batch.Observer().counts.c_str(),
+                batch.Observer().inkRatio.c_str());
+    return 0;
+}
+
+const CommandRegistration kRender("render", kUsage, RunRender);
+
+} // namespace
+} // namespace lumina::cli

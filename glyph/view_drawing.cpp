@@ -1,0 +1,190 @@
+#include "glyph/view_drawing.h"
+
+#include "glyph/bitmap.h"
+#include "glyph/view_marks.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace lumina::view {
+namespace {
+
+constexpr COLORREF kCharacter = Rgb(128, 144, 192);
+constexpr COLORREF kBaseLine = Rgb(128, 64, 64);
+constexpr COLORREF kAdvanceLegs = Rgb(64, 64, 64);
+constexpr COLORREF kGlyphOriginPen = Rgb(255, 0, 0);
+constexpr COLORREF kGlyphOriginFill = Rgb(255, 144, 192);
+constexpr COLORREF kGlyphOriginLegs = Rgb(255, 64, 0);
+constexpr COLORREF kCell = Rgb(64, 64, 0);
+constexpr COLORREF kDrawOrigin = Rgb(64, 64, 224);
+constexpr COLORREF kDrawOriginFill = Rgb(0, 160, 224);
+
+Point Plus(Point p, int dx, int dy) {
+    return {p.x + dx, p.y + dy};
+}
+
+// The black-box frame around the ink and its two labels; nothing when there is no ink.
+void DrawBlackBox(const Services& services, Surface& surface, const DrawingInput& input, int s) {
+    const std::optional<Rect> ink = MeasureInkBounds(surface);
+    if (!ink || ink->left > ink->right || ink->top > ink->bottom)
+        return;
+    const int l = ink->left - 1, t = ink->top - 1, r = ink->right + 1, b = ink->bottom + 1;
+    surface.FrameRect({l, t, r, b}, kBlackBoxBlue);
+    surface.SetTextColour(kMetricLabel);
+    if (input.options.DspBlackBoxX) {
+        const ScopedFont font(services, surface, LabelFont(s, 0));
+        surface.DrawTextInRect({l, t - 20, r, t},
+                               Labelled("gmBlackBoxX", input.metrics.gmBlackBoxX),
+                               kAlignCentre | kAlignTop);
+    }
+    // The label hangs off the frame's middle right; it is left out once that leaves the view.
+    if (input.options.DspBlackBoxY && surface.Bounds().Contains({r, (t + b) / 2})) {
+        const ScopedFont font(services, surface, LabelFont(s, 90));
+        surface.TextOut({r, (t + b) / 2 + 50}, Labelled("gmBlackBoxY", input.metrics.gmBlackBoxY));
+    }
+}
+
+void DrawBaseLine(const Services& services, Surface& surface, const DrawingPoints& pt, int s,
+                  int angle) {
+    surface.SelectPen(Pen{PenStyle::Solid, 1, kBaseLine});
+    Line(surface, pt.B, pt.N);
+    const ScopedFont font(services, surface, LabelFont(s + 2, angle));
+    surface.SetTextColour(kBaseLine);
+    surface.TextOut(FortyPercent(pt.B, pt.N), Labelled("BaseLine", pt.baseLine));
+}
+
+void DrawAdvanceLegs(const Services& services, Surface& surface, const DrawingInput& input,
+                     const DrawingPoints& pt, int s) {
+    const Point B = pt.B, N = pt.N;
+    surface.SelectPen(Pen{PenStyle::Dot, 1, kAdvanceLegs});
+    surface.MoveTo(B);
+    surface.LineTo({N.x, B.y});
+    surface.LineTo(N);
+    surface.SetTextColour(kMetricLabel);
+    if (input.options.DspCellIncX) {
+        const ScopedFont font(services, surface, LabelFont(s, 0));
+        surface.DrawTextInRect({std::min(B.x, N.x) - 100, B.y, std::max(B.x, N.x) + 100, B.y + 20},
+                               Labelled("gmCellIncX", input.metrics.gmCellIncX),
+                               kAlignCentre | kAlignTop);
+    }
+    if (input.options.DspCellIncY) {
+        const ScopedFont font(services, surface, LabelFont(s, 90));
+        surface.TextOut({N.x, (std::min(B.y, N.y) + std::max(B.y, N.y)) / 2 + 50},
+                        Labelled("gmCellIncY", input.metrics.gmCellIncY));
+    }
+}
+
+void DrawGlyphOrigin(const Services& services, Surface& surface, const DrawingInput& input,
+                     const DrawingPoints& pt, int s) {
+    const Point G = pt.G, B = pt.B;
+    surface.SelectPen(Pen{PenStyle::Solid, 1, kGlyphOriginPen});
+    surface.SelectBrush(Brush{kGlyphOriginFill});
+    if (input.options.DspGlyphOrg) {
+        Circle(surface, G, 5);
+        const ScopedFont font(services, surface, LabelFont(s + 2, 0));
+        surface.SetTextColour(kGlyphOriginPen);
+        surface.DrawTextInRect({G.x - 105, G.y - 15, G.x - 7, G.y + 15}, "グリフ基点",
+                               kAlignRight | kAlignVCentre);
+    }
+    surface.SelectPen(Pen{PenStyle::Dot, 1, kGlyphOriginLegs});
+    surface.MoveTo(G);
+    surface.LineTo({G.x, B.y});
+    surface.LineTo(B);
+    surface.SetTextColour(kGlyphOriginLegs);
+    if (input.options.DspGlyphOrgX) {
+        const ScopedFont font(services, surface, LabelFont(s, 0));
+        surface.DrawTextInRect({std::min(G.x, B.x) - 100, B.y, std::max(G.x, B.x) + 100, B.y + 20},
+                               Labelled("gmptGlyphOrigin.x", input.metrics.gmptGlyphOrigin.x),
+                               kAlignCentre | kAlignTop);
+    }
+    if (input.options.DspGlyphOrgY) {
+        const ScopedFont font(services, surface, LabelFont(s, 90));
+        surface.TextOut({G.x, (std::min(G.y, B.y) + std::max(G.y, B.y)) / 2 + 50},
+                        Labelled("gmptGlyphOrigin.y", input.metrics.gmptGlyphOrigin.y));
+    }
+}
+
+void DrawCell(const Services& services, Surface& surface, const DrawingInput& input,
+              const DrawingPoints& pt, int s) {
+    const int incX = input.metrics.gmCellIncX, incY = input.metrics.gmCellIncY;
+    surface.SelectPen(Pen{PenStyle::Solid, 1, kCell});
+    Line(surface, pt.O, pt.D);
+    surface.MoveTo(pt.O);
+    surface.LineTo(Plus(pt.O, incX, incY));
+    surface.LineTo(Plus(pt.D, incX, incY));
+    surface.LineTo(pt.D);
+    surface.SetTextColour(kCell);
+    if (!input.options.DspAscent && !input.options.DspDescent)
+        return;
+    // A quarter turn clockwise from the text direction.
+    const ScopedFont font(services, surface, LabelFont(s, (input.request.FontDeg + 270) % 360));
+    if (input.options.DspAscent)
+        surface.TextOut(FortyPercent(pt.O, pt.B), Labelled("tmAscent", input.request.tmAscent));
+    if (input.options.DspDescent)
+        surface.TextOut(FortyPercent(pt.B, pt.D), Labelled("tmDescent", input.request.tmDescent));
+}
+
+void DrawDrawingOrigin(const Services& services, Surface& surface, Point O, int s) {
+    surface.SelectPen(Pen{PenStyle::Solid, 1, kDrawOrigin});
+    surface.SelectBrush(Brush{kDrawOriginFill});
+    Circle(surface, O, 10);
+    const ScopedFont font(services, surface, LabelFont(s + 2, 0));
+    surface.SetTextColour(kDrawOrigin);
+    surface.DrawTextInRect({O.x + 12, O.y - 20, O.x + 110, O.y + 20}, "描画基点",
+                           kAlignLeft | kAlignVCentre);
+}
+
+} // namespace
+
+Point Rotate(Point Q, Point O, int angle) {
+    const double dx = static_cast<double>(Q.x) - O.x;
+    const double dy = static_cast<double>(Q.y) - O.y;
+    const double d = std::trunc(std::sqrt(dx * dx + dy * dy));
+    const double phi = std::atan2(dy, dx);
+    const double pi = 4.0 * std::atan(1.0);
+    const double theta = (360 - angle) * pi / 180.0;
+    return {O.x + static_cast<int>(std::cos(phi + theta) * d),
+            O.y + static_cast<int>(std::sin(phi + theta) * d)};
+}
+
+Point FortyPercent(Point P, Point Q) {
+    return {P.x + static_cast<int>(0.4f * static_cast<float>(Q.x - P.x)),
+            P.y + static_cast<int>(0.4f * static_cast<float>(Q.y - P.y))};
+}
+
+DrawingPoints ComputeDrawingPoints(const DrawingInput& input) {
+    const GlyphRequest& rq = input.request;
+    const GlyphMetrics& gm = input.metrics;
+    DrawingPoints pt;
+    pt.O = input.origin;
+    pt.B = Rotate({pt.O.x, pt.O.y + rq.tmAscent}, pt.O, rq.FontDeg);
+    pt.N = Plus(pt.B, gm.gmCellIncX, gm.gmCellIncY);
+    pt.D = Rotate({pt.O.x, pt.O.y + rq.tmAscent + rq.tmDescent}, pt.O, rq.FontDeg);
+    pt.G = Plus(pt.B, gm.gmptGlyphOrigin.x, -gm.gmptGlyphOrigin.y);
+    pt.baseLine = PointDistance(pt.B, pt.N);
+    return pt;
+}
+
+int DrawActualDrawing(const Services& services, Surface& surface, const DrawingInput& input) {
+    const ScopedPenBrush keep(surface);
+    const int s = LabelSize(input.request.FontSize);
+    const DrawingPoints pt = ComputeDrawingPoints(input);
+
+    surface.SetTextColour(kCharacter);
+    surface.TextOutCode(pt.O, static_cast<std::uint32_t>(input.request.SjisCode));
+    DrawBlackBox(services, surface, input, s);
+    surface.SelectPen(Pen{PenStyle::Dot, 1, kCentreRed});
+    if (input.options.DspCenter)
+        DrawCentreLines(surface, surface.Width(), surface.Height());
+    DrawBaseLine(services, surface, pt, s, input.request.FontDeg);
+    const int ratio = ComputeInkRatio(input.blackPixelCount, input.request.tmAscent,
+                                      input.request.tmDescent, pt.baseLine);
+    DrawAdvanceLegs(services, surface, input, pt, s);
+    DrawGlyphOrigin(services, surface, input, pt, s);
+    DrawCell(services, surface, input, pt, s);
+    if (input.options.DspDrawOrg)
+        DrawDrawingOrigin(services, surface, pt.O, s);
+    return ratio;
+}
+
+} // namespace lumina::view

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "glyph/glyph_view.h"
+
+namespace lumina {
+
+struct Services;
+
+namespace view {
+
+// What the actual drawing is drawn from: the request's font must be selected on the surface.
+struct DrawingInput {
+    const GlyphRequest& request; // Char's code, FontDeg, FontSize, tmAscent, tmDescent
+    const GlyphMetrics& metrics; // of the last successful outline fetch
+    const ViewOptions& options;
+    Point origin; // OrgX, OrgY
+    int blackPixelCount = 0;
+};
+
+// The geometry of the metric construction about the drawing origin O at angle a.
+struct DrawingPoints {
+    Point O; // the drawing origin
+    Point B; // base-line origin: O + (0, tmAscent) turned about O
+    Point N; // the next character's base-line origin: B + (gmCellIncX, gmCellIncY)
+    Point D; // lower left of the character cell: O + (0, tmAscent + tmDescent) turned about O
+    Point G; // glyph origin: B + (gmptGlyphOrigin.x, -gmptGlyphOrigin.y)
+    int baseLine = 0;
+};
+
+// Q turned about O by the text angle, with the truncations the view has always used.
+Point Rotate(Point Q, Point O, int angle);
+// The point 40 % of the way from P to Q (single-precision products, truncated).
+Point FortyPercent(Point P, Point Q);
+DrawingPoints ComputeDrawingPoints(const DrawingInput& input);
+
+// Draws the character at the origin with its metric construction and returns the ink ratio.
+int DrawActualDrawing(const Services& services, Surface& surface, const DrawingInput& input);
+
+} // namespace view
+} // namespace lumina

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "glyph/glyph_view.h"
+#include "glyph/outline.h"
+
+namespace lumina {
+
+struct Services;
+struct GlyphBitmap;
+
+namespace view {
+
+// The outline picture: the outline's vertices joined by straight lines, centred on the view,
+// with markers, numbers, the black-box frame and its labels. Returns the vertices counted by
+// the walk (closing vertices excluded).
+int DrawOutlinePicture(const Services& services, Surface& surface, const GlyphOutline& outline,
+                       const GlyphMetrics& metrics, const ViewOptions& options, int fontSize);
+
+// The bitmap picture: the ink grid's image centred on the view, and the centre lines.
+void DrawBitmapPicture(Surface& surface, const GlyphBitmap& bitmap, const ViewOptions& options);
+
+// "%d(%d)" of vertices and blocks.
+std::string CountsText(int vertices, int blocks);
+
+} // namespace view
+} // namespace lumina
