@@ -1,9 +1,13 @@
 // Writes the seed corpus of the outline decoder's fuzz target (tests/fuzz/corpus/
-// outline_decoder): hand-built records covering every record kind and malformed form. Not part
+// outline_decoder): hand-built records covering every record kind and malformed form, and real
+// native data of the fixture fonts and the default Japanese face. Not part
 // of the normal run; to refresh the seeds:
 //   LUMINA_CORPUS_OUT=tests/fuzz/corpus/outline_decoder lumina_glyph_tests
 //   --gtest_also_run_disabled_tests --gtest_filter='NativeCorpus.*'
 #include "tests/glyph/native_records.h"
+
+#include "app/common.h"
+#include "tests/platform/font_fixture.h"
 
 #include <gtest/gtest.h>
 
@@ -71,6 +75,40 @@ TEST(NativeCorpus, DISABLED_DumpHandBuilt) {
          Square().Polygon(Px(1, 1)).CSpline({Px(2, 2), Px(3, 3), Px(4, 4), Px(5, 5)}).Bytes()},
         {"bad-header-cut", Square().Raw({0x20, 0, 0, 0, 24, 0, 0, 0, 1, 2}).Bytes()},
     };
+    WriteSeeds(seeds);
+}
+
+// Native data as the rasteriser hands it out, upright and turned.
+TEST(NativeCorpus, DISABLED_DumpFromFonts) {
+    std::vector<Seed> seeds;
+    auto add = [&seeds](const std::shared_ptr<const Font>& font, const std::string& name,
+                        std::uint32_t code) {
+        ASSERT_NE(font, nullptr) << name;
+        const auto glyph = font->Glyph(code, GlyphFormat::Native);
+        ASSERT_TRUE(glyph && !glyph->bytes.empty()) << name;
+        seeds.push_back({name, glyph->bytes});
+    };
+    auto fixtures = MakeFixtureFontSystem();
+    for (const int angle : {0, 45, 90}) {
+        for (const char* family : {"Lumina Test", "Lumina Test CFF"}) {
+            const auto font =
+                fixtures->CreateFont(LogicalFont{family, -100, 400, false, angle * 10});
+            const std::string prefix =
+                std::string(family == std::string("Lumina Test") ? "tt" : "cff") + "-";
+            for (const char code : {'A', 'B', 'C', 'D', 'E', 'F'})
+                add(font, prefix + code + "-" + std::to_string(angle),
+                    static_cast<std::uint32_t>(code));
+        }
+    }
+    auto system = MakeFreeTypeFontSystem();
+    const std::pair<const char*, std::uint32_t> japanese[] = {
+        {"a-hiragana", 0x82A0}, {"kan", 0x8ABF}, {"utsu", 0x9F54}, {"latin-g", 'g'}};
+    for (const int angle : {0, 30}) {
+        const auto font =
+            system->CreateFont(MakeLogicalFont(FontSpec{"", 72, false, false, angle}, 96));
+        for (const auto& [name, code] : japanese)
+            add(font, std::string("ipagothic-") + name + "-" + std::to_string(angle), code);
+    }
     WriteSeeds(seeds);
 }
 

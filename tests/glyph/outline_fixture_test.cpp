@@ -2,6 +2,7 @@
 // on whole pixels at an em of 100 pixels.
 #include "glyph/outline.h"
 
+#include "app/common.h"
 #include "glyph/view_observer.h"
 #include "platform/surface.h"
 #include "tests/platform/font_fixture.h"
@@ -193,6 +194,26 @@ TEST_F(OutlineFixture, PlacedOutlineIsCentredByItsBoundsSize) {
     PlaceOutline(m_outline, 640, 480);
     // dx = 320 - 30, dy = 240 - 30
     EXPECT_EQ(*m_outline.bounds, (Rect{300, 150, 360, 210}));
+}
+
+TEST(OutlineDefaultFace, JapaneseGlyphsDecodeWholly) {
+    auto services = test::MakeServicesWithFonts();
+    for (const int angle : {0, 30, 90}) {
+        const auto font = services->Get().fonts.CreateFont(
+            MakeLogicalFont(FontSpec{"", 300, false, false, angle}, 96));
+        ASSERT_NE(font, nullptr);
+        for (const std::uint32_t code : {0x82A0u, 0x8ABFu, 0x9F54u}) { // あ 漢 鬱
+            SCOPED_TRACE(testing::Message() << std::hex << code << " at " << std::dec << angle);
+            const auto glyph = font->Glyph(code, GlyphFormat::Native);
+            ASSERT_TRUE(glyph);
+            GlyphOutline outline;
+            const DecodeResult result = DecodeNativeRecords(glyph->bytes, outline);
+            EXPECT_TRUE(result.ok);
+            EXPECT_EQ(result.stop, DecodeStop::None);
+            EXPECT_GE(outline.blockCount, 2);
+            EXPECT_GT(outline.vertexCount, outline.blockCount);
+        }
+    }
 }
 
 } // namespace
