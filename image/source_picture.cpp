@@ -140,10 +140,14 @@ bool DrawSurfaces(const Services& services, Owner owner, const Loaded& loaded,
         ShowError(services, owner, "", kMsgNoMemory);
         return false;
     }
-    if (!loaded.keyedByColour)
-        return DrawArgbOnto(loaded.image, *picture.sourceSurface);
-    if (!DrawArgbOnto(loaded.image, *picture.stagingSurface))
+    // Copying fails only when the converted pixels cannot be had.
+    Surface& first = loaded.keyedByColour ? *picture.stagingSurface : *picture.sourceSurface;
+    if (!DrawArgbOnto(loaded.image, first)) {
+        ShowError(services, owner, "", kMsgNoMemory);
         return false;
+    }
+    if (!loaded.keyedByColour)
+        return true;
     const Rect bounds{0, 0, width, height};
     picture.sourceSurface->FillRect(bounds, Rgb(255, 255, 255));
     picture.sourceSurface->TransparentFrom(*picture.stagingSurface, bounds, bounds, loaded.key);

@@ -12,6 +12,7 @@
 #include <array>
 #include <cstdint>
 #include <cstdlib>
+#include <filesystem>
 #include <span>
 #include <string>
 
@@ -28,13 +29,25 @@ public:
     }
 };
 
+std::string MakeFolder() {
+    std::string pattern = "/tmp/lumina-fuzz-XXXXXX";
+    if (!mkdtemp(pattern.data()))
+        std::abort();
+    return pattern;
+}
+
+const std::string& Folder();
+
+void RemoveFolder() {
+    std::error_code ignored;
+    std::filesystem::remove_all(Folder(), ignored);
+}
+
+// Registered once the name exists, so that the removal runs before the name is destroyed.
 const std::string& Folder() {
-    static const std::string folder = [] {
-        std::string pattern = "/tmp/lumina-fuzz-XXXXXX";
-        if (!mkdtemp(pattern.data()))
-            std::abort();
-        return pattern;
-    }();
+    static const std::string folder = MakeFolder();
+    static const bool removed = std::atexit(RemoveFolder) == 0;
+    (void)removed;
     return folder;
 }
 
