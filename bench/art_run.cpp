@@ -1,0 +1,128 @@
+// links: lumina_art lumina_image
+// Whole character-art runs: sampling, mapping and drawing, with the palette measured once per
+// engine (as within one window) or afresh.
+#include "app/scripted_prompter.h"
+#include "app/services.h"
+#include "app/settings_store.h"
+#include "art/engine.h"
+#include "image/source_picture.h"
+#include "platform/surface.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <map>
+#include <memory>
+#include <string>
+
+namespace lumina {
+namespace {
+
+std::string FixturePath() {
+    const char* source = std::getenv("LUMINA_SOURCE_DIR");
+    const std::filesystem::path root =
+        source ? std::filesystem::path(source)
+               : std::filesystem::path(__FILE__).parent_path().parent_path();
+    return (root / "tests/data/art/raccoon.png").string();
+}
+
+struct BenchServices {
+    BenchServices()
+        : ini((std::filesystem::temp_directory_path() / "lumina-bench-art.ini").string())
+        , settings(ini)
+        , fonts(MakeFreeTypeFontSystem())
+        , services{"lumina-graph", settings, prompter, *fonts} {}
+    std::string ini;
+    SettingsStore settings;
+    ScriptedPrompter prompter;
+    std::unique_ptr<FontSystem> fonts;
+    Services services;
+};
+
+BenchServices& Env() {
+    static BenchServices env;
+    return env;
+}
+
+// The photograph fixture stretched (smoothly) to the benchmark's size.
+const Surface& Picture(int width, int height) {
+    static std::map<std::pair<int, int>, Surface> pictures;
+    const auto key = std::make_pair(width, height);
+    if (const auto it = pictures.find(key); it != pictures.end())
+        return it->second;
+    SourcePicture photo;
+    photo.path = FixturePath();
+    photo.type = "png";
+    if (!LoadSourcePicture(Env().services, photo))
+        std::abort();
+    auto surface = Surface::Create(width, height, PixelFormat::Rgb32);
+    surface->StretchFrom(*photo.sourceSurface, photo.sourceSurface->Bounds(), surface->Bounds());
+    return pictures.emplace(key, std::move(*surface)).first->second;
+}
+
+void Configure(ArtEngine& engine, const Surface& picture, int outW, int size, bool mono,
+               bool random) {
+    engine.SetPicture(&picture, PictureFacts{"bench.png", picture.Width(), picture.Height(), 0});
+    ArtSettings& s = engine.Settings();
+    s = ArtSettings{};
+    s.FontName = "";
+    s.OutW = outW;
+    s.FontSize = size;
+    s.Mono = mono ? 1 : 0;
+    s.Rand = random ? 1 : 0;
+}
+
+void Report(benchmark::State& state, const ArtEngine& engine) {
+    state.counters["cells"] =
+        static_cast<double>(engine.Layout().cols) * static_cast<double>(engine.Layout().rows);
+}
+
+void BM_Run640x480Defaults(benchmark::State& state) {
+    const Surface& picture = Picture(640, 480);
+    ArtEngine engine(Env().services);
+    Configure(engine, picture, 1000, 12, false, false);
+    engine.Run({}, false); // the window's first run measures the palette
+    for (auto _ : state) {
+        if (engine.Run({}, false) != ArtRunStatus::Done)
+            state.SkipWithError("run failed");
+    }
+    Report(state, engine);
+}
+BENCHMARK(BM_Run640x480Defaults)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_Run640x480DefaultsFirstRun(benchmark::State& state) {
+    const Surface& picture = Picture(640, 480);
+    for (auto _ : state) {
+        ArtEngine engine(Env().services);
+        Configure(engine, picture, 1000, 12, false, false);
+        if (engine.Run({}, false) != ArtRunStatus::Done)
+            state.SkipWithError("run failed");
+    }
+}
+BENCHMARK(BM_Run640x480DefaultsFirstRun)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_Run4000x3000(benchmark::State& state) {
+    const bool mono = state.range(0) != 0;
+    const bool random = state.range(1) != 0;
+    const Surface& picture = Picture(4000, 3000);
+    ArtEngine engine(Env().services);
+    Configure(engine, picture, 5000, 8, mono, random);
+    engine.Run({}, false);
+    for (auto _ : state) {
+        if (engine.Run({}, false) != ArtRunStatus::Done)
+            state.SkipWithError("run failed");
+    }
+    Report(state, engine);
+}
+BENCHMARK(BM_Run4000x3000)
+    ->ArgNames({"mono", "rand"})
+    ->Args({0, 0})
+    ->Args({1, 0})
+    ->Args({0, 1})
+    ->Args({1, 1})
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+
+} // namespace
+} // namespace lumina
