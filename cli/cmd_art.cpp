@@ -1,0 +1,279 @@
+// lumina-cli art: one character-art run over a picture with the window's defaults and clamps
+// (never the stored settings), writing the text and/or image export and printing the layout.
+#include "app/messages.h"
+#include "app/scripted_prompter.h"
+#include "app/services.h"
+#include "app/settings_store.h"
+#include "art/engine.h"
+#include "art/export.h"
+#include "cli/command.h"
+#include "image/picture_type.h"
+#include "image/source_picture.h"
+#include "platform/surface.h"
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <unistd.h>
+
+namespace lumina::cli {
+namespace {
+
+constexpr const char* kUsage =
+    "INPUT [--font FACE] [--size PT] [--bold] [--italic] [--angle DEG] "
+    "[--classes kigou,num,alphau,alphal,hira,kata,kanji] [--char-spacing N] "
+    "[--line-spacing N] [--brightness 1-9] [--red 1-9] [--green 1-9] [--blue 1-9] [--mono] "
+    "[--char-colour 0xBBGGRR] [--background 0xBBGGRR] [--random] [--out-width N] "
+    "[--text FILE] [--image FILE [--picture-size]] [--progress]";
+
+struct ArtOptions {
+    std::string input;
+    ArtSettings settings;
+    std::string textPath;
+    std::string imagePath;
+    bool pictureSize = false;
+    bool progress = false;
+};
+
+// A settings store of its own for one run, so that the batch tool never touches the user's.
+class TempSettings {
+public:
+    TempSettings() {
+        std::string pattern =
+            (std::filesystem::temp_directory_path() / "lumina-cli-XXXXXX").string();
+        if (mkdtemp(pattern.data()))
+            m_dir = pattern;
+    }
+    ~TempSettings() {
+        std::error_code ignored;
+        if (!m_dir.empty())
+            std::filesystem::remove_all(m_dir, ignored);
+    }
+    TempSettings(const TempSettings&) = delete;
+    TempSettings& operator=(const TempSettings&) = delete;
+
+    bool Ok() const { return !m_dir.empty(); }
+    std::string IniPath() const { return m_dir + "/settings.ini"; }
+
+private:
+    std::string m_dir;
+};
+
+bool TakeClasses(const std::string& list, ArtSettings& s, std::string& error) {
+    static const std::pair<const char*, CharClass> kNames[] = {
+        {"kigou", CharClass::Kigou},   {"num", CharClass::Num},   {"alphau", CharClass::AlphaU},
+        {"alphal", CharClass::AlphaL}, {"hira", CharClass::Hira}, {"kata", CharClass::Kata},
+        {"kanji", CharClass::Kanji},
+    };
+    for (const auto& info : kCharClasses)
+        s.ClassSwitch(info.cls) = 0;
+    size_t start = 0;
+    while (start <= list.size()) {
+        const size_t comma = std::min(list.find(',', start), list.size());
+        const std::string name = list.substr(start, comma - start);
+        bool known = false;
+        for (const auto& [word, cls] : kNames) {
+            if (name == word) {
+                s.ClassSwitch(cls) = 1;
+                known = true;
+            }
+        }
+        if (!known) {
+            error = "unknown character class '" + name + "'";
+            return false;
+        }
+        start = comma + 1;
+    }
+    return true;
+}
+
+// Sets the numeric option's field, clamped as the settings grid clamps it.
+bool TakeNumber(const std::string& option, const std::string& text, ArtSettings& s,
+                std::string& error) {
+    long value = 0;
+    if (!ParseInt(text, value)) {
+        error = option + " needs a number";
+        return false;
+    }
+    const int v = static_cast<int>(std::max(std::min(value, 2147483647L), -2147483647L));
+    if (option == "--size")
+        s.FontSize = Clamp(v, kFontSizeMin, kFontSizeMax);
+    else if (option == "--angle")
+        s.FontDeg = v;
+    else if (option == "--char-spacing")
+        s.CharMa = Clamp(v, kSpacingMin, kSpacingMax);
+    else if (option == "--line-spacing")
+        s.LineMa = Clamp(v, kSpacingMin, kSpacingMax);
+    else if (option == "--brightness")
+        s.BrightAll = Clamp(v, kBrightMin, kBrightMax);
+    else if (option == "--red")
+        s.BrightR = Clamp(v, kBrightMin, kBrightMax);
+    else if (option == "--green")
+        s.BrightG = Clamp(v, kBrightMin, kBrightMax);
+    else if (option == "--blue")
+        s.BrightB = Clamp(v, kBrightMin, kBrightMax);
+    else if (option == "--out-width")
+        s.OutW = Clamp(v, kOutWMin, kOutWMax);
+    else if (option == "--char-colour")
+        s.CharCol = static_cast<COLORREF>(value) & 0xFFFFFF;
+    else if (option == "--background")
+        s.BkCol = static_cast<COLORREF>(value) & 0xFFFFFF;
+    return true;
+}
+
+bool IsNumberOption(const std::string& a) {
+    for (const char* o :
+         {"--size", "--angle", "--char-spacing", "--line-spacing", "--brightness", "--red",
+          "--green", "--blue", "--out-width", "--char-colour", "--background"}) {
+        if (a == o)
+            return true;
+    }
+    return false;
+}
+
+bool ParseOptions(const std::vector<std::string>& args, ArtOptions& o, std::string& error) {
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        const bool needsValue = IsNumberOption(a) || a == "--font" || a == "--classes" ||
+                                a == "--text" || a == "--image";
+        if (needsValue && i + 1 >= args.size()) {
+            error = a + " needs a value";
+            return false;
+        }
+        if (a == "--bold")
+            o.settings.Bold = 1;
+        else if (a == "--italic")
+            o.settings.Italic = 1;
+        else if (a == "--mono")
+            o.settings.Mono = 1;
+        else if (a == "--random")
+            o.settings.Rand = 1;
+        else if (a == "--picture-size")
+            o.pictureSize = true;
+        else if (a == "--progress")
+            o.progress = true;
+        else if (a == "--font")
+            o.settings.FontName = CutFaceName(args[++i]);
+        else if (a == "--classes") {
+            if (!TakeClasses(args[++i], o.settings, error))
+                return false;
+        } else if (a == "--text")
+            o.textPath = args[++i];
+        else if (a == "--image")
+            o.imagePath = args[++i];
+        else if (IsNumberOption(a)) {
+            if (!TakeNumber(a, args[++i], o.settings, error))
+                return false;
+        } else if (a.starts_with("--")) {
+            error = "unknown option '" + a + "'";
+            return false;
+        } else if (o.input.empty()) {
+            o.input = a;
+        } else {
+            error = "unexpected argument '" + a + "'";
+            return false;
+        }
+    }
+    if (o.input.empty()) {
+        error = "no input picture given";
+        return false;
+    }
+    if (o.pictureSize && o.imagePath.empty()) {
+        error = "--picture-size needs --image";
+        return false;
+    }
+    return true;
+}
+
+void PrintProgress(int position, int upper) {
+    constexpr int kWidth = 40;
+    if (upper <= 0)
+        return;
+    if (position == 0) {
+        static bool started = false;
+        if (started)
+            std::fputc('\n', stderr);
+        started = !started;
+        return;
+    }
+    const int filled = position * kWidth / upper;
+    std::fprintf(stderr, "\r[%.*s%*s] %d/%d", filled, "########################################",
+                 kWidth - filled, "", position, upper);
+    std::fflush(stderr);
+}
+
+// The messages the run showed, as the window would have shown them.
+void PrintMessages(const ScriptedPrompter& prompter) {
+    for (const auto& m : prompter.Messages())
+        std::fprintf(stderr, "lumina-cli: %s\n", m.text.c_str());
+}
+
+void PrintLayout(const ArtLayout& l, const std::string& elapsed) {
+    std::printf("outH=%d\ndrawW=%d\ndrawH=%d\ncols=%d\nrows=%d\nrange=%d\ncellW=%d\ncellH=%d\n"
+                "elapsed=%s\n",
+                l.outH, l.drawW, l.drawH, l.cols, l.rows, l.range, l.cellW, l.cellH,
+                elapsed.c_str());
+}
+
+int RunArt(const std::vector<std::string>& args) {
+    ArtOptions o;
+    std::string error;
+    if (!ParseOptions(args, o, error))
+        return UsageError("art", error);
+
+    TempSettings temp;
+    if (!temp.Ok())
+        return Failure("cannot make a temporary folder for the settings");
+    SettingsStore settings(temp.IniPath());
+    ScriptedPrompter prompter;
+    const std::unique_ptr<FontSystem> fonts = MakeFreeTypeFontSystem();
+    const Services services{"lumina-graph", settings, prompter, *fonts};
+
+    SourcePicture picture;
+    picture.path = o.input;
+    picture.type = PictureTypeFromPath(o.input);
+    if (picture.type.empty())
+        return Failure(o.input + " is not a picture (jpeg, gif, bmp, png or tiff)");
+    if (!LoadSourcePicture(services, picture)) {
+        PrintMessages(prompter);
+        return Failure("cannot load " + o.input);
+    }
+
+    ArtEngine engine(services);
+    engine.Settings() = o.settings;
+    engine.SetPicture(&picture);
+    ArtRunHooks hooks;
+    if (o.progress)
+        hooks.progress = PrintProgress;
+    const auto start = std::chrono::steady_clock::now();
+    const ArtRunStatus status = engine.Run(hooks, false);
+    const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(
+                        std::chrono::steady_clock::now() - start)
+                        .count();
+    if (status != ArtRunStatus::Done) {
+        PrintMessages(prompter);
+        return Failure("the character-art run stopped");
+    }
+    const CompletedArt& art = *engine.LastCompleted();
+    if (!o.textPath.empty() && !WriteArtTextFile(services, nullptr, o.textPath, art.grid)) {
+        PrintMessages(prompter);
+        return Failure("cannot write " + o.textPath);
+    }
+    if (!o.imagePath.empty()) {
+        const int w = o.pictureSize ? art.outW : art.layout.drawW;
+        const int h = o.pictureSize ? art.layout.outH : art.layout.drawH;
+        if (!WriteArtImageFile(services, nullptr, o.imagePath, *art.art, w, h)) {
+            PrintMessages(prompter);
+            return Failure("cannot write " + o.imagePath);
+        }
+    }
+    PrintLayout(art.layout, engine.ElapsedLabel());
+    std::printf("milliseconds=%lld\n", static_cast<long long>(ms));
+    return 0;
+}
+
+const CommandRegistration kArt("art", kUsage, RunArt);
+
+} // namespace
+} // namespace lumina::cli
