@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <set>
 
 namespace lumina {
 namespace {
@@ -59,7 +60,15 @@ bool FontconfigResolver::AddFontFile(const std::string& path) {
     if (!m_ready)
         return false;
     m_cache.clear();
-    return FcConfigAppFontAddFile(nullptr, Utf8(path)) == FcTrue;
+    // Application fonts belong to the process's fontconfig configuration, which outlives any
+    // font system: add each file once, or every new font system would list it again.
+    static std::set<std::string> added;
+    if (added.count(path))
+        return true;
+    if (FcConfigAppFontAddFile(nullptr, Utf8(path)) != FcTrue)
+        return false;
+    added.insert(path);
+    return true;
 }
 
 std::optional<FaceMatch> FontconfigResolver::Resolve(const std::string& faceName, int weight,

@@ -220,11 +220,17 @@ void Surface::FillRect(const Rect& rect, COLORREF colour) {
     const Rect r = Intersect(rect, Bounds());
     if (r.IsEmpty())
         return;
+    // Whole views are cleared on every refresh: fill rows directly.
     const std::uint32_t raw = Encode(Format(), colour);
-    PixelWriter writer(m_impl->image, Format());
-    for (int y = r.top; y < r.bottom; ++y)
-        for (int x = r.left; x < r.right; ++x)
-            writer.SetRaw(x, y, raw);
+    QImage& image = m_impl->image;
+    for (int y = r.top; y < r.bottom; ++y) {
+        std::uint8_t* row = image.scanLine(y);
+        if (Format() == PixelFormat::Rgb16)
+            std::fill_n(reinterpret_cast<std::uint16_t*>(row) + r.left, r.Width(),
+                        static_cast<std::uint16_t>(raw));
+        else
+            std::fill_n(reinterpret_cast<std::uint32_t*>(row) + r.left, r.Width(), raw);
+    }
 }
 
 void Surface::MoveTo(Point p) {
@@ -324,10 +330,17 @@ void Surface::DrawTextInRect(const Rect& rect, std::string_view utf8, unsigned a
 void Surface::CopyFrom(const Surface& source, const Rect& sourceRect, Point destination) {
     if (sourceRect.IsEmpty())
         return;
+    // A painter must not read the image it paints on: a copy within one surface goes through
+    // a copy of the source rectangle.
+    const bool same = &source == this;
+    const QImage own = same ? m_impl->image.copy(ToQRect(sourceRect)) : QImage();
     QPainter painter(&m_impl->image);
     painter.setCompositionMode(QPainter::CompositionMode_Source);
-    painter.drawImage(QPoint(destination.x, destination.y), source.m_impl->image,
-                      ToQRect(sourceRect));
+    if (same)
+        painter.drawImage(QPoint(destination.x, destination.y), own);
+    else
+        painter.drawImage(QPoint(destination.x, destination.y), source.m_impl->image,
+                          ToQRect(sourceRect));
 }
 
 void Surface::StretchFrom(const Surface& source, const Rect& sourceRect,

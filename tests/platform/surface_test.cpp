@@ -207,6 +207,10 @@ TEST_P(SurfaceTest, CopyFromIsExactAndClipped) {
     dst.CopyFrom(src, {5, 5, 6, 6}, {9, 9});
     EXPECT_EQ(dst.PixelAt({9, 9}), kRed);
     dst.CopyFrom(src, {0, 0, 10, 10}, {-20, 30});
+    // Within one surface, overlapping: the source is read before it is overwritten.
+    src.CopyFrom(src, {3, 4, 6, 6}, {4, 4});
+    EXPECT_EQ(src.PixelAt({4, 4}), Rgb(8, 12, 16));
+    EXPECT_EQ(src.PixelAt({6, 5}), kRed);
 }
 
 TEST_P(SurfaceTest, StretchFromScalesSmoothly) {
