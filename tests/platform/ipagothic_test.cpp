@@ -141,5 +141,17 @@ TEST(DefaultFace, BoldWidensTheInk) {
     EXPECT_GT(count(*bold), count(*regular) * 11 / 10);
 }
 
+TEST(DefaultFace, ItalicShearsTheGlyphToTheRight) {
+    auto fonts = MakeFreeTypeFontSystem();
+    const auto regular = DefaultFont(*fonts)->Glyph(kCodeA, GlyphFormat::Native);
+    const auto italic = fonts->CreateFont(MakeLogicalFont(FontSpec{"", 300, false, true, 0}, 96))
+                            ->Glyph(kCodeA, GlyphFormat::Native);
+    ASSERT_TRUE(regular && italic);
+    // The slant moves the top right and widens the box; the advance stays.
+    EXPECT_GT(italic->metrics.gmBlackBoxX, regular->metrics.gmBlackBoxX + 15);
+    EXPECT_EQ(italic->metrics.gmBlackBoxY, regular->metrics.gmBlackBoxY);
+    EXPECT_EQ(italic->metrics.gmCellIncX, regular->metrics.gmCellIncX);
+}
+
 } // namespace
 } // namespace lumina
