@@ -1,19 +1,347 @@
 #include "mainwin/tavrin_dlg.h"
 
-#include <QLabel>
-#include <QVBoxLayout>
+#include "app/common.h"
+#include "app/services.h"
+#include "app/settings_store.h"
+#include "mainwin/images.h"
+#include "mainwin/view_widget.h"
+#include "mainwin/widgets.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPainter>
+#include <QScreen>
+#include <QStyle>
+#include <QStyleOptionFrame>
+
+#include <algorithm>
 
 namespace lumina {
+namespace {
+
+constexpr std::string_view kSection = "Last";
+
+Owner OwnerOf(const QWidget* window) {
+    return window;
+}
+
+} // namespace
 
 CTavrinDlg::CTavrinDlg(const Services& services, PrinterSettings& printer, QWidget* parent)
     : QDialog(parent)
     , m_services(services)
-    , m_printer(printer) {
+    , m_printer(printer)
+    , m_glyphView(services, *this, OwnerOf(this))
+    , m_commands(services, m_state.request, *this, OwnerOf(this))
+    , m_navigator(*this) {
     setWindowTitle(QStringLiteral("ルミナ・グラフ（文字情報分析ソフト）"));
-    setWindowFlags(windowFlags() | Qt::WindowMinMaxButtonsHint);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(QStringLiteral("ルミナ・グラフ"), this));
-    resize(640, 480);
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
+    // The version item of the window menu: X11 and Wayland offer no window menu a program can
+    // add to, so the About button is the way to the version history here.
+    setWindowIcon(AppIcon());
+
+    BuildControls();
+    LoadRequest();
+    if (!MakeViewSurfaces())
+        return;
+    LoadOrigin();
+    LoadFontList();
+    LoadSwitches();
+    LoadMode();
+    for (ViewCursor kind : {ViewCursor::Arrow, ViewCursor::NoEntry, ViewCursor::Move,
+                            ViewCursor::WestEast, ViewCursor::Rotate, ViewCursor::Pointer})
+        m_cursors[static_cast<size_t>(kind)] = MakeViewCursor(kind);
+    SetViewCursor(ViewCursor::Arrow);
+    m_feedbackFont = m_services.fonts.CreateFont(MakeLogicalFont(
+        FontSpec{std::string(kDefaultFaceName), 8, false, false, 0}, m_services.displayDpiY));
+    LoadBitCharacters();
+    m_minimumSize = size();
+    setMinimumSize(m_minimumSize);
+    RestorePlacement();
+    ConnectControls();
+    m_opened = true;
+    // The restored size may already differ from the opening size; the resize rule applies.
+    if (!ApplyClientSize(width(), height()))
+        Refresh();
+}
+
+CTavrinDlg::~CTavrinDlg() {
+    if (m_opened)
+        SavePlacement();
+}
+
+int CTavrinDlg::exec() {
+    if (!m_opened)
+        return QDialog::Rejected;
+    return QDialog::exec();
+}
+
+Owner CTavrinDlg::OwnerWindow() const {
+    return OwnerOf(this);
+}
+
+void CTavrinDlg::WriteLast(std::string_view key, int value) {
+    m_services.settings.WriteInt(kSection, key, value);
+}
+
+void CTavrinDlg::LoadRequest() {
+    const SettingsStore& settings = m_services.settings;
+    GlyphRequest& request = m_state.request;
+    request.Char = settings.ReadString(kSection, "Char", "あ");
+    request.SjisCode = settings.ReadInt(kSection, "SJIS-Code", 33440);
+    m_charField->setText(QString::fromStdString(request.Char));
+    m_codeField->setText(QString::number(request.SjisCode));
+    m_commands.ShowCodeHex();
+    // An edited store must not ask for a font beyond what the spins allow.
+    request.FontSize = std::clamp(settings.ReadInt(kSection, "FontSize", 300), 1, 1000);
+    request.FontDeg = std::clamp(settings.ReadInt(kSection, "FontDeg", 0), 0, 360);
+    m_sizeSpin->SetValue(request.FontSize);
+    m_angleSpin->SetValue(request.FontDeg);
+}
+
+bool CTavrinDlg::MakeViewSurfaces() {
+    if (!m_glyphView.MakeSurfaces(m_viewRect.Width(), m_viewRect.Height()))
+        return false;
+    m_paintSurface =
+        Surface::Create(m_viewRect.Width(), m_viewRect.Height(), m_services.displayFormat,
+                        m_services.displayDpiX, m_services.displayDpiY);
+    return m_paintSurface.has_value();
+}
+
+void CTavrinDlg::LoadOrigin() {
+    const int w = m_viewRect.Width();
+    const int h = m_viewRect.Height();
+    m_state.OrgX = m_services.settings.ReadInt(kSection, "OrgX", w / 2);
+    m_state.OrgY = m_services.settings.ReadInt(kSection, "OrgY", h / 2);
+    if (m_state.OrgX > w) {
+        m_state.OrgX = ClampOrigin(m_state.OrgX, w);
+        WriteLast("OrgX", m_state.OrgX);
+    }
+    if (m_state.OrgY > h) {
+        m_state.OrgY = ClampOrigin(m_state.OrgY, h);
+        WriteLast("OrgY", m_state.OrgY);
+    }
+}
+
+void CTavrinDlg::LoadFontList() {
+    const int pointSize = font().pointSize() > 0 ? font().pointSize() + 1 : 10;
+    FillFontList(*m_fontList, m_services.fonts.Families(), pointSize);
+    std::string& face = m_state.request.FontName;
+    face = m_services.settings.ReadString(kSection, "FontName", kDefaultFaceName);
+    int index = m_fontList->findText(QString::fromStdString(face), Qt::MatchFixedString);
+    if (index < 0 && face == kDefaultFaceName) {
+        // The default face exists on no Linux desktop: show what it resolves to, so that a
+        // first start does not begin with an empty font list.
+        const auto resolved = m_services.fonts.Resolve(LogicalFont{face, -12, 400, false, 0});
+        if (resolved)
+            index = m_fontList->findText(QString::fromStdString(resolved->family),
+                                         Qt::MatchFixedString);
+    }
+    m_fontList->setCurrentIndex(index);
+    face = index < 0 ? std::string() : m_fontList->itemText(index).toStdString();
+}
+
+void CTavrinDlg::LoadSwitches() {
+    const SettingsStore& settings = m_services.settings;
+    m_state.request.FontBold = settings.ReadInt(kSection, "FontBold", 0) != 0 ? 1 : 0;
+    m_state.request.FontItalic = settings.ReadInt(kSection, "FontItalic", 0) != 0 ? 1 : 0;
+    m_bold->setChecked(m_state.request.FontBold != 0);
+    m_italic->setChecked(m_state.request.FontItalic != 0);
+    const auto& switches = ViewOptions::Switches();
+    for (size_t i = 0; i < switches.size(); ++i) {
+        const int on = settings.ReadInt(kSection, switches[i].key, 1) != 0 ? 1 : 0;
+        m_state.options.*switches[i].member = on;
+        m_switches[i]->setChecked(on != 0);
+    }
+    // A radius beyond the dial's limits (an edited store) would draw for ever.
+    const int stored = settings.ReadInt(kSection, "RoundR", 100);
+    m_state.RoundR =
+        ClampRadiusToView(std::clamp(stored, 30, 400), m_viewRect.Width(), m_viewRect.Height());
+    if (m_state.RoundR != stored && settings.Contains(kSection, "RoundR"))
+        WriteLast("RoundR", m_state.RoundR);
+}
+
+void CTavrinDlg::LoadMode() {
+    m_state.mode = m_services.settings.ReadInt(kSection, "DspMode", kModeOutline);
+    ShowModeLamps();
+}
+
+void CTavrinDlg::LoadBitCharacters() {
+    m_bit1Field->setText(
+        QString::fromStdString(m_services.settings.ReadString(kSection, "Bit1Char", "1")));
+    m_bit0Field->setText(
+        QString::fromStdString(m_services.settings.ReadString(kSection, "Bit0Char", "0")));
+}
+
+void CTavrinDlg::RestorePlacement() {
+    const SettingsStore& settings = m_services.settings;
+    const int px = settings.ReadInt(kSection, "PX", 0);
+    const int py = settings.ReadInt(kSection, "PY", 0);
+    const int sx = settings.ReadInt(kSection, "SX", 640);
+    const int sy = settings.ReadInt(kSection, "SY", 480);
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QRect desktop = screen ? screen->virtualGeometry() : QRect(0, 0, 1024, 768);
+    if (px < desktop.width() && py < desktop.height()) {
+        move(px, py);
+        resize(std::max(sx, m_minimumSize.width()), std::max(sy, m_minimumSize.height()));
+    }
+    if (settings.ReadInt(kSection, "Zoomed", 0) == 1)
+        setWindowState(windowState() | Qt::WindowMaximized);
+}
+
+// Qt sizes a window by its client area and places it by its frame: PX, PY hold the frame's
+// top-left, SX, SY the size resize() takes, so that a round trip restores the same window.
+void CTavrinDlg::SavePlacement() {
+    if (m_placementSaved)
+        return;
+    m_placementSaved = true;
+    const bool zoomed = isMaximized();
+    WriteLast("Zoomed", zoomed ? 1 : 0);
+    const QRect client = zoomed ? normalGeometry() : geometry();
+    const QPoint frameOffset = geometry().topLeft() - pos();
+    const QPoint topLeft = client.topLeft() - frameOffset;
+    WriteLast("PX", std::max(topLeft.x(), 0));
+    WriteLast("PY", std::max(topLeft.y(), 0));
+    WriteLast("SX", client.width());
+    WriteLast("SY", client.height());
+}
+
+void CTavrinDlg::done(int result) {
+    SavePlacement();
+    QDialog::done(result);
+}
+
+void CTavrinDlg::resizeEvent(QResizeEvent* event) {
+    QDialog::resizeEvent(event);
+    if (m_opened)
+        ApplyClientSize(width(), height());
+}
+
+bool CTavrinDlg::ApplyClientSize(int cx, int cy) {
+    // The view keeps a 5-pixel margin to the right and bottom edges.
+    const int w = cx - m_viewRect.left - 5;
+    const int h = cy - m_viewRect.top - 5;
+    if (!ViewSizeChanged(m_viewRect.Width(), m_viewRect.Height(), w, h) || w <= 0 || h <= 0)
+        return false;
+    m_view->resize(w, h);
+    if (!m_glyphView.MakeSurfaces(w, h))
+        return false;
+    m_viewRect.right = m_viewRect.left + w;
+    m_viewRect.bottom = m_viewRect.top + h;
+    m_paintSurface = Surface::Create(w, h, m_services.displayFormat, m_services.displayDpiX,
+                                     m_services.displayDpiY);
+    const int radius = ClampRadiusToView(m_state.RoundR, w, h);
+    if (radius != m_state.RoundR) {
+        m_state.RoundR = radius;
+        WriteLast("RoundR", radius);
+    }
+    if (m_state.OrgX > w) {
+        m_state.OrgX = ClampOrigin(m_state.OrgX, w);
+        WriteLast("OrgX", m_state.OrgX);
+    }
+    if (m_state.OrgY > h) {
+        m_state.OrgY = ClampOrigin(m_state.OrgY, h);
+        WriteLast("OrgY", m_state.OrgY);
+    }
+    Refresh();
+    update();
+    return true;
+}
+
+void CTavrinDlg::keyPressEvent(QKeyEvent* event) {
+    // Enter does nothing here (no default button); Esc closes the window as usual.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void CTavrinDlg::wheelEvent(QWheelEvent* event) {
+    const QPoint p = event->position().toPoint();
+    const Qt::KeyboardModifiers mods = event->modifiers();
+    const Qt::MouseButtons buttons = event->buttons();
+    WheelKeys keys;
+    keys.ctrl = mods.testFlag(Qt::ControlModifier);
+    keys.shift = mods.testFlag(Qt::ShiftModifier);
+    keys.leftButton = buttons.testFlag(Qt::LeftButton);
+    keys.rightButton = buttons.testFlag(Qt::RightButton);
+    keys.otherButton = (buttons & ~(Qt::LeftButton | Qt::RightButton)) != Qt::NoButton;
+    if (m_navigator.Wheel({p.x(), p.y()}, keys, event->angleDelta().y())) {
+        event->accept();
+        return;
+    }
+    QDialog::wheelEvent(event);
+}
+
+void CTavrinDlg::paintEvent(QPaintEvent* event) {
+    QDialog::paintEvent(event);
+    // The view's etched frame, in the margin around it.
+    QPainter painter(this);
+    QStyleOptionFrame frame;
+    frame.initFrom(this);
+    frame.rect = QRect(m_viewRect.left - 2, m_viewRect.top - 2, m_viewRect.Width() + 4,
+                       m_viewRect.Height() + 4);
+    frame.frameShape = QFrame::StyledPanel;
+    frame.state |= QStyle::State_Sunken;
+    frame.lineWidth = 1;
+    style()->drawPrimitive(QStyle::PE_Frame, &frame, &painter, this);
+}
+
+void CTavrinDlg::PaintView(QPainter& painter) {
+    if (!m_paintSurface || m_glyphView.SurfaceOf(m_state.mode) == nullptr) {
+        painter.fillRect(m_view->rect(), Qt::white);
+        return;
+    }
+    // The paint surface covers the view only: the state's window points move with it.
+    GlyphViewState local = m_state;
+    const auto toView = [&](Point p) {
+        return IsPresent(p) ? Point{p.x - m_viewRect.left, p.y - m_viewRect.top} : p;
+    };
+    local.measure1 = toView(m_state.measure1);
+    local.measure2 = toView(m_state.measure2);
+    const Rect surfaceRect{0, 0, m_viewRect.Width(), m_viewRect.Height()};
+    m_glyphView.Paint(*m_paintSurface, surfaceRect, local);
+    PaintDragFeedback(*m_paintSurface, {m_viewRect.left, m_viewRect.top}, m_navigator.Feedback(),
+                      m_feedbackFont);
+    painter.drawImage(0, 0, m_paintSurface->Image());
+}
+
+void CTavrinDlg::SetViewCursor(ViewCursor cursor) {
+    if (m_cursor == cursor && m_view->testAttribute(Qt::WA_SetCursor))
+        return;
+    m_cursor = cursor;
+    m_view->setCursor(m_cursors[static_cast<size_t>(cursor)]);
+}
+
+void CTavrinDlg::RepaintView() {
+    m_view->update();
+}
+
+void CTavrinDlg::RefreshView() {
+    Refresh();
+}
+
+void CTavrinDlg::ShowAngle(int degrees) {
+    m_angleSpin->SetValue(degrees);
+}
+
+void CTavrinDlg::ShowSize(int points) {
+    m_sizeSpin->SetValue(points);
+}
+
+void CTavrinDlg::WriteSetting(std::string_view key, int value) {
+    WriteLast(key, value);
+}
+
+void CTavrinDlg::Refresh() {
+    m_refreshed = true;
+    if (m_glyphView.RefreshGlyphView(m_state))
+        m_view->update();
 }
 
 } // namespace lumina
