@@ -1,0 +1,66 @@
+#pragma once
+
+#include "app/printer_settings.h"
+#include "platform/surface.h"
+#include "print/view_pictures.h"
+#include "tests/support/test_services.h"
+
+#include <QApplication>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace lumina::test {
+
+// The widgets application of the print tests, made on first use.
+inline QApplication& App() {
+    static int argc = 1;
+    static char name[] = "lumina_print_tests";
+    static char* argv[] = {name, nullptr};
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    static QApplication app(argc, argv);
+    return app;
+}
+
+// Three white view pictures of one size at 96 dpi; the drawing picture carries a black square.
+struct TestPictures {
+    TestPictures(int width, int height, Rect ink)
+        : outline(*Surface::Create(width, height, PixelFormat::Rgb32))
+        , bitmap(*Surface::Create(width, height, PixelFormat::Rgb32))
+        , drawing(*Surface::Create(width, height, PixelFormat::Rgb32)) {
+        for (Surface* s : {&outline, &bitmap, &drawing})
+            s->FillRect(s->Bounds(), Rgb(255, 255, 255));
+        drawing.FillRect(ink, Rgb(0, 0, 0));
+    }
+    ViewPictures Pictures() const {
+        ViewPictures pictures;
+        pictures.surfaces = {&outline, &bitmap, &drawing};
+        pictures.size = {outline.Width(), outline.Height()};
+        return pictures;
+    }
+    Surface outline;
+    Surface bitmap;
+    Surface drawing;
+};
+
+inline PrinterSettings PdfPrinter() {
+    return PrinterSettings{"PDF", true, 9, 1};
+}
+
+// A page of a PDF file rendered by poppler in 8-bit grey, 72 dots per inch (one pixel a point).
+struct GreyPage {
+    int width = 0;
+    int height = 0;
+    std::vector<unsigned char> pixels;
+    int At(int x, int y) const { return pixels[static_cast<std::size_t>(y * width + x)]; }
+    // The box of pixels darker than half grey; empty when there is none.
+    Rect InkBox() const;
+};
+
+std::optional<GreyPage> RenderPdfPage(const std::string& pdf, int page, const std::string& dir);
+// What pdfinfo says under a key ("Pages", "Page size").
+std::string PdfInfo(const std::string& pdf, const std::string& key);
+
+} // namespace lumina::test

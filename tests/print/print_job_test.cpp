@@ -1,0 +1,170 @@
+#include "print/print_job.h"
+
+#include "app/messages.h"
+#include "print/paper.h"
+#include "print/printer.h"
+#include "tests/print/print_fixture.h"
+
+#include <QPageSize>
+#include <QPrinter>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace lumina {
+namespace {
+
+using test::App;
+
+TEST(Paper, NamesFromTheTableAndEtcBeyondIt) {
+    EXPECT_EQ(PaperName(9), "A4Sheet, 210x297mm");
+    EXPECT_EQ(PaperName(1), "Letter, 81/2x11inch");
+    EXPECT_EQ(PaperName(41), "GermanLegalFanfold, 81/2x13inch");
+    EXPECT_EQ(PaperName(42), "etc.");
+    EXPECT_EQ(PaperName(0), "etc.");
+}
+
+TEST(Paper, NumbersMapToPageSizesAndBack) {
+    for (const int number : {1, 5, 8, 9, 11, 12, 13, 27, 28, 41}) {
+        const auto size = PageSizeOfPaper(number);
+        ASSERT_TRUE(size.has_value()) << number;
+        EXPECT_EQ(PaperNumberOf(*size), number) << number;
+    }
+    EXPECT_EQ(PageSizeOfPaper(9)->id(), QPageSize::A4);
+    // Folio has no id of its own; it is the 8.5 x 13 inch sheet (the same as number 41).
+    EXPECT_EQ(PageSizeOfPaper(14)->size(QPageSize::Inch), QSizeF(8.5, 13.0));
+    EXPECT_FALSE(PageSizeOfPaper(0).has_value());
+    EXPECT_FALSE(PageSizeOfPaper(9999).has_value());
+}
+
+TEST(Printer, PdfPrinterReportsA4AtItsResolution) {
+    App();
+    const OpenedPrinter opened = OpenPrinter(test::PdfPrinter());
+    ASSERT_TRUE(opened);
+    const PrinterGeometry geometry = GeometryOf(*opened.printer);
+    const PaperMm paper = PaperSizeMm(geometry);
+    EXPECT_NEAR(paper.width, 210.0f, 0.2f);
+    EXPECT_NEAR(paper.height, 297.0f, 0.2f);
+    EXPECT_GT(geometry.dpiX, 96);
+
+    PrinterSettings landscape = test::PdfPrinter();
+    landscape.orientation = 2;
+    const PaperMm turned = PaperSizeMm(GeometryOf(*OpenPrinter(landscape).printer));
+    EXPECT_NEAR(turned.width, 297.0f, 0.2f);
+}
+
+TEST(Printer, UnknownPrintSystemPrinterIsNotOpened) {
+    App();
+    test::TestServices services;
+    const OpenedPrinter opened = OpenPrinter({"no-such-printer-here", false, 9, 1});
+    EXPECT_FALSE(opened);
+    ReportPrinterFailure(services, nullptr, opened.failure, "PrintOut");
+    ASSERT_EQ(services.Prompter().Messages().size(), 1u);
+    EXPECT_EQ(services.Prompter().Messages()[0].text,
+              std::string("CreateDC At PrintOut\n") + MessageText(kMsgPrinterDc));
+    EXPECT_EQ(services.Prompter().Messages()[0].style, kErrorOk);
+}
+
+class PrintJobTest : public ::testing::Test {
+protected:
+    void SetUp() override { App(); }
+    std::string Pdf() const { return m_services.Dir().File("out.pdf"); }
+
+    PrintOutcome Print(const test::TestPictures& pictures, const PrintRequest& request) {
+        return PrintOut(m_services, nullptr, test::PdfPrinter(), Pdf(), pictures.drawing,
+                        pictures.Pictures().size, request,
+                        [this](int page) { m_pages.push_back(page); });
+    }
+
+    test::TestServices m_services;
+    std::vector<int> m_pages;
+};
+
+// 1000 x 500 view pixels on A4 with margins 25/10/25/10: two pages across. The PDF printer
+// works at 1200 dpi, so E = 12.5 and a tile is trunc((9917 - 1181 - 472) / 12.5) = 661 wide.
+TEST_F(PrintJobTest, TilesLandWhereTheTilingSays) {
+    const test::TestPictures pictures(1000, 500, {800, 100, 850, 150});
+    PrintRequest request;
+    request.grid = {2, 1};
+    ASSERT_EQ(Print(pictures, request), PrintOutcome::Printed);
+    EXPECT_EQ(m_pages, (std::vector<int>{1, 2}));
+    EXPECT_EQ(test::PdfInfo(Pdf(), "Pages"), "2");
+    EXPECT_EQ(test::PdfInfo(Pdf(), "Page size").substr(0, 13), "595 x 842 pts"); // A4
+
+    const auto first = test::RenderPdfPage(Pdf(), 1, m_services.Dir().Path());
+    ASSERT_TRUE(first.has_value());
+    EXPECT_TRUE(first->InkBox().IsEmpty()); // the square lies in the second tile
+    const auto second = test::RenderPdfPage(Pdf(), 2, m_services.Dir().Path());
+    ASSERT_TRUE(second.has_value());
+    const Rect ink = second->InkBox();
+    // 25 mm margin plus (800 - 661) view pixels at 96 dpi, in points; 50 px is 37.5 pt.
+    const double left = 25 / 25.4 * 72 + (800 - 661) * 0.75;
+    const double top = 25 / 25.4 * 72 + 100 * 0.75;
+    EXPECT_NEAR(ink.left, left, 1.5);
+    EXPECT_NEAR(ink.top, top, 1.5);
+    EXPECT_NEAR(ink.Width(), 37.5, 1.5);
+    EXPECT_NEAR(ink.Height(), 37.5, 1.5);
+}
+
+TEST_F(PrintJobTest, OnePageFitCentresTheWholeView) {
+    const test::TestPictures pictures(1000, 500, {0, 0, 1000, 500});
+    PrintRequest request;
+    request.grid = {1, 1};
+    request.onePage = true;
+    request.oneSourceSize = {1000, 500};
+    request.range = RangeKind::FromTo;
+    request.from = 1;
+    request.to = 1;
+    ASSERT_EQ(Print(pictures, request), PrintOutcome::Printed);
+    EXPECT_EQ(test::PdfInfo(Pdf(), "Pages"), "1");
+    const auto page = test::RenderPdfPage(Pdf(), 1, m_services.Dir().Path());
+    ASSERT_TRUE(page.has_value());
+    const Rect ink = page->InkBox();
+    // The printable width (174.9 mm) is filled; the height is half of it, centred in the
+    // printable height (262 mm) below the 25 mm top margin.
+    const double marginPt = 25 / 25.4 * 72;
+    EXPECT_NEAR(ink.left, marginPt, 1.5);
+    EXPECT_NEAR(ink.Width(), 174.9 / 25.4 * 72, 2.0);
+    EXPECT_NEAR(ink.Height(), ink.Width() / 2.0, 2.0);
+    const double printableH = 262.0 / 25.4 * 72;
+    EXPECT_NEAR(ink.top, marginPt + (printableH - ink.Height()) / 2, 2.0);
+}
+
+TEST_F(PrintJobTest, CurrentPageOnly) {
+    const test::TestPictures pictures(1000, 500, {800, 100, 850, 150});
+    PrintRequest request;
+    request.grid = {2, 1};
+    request.range = RangeKind::Current;
+    request.currentPage = 2;
+    ASSERT_EQ(Print(pictures, request), PrintOutcome::Printed);
+    EXPECT_EQ(m_pages, (std::vector<int>{2}));
+    EXPECT_EQ(test::PdfInfo(Pdf(), "Pages"), "1");
+}
+
+TEST_F(PrintJobTest, EmptyRangePrintsNoSheet) {
+    const test::TestPictures pictures(1000, 500, {800, 100, 850, 150});
+    PrintRequest request;
+    request.grid = {2, 2};
+    request.range = RangeKind::FromTo;
+    request.from = 3;
+    request.to = 2;
+    EXPECT_EQ(Print(pictures, request), PrintOutcome::NothingPrintable);
+    EXPECT_TRUE(m_pages.empty());
+    EXPECT_FALSE(std::filesystem::exists(Pdf()));
+    EXPECT_TRUE(m_services.Prompter().Messages().empty());
+}
+
+TEST_F(PrintJobTest, UnwritablePdfFileIsReported) {
+    const test::TestPictures pictures(100, 100, {0, 0, 10, 10});
+    PrintRequest request;
+    const std::string path = m_services.Dir().File("missing/folder/out.pdf");
+    EXPECT_EQ(PrintOut(m_services, nullptr, test::PdfPrinter(), path, pictures.drawing, {100, 100},
+                       request),
+              PrintOutcome::DocumentRefused);
+    ASSERT_EQ(m_services.Prompter().Messages().size(), 1u);
+    EXPECT_EQ(m_services.Prompter().Messages()[0].text, path + "\n" + MessageText(kMsgOpenFailed));
+}
+
+} // namespace
+} // namespace lumina
