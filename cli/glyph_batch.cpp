@@ -1,5 +1,7 @@
 #include "cli/glyph_batch.h"
 
+#include "app/common.h"
+#include "app/messages.h"
 #include "glyph/atomic_file.h"
 
 #include <cstdio>
@@ -38,6 +40,24 @@ bool GlyphBatch::Render(GlyphViewState& state, int W, int H) {
         return false;
     }
     return m_view->RefreshGlyphView(state);
+}
+
+bool GlyphBatch::DecodeOutline(const GlyphRequest& request, GlyphOutline& outline, int W, int H) {
+    auto surface = Surface::Create(1, 1, m_services->displayFormat, m_services->displayDpiX,
+                                   m_services->displayDpiY);
+    if (!surface)
+        return false;
+    const ScopedFont font(*m_services, *surface, request.Spec());
+    GlyphMetrics metrics;
+    if (!DecodeNativeOutline(*m_services, *surface, static_cast<std::uint32_t>(request.SjisCode),
+                             outline, metrics, m_observer))
+        return false;
+    if (outline.pointCount == 0) {
+        ShowMessageById(*m_services, nullptr, "", kMsgNoVertices, kInfoOk);
+        return false;
+    }
+    PlaceOutline(outline, W, H);
+    return true;
 }
 
 bool WriteOutput(const std::string& path, const std::string& bytes, std::string& error) {

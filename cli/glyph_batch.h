@@ -5,6 +5,7 @@
 #include "app/services.h"
 #include "app/settings_store.h"
 #include "glyph/glyph_view.h"
+#include "glyph/outline.h"
 #include "glyph/view_observer.h"
 #include "platform/font.h"
 
@@ -40,6 +41,11 @@ public:
     // the core failed (its messages are on stderr by then).
     bool Render(GlyphViewState& state, int W, int H);
     const GlyphView& View() const { return *m_view; }
+
+    // Decodes and places the request's outline on a W x H view, as the refresh pass does;
+    // false (with 30066 or 30067 on stderr) when there is none.
+    bool DecodeOutline(const GlyphRequest& request, GlyphOutline& outline, int W = 800,
+                       int H = 600);
     const RecordingGlyphObserver& Observer() const { return m_observer; }
 
 private:

@@ -1,0 +1,70 @@
+// links: lumina_glyph lumina_appcore lumina_platform
+// The refresh pass on an 800 x 600 view, as a held spin or wheel repeats it.
+#include "app/scripted_prompter.h"
+#include "app/services.h"
+#include "app/settings_store.h"
+#include "glyph/glyph_view.h"
+#include "glyph/view_observer.h"
+
+#include <benchmark/benchmark.h>
+#include <cstdlib>
+#include <filesystem>
+#include <unistd.h>
+
+namespace {
+
+using namespace lumina;
+
+struct Bench {
+    Bench()
+        : dir(MakeDir())
+        , settings(dir + "/settings.ini")
+        , fonts(MakeFreeTypeFontSystem())
+        , services{"lumina-graph", settings, prompter, *fonts}
+        , view(services, observer, nullptr) {
+        view.MakeSurfaces(800, 600);
+    }
+    ~Bench() {
+        std::error_code ignored;
+        std::filesystem::remove_all(dir, ignored);
+    }
+    static std::string MakeDir() {
+        std::string pattern =
+            (std::filesystem::temp_directory_path() / "lumina-bench-XXXXXX").string();
+        return mkdtemp(pattern.data()) ? pattern : std::string("/tmp");
+    }
+
+    std::string dir;
+    SettingsStore settings;
+    ScriptedPrompter prompter;
+    std::unique_ptr<FontSystem> fonts;
+    Services services;
+    RecordingGlyphObserver observer;
+    GlyphView view;
+};
+
+// Arguments: 0 for "あ", 1 for "鬱"; the size in points; the angle in degrees.
+void BM_RefreshGlyphView(benchmark::State& state) {
+    static Bench bench;
+    GlyphViewState view;
+    const bool utsu = state.range(0) == 1;
+    view.request.Char = utsu ? "鬱" : "あ";
+    view.request.SjisCode = utsu ? 0x9F54 : 0x82A0;
+    view.request.FontName = "IPAGothic";
+    view.request.FontSize = static_cast<int>(state.range(1));
+    view.request.FontDeg = static_cast<int>(state.range(2));
+    view.OrgX = 200;
+    view.OrgY = 100;
+    for (auto _ : state) {
+        const bool ok = bench.view.RefreshGlyphView(view);
+        benchmark::DoNotOptimize(ok);
+    }
+    state.SetLabel(std::string(utsu ? "utsu" : "a") + " " + std::to_string(state.range(1)) + "pt " +
+                   std::to_string(state.range(2)) + "deg");
+}
+
+BENCHMARK(BM_RefreshGlyphView)
+    ->ArgsProduct({{0, 1}, {300, 1000}, {0, 30}})
+    ->Unit(benchmark::kMillisecond);
+
+} // namespace
