@@ -212,15 +212,16 @@ void CHelpDlg::ShowZoom() {
     m_zoom->setText(QStringLiteral("%1%").arg(std::lround(ShownZoom() * 100)));
 }
 
-void OpenManualViewer(const Services& services, QWidget* owner, const std::string& executablePath) {
+void OpenManualViewer(const Services& services, QWidget* owner, const std::string& manualName,
+                      const std::string& executablePath) {
     CHelpDlg viewer(services, executablePath, owner);
-    const char* name = MessageText(kMsgManualName);
-    viewer.SetManualName(name ? name : "Manual");
+    viewer.SetManualName(manualName);
     viewer.exec();
 }
 
-void OpenManualViewer(const Services& services, QWidget* owner) {
-    OpenManualViewer(services, owner, QCoreApplication::applicationFilePath().toStdString());
+void OpenManualViewer(const Services& services, QWidget* owner, const std::string& manualName) {
+    OpenManualViewer(services, owner, manualName,
+                     QCoreApplication::applicationFilePath().toStdString());
 }
 
 } // namespace lumina

@@ -66,10 +66,11 @@ private:
 // folder part.
 std::string ManualPathBeside(const std::string& executablePath, const std::string& name);
 
-// The main window's manual button: the viewer named by message 30174 beside executablePath,
-// opened modally and discarded when it closes.
-void OpenManualViewer(const Services& services, QWidget* owner, const std::string& executablePath);
+// The main window's manual button: the viewer for the manual named manualName (message 30174,
+// "Manual") beside executablePath, opened modally and discarded when it closes.
+void OpenManualViewer(const Services& services, QWidget* owner, const std::string& manualName,
+                      const std::string& executablePath);
 // The same beside the running executable.
-void OpenManualViewer(const Services& services, QWidget* owner);
+void OpenManualViewer(const Services& services, QWidget* owner, const std::string& manualName);
 
 } // namespace lumina

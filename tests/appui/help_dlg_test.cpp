@@ -14,18 +14,31 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <string>
 
 namespace lumina {
 namespace {
 
-QApplication& App() {
-    static int argc = 1;
-    static char name[] = "help_dlg_test";
-    static char* argv[] = {name, nullptr};
-    static QApplication app(argc, argv);
-    return app;
-}
+// The test program's QApplication, made before the first test and gone before the program's
+// exit handlers run: Qt's input devices must not outlive the application.
+class QtEnvironment : public ::testing::Environment {
+public:
+    void SetUp() override {
+        if (!QApplication::instance())
+            m_app = std::make_unique<QApplication>(m_argc, m_argv);
+    }
+    void TearDown() override { m_app.reset(); }
+
+private:
+    int m_argc = 1;
+    char m_name[14] = "help_dlg_test";
+    char* m_argv[2] = {m_name, nullptr};
+    std::unique_ptr<QApplication> m_app;
+};
+
+[[maybe_unused]] ::testing::Environment* const kQt =
+    ::testing::AddGlobalTestEnvironment(new QtEnvironment);
 
 // Where the build puts the programs, and the manual beside them.
 std::string BuiltExecutable() {
@@ -69,14 +82,13 @@ Seen OpenAndLook(const Services& services, const std::string& executable) {
         viewer->reject();
     });
     // A viewer that never opens leaves the timer pending: run it now, when no window is modal.
-    OpenManualViewer(services, nullptr, executable);
+    OpenManualViewer(services, nullptr, MessageText(kMsgManualName), executable);
     QCoreApplication::processEvents();
     return seen;
 }
 
 class HelpDlgTest : public ::testing::Test {
 protected:
-    void SetUp() override { App(); }
     test::TestServices m_services;
 };
 
