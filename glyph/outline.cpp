@@ -221,11 +221,13 @@ DecodeResult DecodeNativeRecords(std::span<const std::uint8_t> data, GlyphOutlin
     Block work;
     try {
         outline.points.reserve(capacity);
+    } catch (const std::bad_alloc&) {
+        return {false, DecodeStop::None};
+    }
+    try {
         work.reserve(capacity);
     } catch (const std::bad_alloc&) {
-        outline.Clear();
-        outline.points.shrink_to_fit();
-        return {false, DecodeStop::None};
+        return {true, DecodeStop::None}; // no block can be built: an empty outline
     }
     const DecodeStop stop = DecodePolygons(data, work, outline);
     outline.pointCount = static_cast<int>(outline.points.size());
