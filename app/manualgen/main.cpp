@@ -7,6 +7,7 @@
 // faces IPAGothic and IPAMincho are required: without them the PDF would carry no Japanese
 // glyphs, so the build fails instead.
 #include <QColor>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QFontDatabase>
@@ -59,7 +60,8 @@ bool HaveJapaneseFaces() {
     return have();
 }
 
-// Images whose file is missing become their caption, marked as a missing picture.
+// Images whose file is missing become their caption, marked as a missing picture; the others
+// are named by their absolute paths.
 QString ResolveImages(const QString& markdown, const QString& folder) {
     static const QRegularExpression image(QStringLiteral(R"(!\[([^\]]*)\]\(([^)\s]+)\))"));
     QString result;
@@ -70,7 +72,10 @@ QString ResolveImages(const QString& markdown, const QString& folder) {
         result += markdown.mid(done, match.capturedStart() - done);
         const QString path = folder + QLatin1Char('/') + match.captured(2);
         if (QFileInfo(path).isFile() && QImageReader(path).canRead()) {
-            result += match.captured(0);
+            // Absolute, since printing lays out a copy of the document that resolves nothing
+            // against the source's folder.
+            result += QStringLiteral("![%1](%2)")
+                          .arg(match.captured(1), QFileInfo(path).absoluteFilePath());
         } else {
             Fail(QStringLiteral("warning: no picture %1; its caption stands in").arg(path));
             result += QStringLiteral("**［画像準備中：%1］**").arg(match.captured(1));
@@ -118,7 +123,7 @@ void Style(QTextDocument& document, const QString& folder) {
             const QTextCharFormat format = part.charFormat();
             if (format.isImageFormat()) {
                 QTextImageFormat picture = format.toImageFormat();
-                const QSize size = QImageReader(folder + QLatin1Char('/') + picture.name()).size();
+                const QSize size = QImageReader(QDir(folder).filePath(picture.name())).size();
                 if (size.isValid()) {
                     const double scale = std::min(
                         {1.0, kMaxImageWidth / size.width(), kMaxImageHeight / size.height()});
