@@ -1,9 +1,9 @@
 #pragma once
 
+#include <QPageSize>
+
 #include <optional>
 #include <string>
-
-class QPageSize;
 
 namespace lumina {
 

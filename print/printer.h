@@ -4,11 +4,11 @@
 #include "app/prompter.h"
 #include "print/page_layout.h"
 
+#include <QPrinter>
+
 #include <memory>
 #include <string>
 #include <string_view>
-
-class QPrinter;
 
 namespace lumina {
 
