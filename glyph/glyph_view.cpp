@@ -139,7 +139,7 @@ bool GlyphView::RefreshGlyphView(GlyphViewState& state) {
     const std::array<Surface*, 3> surfaces{&*im.outlineSurface, &*im.bitmapSurface,
                                            &*im.drawingSurface};
     for (Surface* s : surfaces)
-        s->FillRect(s->Bounds(), view::kWhite);
+        view::FillWhite(*s);
     const RequestFont font(im.services, state.request.Spec(), surfaces);
     const bool ok = im.Core(state);
     // The drawing is redrawn whatever became of the core, from the metrics and the black pixel

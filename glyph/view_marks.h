@@ -32,6 +32,9 @@ void Circle(Surface& surface, Point p, int r);
 // The two dotted red lines through the middle of a W x H picture; the pen is given back.
 void DrawCentreLines(Surface& surface, int W, int H);
 
+// Fills the whole surface with white in one pass over its bits.
+void FillWhite(Surface& surface);
+
 // A line from a to b with the current pen.
 void Line(Surface& surface, Point a, Point b);
 
