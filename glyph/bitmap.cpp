@@ -123,9 +123,13 @@ std::optional<Rect> MeasureInkBounds(const Surface& surface) {
     const int bytesPerPixel = rgb16 ? 2 : 4;
     Rect bounds{INT_MAX, INT_MAX, 0, 0};
     const std::uint8_t* bits = surface.Bits();
-    for (int y = 0; y < surface.Height(); ++y) {
-        const std::uint8_t* row = bits + static_cast<std::ptrdiff_t>(y) * surface.Stride();
-        for (int x = 0; x < surface.Width(); ++x) {
+    // The size is read once: the refresh measures a whole view surface each time.
+    const int width = surface.Width();
+    const int height = surface.Height();
+    const int stride = surface.Stride();
+    for (int y = 0; y < height; ++y) {
+        const std::uint8_t* row = bits + static_cast<std::ptrdiff_t>(y) * stride;
+        for (int x = 0; x < width; ++x) {
             const std::uint8_t* pixel = row + x * bytesPerPixel;
             if (rgb16 ? IsWhite16(pixel) : IsWhite32(pixel))
                 continue;
