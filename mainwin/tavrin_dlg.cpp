@@ -159,8 +159,7 @@ void CTavrinDlg::LoadSwitches() {
     }
     // A radius beyond the dial's limits (an edited store) would draw for ever.
     const int stored = settings.ReadInt(kSection, "RoundR", 100);
-    m_state.RoundR =
-        ClampRadiusToView(std::clamp(stored, 30, 400), m_viewRect.Width(), m_viewRect.Height());
+    m_state.RoundR = std::clamp(stored, 30, 400);
     if (m_state.RoundR != stored && settings.Contains(kSection, "RoundR"))
         WriteLast("RoundR", m_state.RoundR);
 }
@@ -189,6 +188,7 @@ void CTavrinDlg::RestorePlacement() {
         move(px, py);
         resize(std::max(sx, m_minimumSize.width()), std::max(sy, m_minimumSize.height()));
     }
+    m_normalPlace = QRect(pos(), size());
     if (settings.ReadInt(kSection, "Zoomed", 0) == 1)
         setWindowState(windowState() | Qt::WindowMaximized);
 }
@@ -201,13 +201,24 @@ void CTavrinDlg::SavePlacement() {
     m_placementSaved = true;
     const bool zoomed = isMaximized();
     WriteLast("Zoomed", zoomed ? 1 : 0);
-    const QRect client = zoomed ? normalGeometry() : geometry();
-    const QPoint frameOffset = geometry().topLeft() - pos();
-    const QPoint topLeft = client.topLeft() - frameOffset;
-    WriteLast("PX", std::max(topLeft.x(), 0));
-    WriteLast("PY", std::max(topLeft.y(), 0));
-    WriteLast("SX", client.width());
-    WriteLast("SY", client.height());
+    // A maximised window stores where it is restored to.
+    const QRect place = zoomed ? m_normalPlace : QRect(pos(), size());
+    WriteLast("PX", std::max(place.x(), 0));
+    WriteLast("PY", std::max(place.y(), 0));
+    WriteLast("SX", place.width());
+    WriteLast("SY", place.height());
+}
+
+void CTavrinDlg::NoteNormalPlace() {
+    if (windowState() & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen))
+        return;
+    m_normalPlace = QRect(pos(), size());
+}
+
+void CTavrinDlg::moveEvent(QMoveEvent* event) {
+    QDialog::moveEvent(event);
+    if (m_opened)
+        NoteNormalPlace();
 }
 
 void CTavrinDlg::done(int result) {
@@ -217,8 +228,10 @@ void CTavrinDlg::done(int result) {
 
 void CTavrinDlg::resizeEvent(QResizeEvent* event) {
     QDialog::resizeEvent(event);
-    if (m_opened)
-        ApplyClientSize(width(), height());
+    if (!m_opened)
+        return;
+    NoteNormalPlace();
+    ApplyClientSize(width(), height());
 }
 
 bool CTavrinDlg::ApplyClientSize(int cx, int cy) {

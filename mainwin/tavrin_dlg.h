@@ -67,6 +67,7 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
@@ -89,6 +90,8 @@ private:
     void RestorePlacement();
     void ConnectControls();
     void SavePlacement();
+    // Remembers the window's place while it is neither maximised nor minimised.
+    void NoteNormalPlace();
     // The resize rule for a client area of cx x cy; true when the view changed (and was
     // refreshed).
     bool ApplyClientSize(int cx, int cy);
@@ -149,6 +152,7 @@ private:
     ViewNavigator m_navigator;
     Rect m_viewRect;
     QSize m_minimumSize;
+    QRect m_normalPlace;
     std::optional<Surface> m_paintSurface;
     std::shared_ptr<const Font> m_feedbackFont;
     bool m_opened = false;
