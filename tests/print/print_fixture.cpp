@@ -57,6 +57,29 @@ std::optional<GreyPage> RenderPdfPage(const std::string& pdf, int page, const st
     return grey;
 }
 
+std::optional<ColourPage> RenderPdfPageInColour(const std::string& pdf, int page, int dpi,
+                                                const std::string& dir) {
+    const std::string base = dir + "/colour";
+    const std::string number = std::to_string(page);
+    Run("pdftoppm -r " + std::to_string(dpi) + " -singlefile -f " + number + " -l " + number +
+        " '" + pdf + "' '" + base + "'");
+    std::ifstream in(base + ".ppm", std::ios::binary);
+    if (!in)
+        return std::nullopt;
+    std::string magic;
+    ColourPage colour;
+    int maxValue = 0;
+    in >> magic >> colour.width >> colour.height >> maxValue;
+    in.get();
+    if (magic != "P6" || maxValue != 255)
+        return std::nullopt;
+    colour.rgb.resize(static_cast<std::size_t>(colour.width * colour.height * 3));
+    in.read(reinterpret_cast<char*>(colour.rgb.data()),
+            static_cast<std::streamsize>(colour.rgb.size()));
+    std::remove((base + ".ppm").c_str());
+    return colour;
+}
+
 std::string PdfInfo(const std::string& pdf, const std::string& key) {
     std::istringstream lines(Run("pdfinfo '" + pdf + "' 2>/dev/null"));
     std::string line;

@@ -59,6 +59,19 @@ struct GreyPage {
     Rect InkBox() const;
 };
 
+// A page rendered in colour at dpi dots per inch.
+struct ColourPage {
+    int width = 0;
+    int height = 0;
+    std::vector<unsigned char> rgb;
+    COLORREF At(int x, int y) const {
+        const std::size_t i = static_cast<std::size_t>(y * width + x) * 3;
+        return Rgb(rgb[i], rgb[i + 1], rgb[i + 2]);
+    }
+};
+
+std::optional<ColourPage> RenderPdfPageInColour(const std::string& pdf, int page, int dpi,
+                                                const std::string& dir);
 std::optional<GreyPage> RenderPdfPage(const std::string& pdf, int page, const std::string& dir);
 // What pdfinfo says under a key ("Pages", "Page size").
 std::string PdfInfo(const std::string& pdf, const std::string& key);
