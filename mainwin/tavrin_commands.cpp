@@ -4,6 +4,8 @@
 #include "app/messages.h"
 #include "app/services.h"
 #include "app/settings_store.h"
+#include "glyph/bit_picture.h"
+#include "glyph/outline_file.h"
 #include "image/picture_type.h"
 #include "mainwin/about_dlg.h"
 #include "mainwin/images.h"
@@ -193,11 +195,17 @@ void CTavrinDlg::OnAbout() {
 }
 
 void CTavrinDlg::OnWriteOutlineFile() {
-    // The outline point file's writer is not part of this build yet.
+    WriteOutlinePointFile(m_services, OwnerWindow(), m_glyphView.Outline(), m_state.request);
 }
 
 void CTavrinDlg::OnWriteBitPicture() {
-    // The bit picture's writer is not part of this build yet.
+    BitStrings fields;
+    fields.ink = m_bit1Field->text().toStdString();
+    fields.background = m_bit0Field->text().toStdString();
+    WriteBitPicture(m_services, OwnerWindow(), m_glyphView.Outline(), m_state.request, fields);
+    // An empty field the user agreed to fill shows what was used.
+    m_bit1Field->setText(QString::fromStdString(fields.ink));
+    m_bit0Field->setText(QString::fromStdString(fields.background));
 }
 
 std::string CTavrinDlg::CharacterText() const {
