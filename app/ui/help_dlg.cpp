@@ -78,7 +78,11 @@ CHelpDlg::CHelpDlg(const Services& services, std::string executablePath, QWidget
 }
 
 CHelpDlg::~CHelpDlg() {
-    // The view refers to the document; let it go first.
+    // The document and the view go after this window's own parts, and the document reports its
+    // closing on the way: nothing of theirs may reach this window any more.
+    disconnect(m_document, nullptr, this, nullptr);
+    disconnect(m_view, nullptr, this, nullptr);
+    disconnect(m_view->pageNavigator(), nullptr, this, nullptr);
     m_view->setDocument(nullptr);
 }
 
