@@ -1,5 +1,6 @@
 // Lumina Graph: a desktop tool for studying how a font draws one character.
 #include "app/settings_store.h"
+#include "app/ui/help_dlg.h"
 #include "app/ui/tavrin_app.h"
 #include "mainwin/tavrin_dlg.h"
 #include "platform/display.h"
@@ -31,6 +32,12 @@ int main(int argc, char** argv) {
     environment.applyStandardLook = [&] { lumina::ApplyStandardLook(app, *fonts); };
     environment.runMainWindow = [](lumina::CTavrinApp& theApp) {
         lumina::CTavrinDlg dialog(theApp.GetServices(), theApp.Printer());
+        dialog.SetManualHook([&](const std::string& manualName) {
+            lumina::CHelpDlg help(theApp.GetServices(),
+                                  QCoreApplication::applicationFilePath().toStdString(), &dialog);
+            help.SetManualName(manualName);
+            help.exec();
+        });
         dialog.exec();
     };
 
