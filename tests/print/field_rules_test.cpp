@@ -27,9 +27,8 @@ INSTANTIATE_TEST_SUITE_P(
                       BoundedCase{"", std::nullopt, 4}, BoundedCase{"4", 4, std::nullopt},
                       BoundedCase{"50", 50, std::nullopt}, BoundedCase{"51", std::nullopt, 50},
                       BoundedCase{"99999999999999", std::nullopt, 50},
-                      BoundedCase{"25", 25, std::nullopt})),
-    [](const auto& info) {
-    return "case" + std::to_string(info.index); });
+                      BoundedCase{"25", 25, std::nullopt}),
+    [](const auto& info) { return "case" + std::to_string(info.index); });
 
 TEST(ReadUnsigned, OnlyPlainDigits) {
     EXPECT_EQ(ReadUnsigned("12"), 12);

@@ -30,9 +30,8 @@ INSTANTIATE_TEST_SUITE_P(
                       HitCase{{200, 473}, MarginSide::Bottom},
                       // Where two bands cross, left comes before top, top before right.
                       HitCase{{71, 54}, MarginSide::Left}, HitCase{{350, 54}, MarginSide::Top},
-                      HitCase{{200, 200}, MarginSide::None})),
-    [](const auto& info) {
-    return "case" + std::to_string(info.index); });
+                      HitCase{{200, 200}, MarginSide::None}),
+    [](const auto& info) { return "case" + std::to_string(info.index); });
 
 TEST(DragLimits, OffsetAndFiftyMillimetresInPreviewPixels) {
     // trunc(4 * 96 / 25.4 * 0.41955) and trunc(50 * 96 / 25.4 * 0.41955)
@@ -73,9 +72,8 @@ INSTANTIATE_TEST_SUITE_P(Release, ReleaseTest,
                              ReleaseCase{77, 48},     // 48.56
                              ReleaseCase{40, 25},     // 25.2
                              ReleaseCase{6, 4},       // 3.78: the offset
-                             ReleaseCase{0, 4}, ReleaseCase{200, 50})),
-    [](const auto& info) {
-    return "case" + std::to_string(info.index); });
+                             ReleaseCase{0, 4}, ReleaseCase{200, 50}),
+                         [](const auto& info) { return "case" + std::to_string(info.index); });
 
 } // namespace
 } // namespace lumina

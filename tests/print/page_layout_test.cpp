@@ -80,9 +80,8 @@ INSTANTIATE_TEST_SUITE_P(
         // Landscape in a wide frame: room 772 x 272, 272 * 1.4143 = 384 < 772.
         PaperRectCase{{0, 0, 800, 300}, {297, 210}, {208, 14, 208 + 384, 14 + 272}},
         // A frame smaller than its border has no paper.
-        PaperRectCase{{5, 5, 30, 30}, {210, 297}, {5, 5, 5, 5}})),
-    [](const auto& info) {
-    return "case" + std::to_string(info.index); });
+        PaperRectCase{{5, 5, 30, 30}, {210, 297}, {5, 5, 5, 5}}),
+    [](const auto& info) { return "case" + std::to_string(info.index); });
 
 // The preview of A4 in a 400 x 500 frame at 96 dpi: paper 333 x 472, scale 0.41955.
 PageLayout PreviewOfA4(Size view, bool onePage) {

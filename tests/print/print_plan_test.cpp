@@ -111,9 +111,8 @@ INSTANTIATE_TEST_SUITE_P(Ranges, PagesToPrintTest,
                                            RangeCase{RangeKind::FromTo, 1, 3, 2, 0, 0},
                                            // Start 0 has no tile; the range begins at 1.
                                            RangeCase{RangeKind::FromTo, 1, 0, 2, 1, 2},
-                                           RangeCase{RangeKind::FromTo, 1, 5, 9, 5, 2})),
-    [](const auto& info) {
-    return "case" + std::to_string(info.index); });
+                                           RangeCase{RangeKind::FromTo, 1, 5, 9, 5, 2}),
+                         [](const auto& info) { return "case" + std::to_string(info.index); });
 
 } // namespace
 } // namespace lumina
