@@ -120,6 +120,26 @@ TEST(OutlinePointFileFormat, DoesNotDependOnThePlacement) {
     EXPECT_EQ(FormatOutlinePointFile(GlyphOutline{}, true), "");
 }
 
+TEST(OutlinePointFileFormat, TheViewsOutlineWritesWhatAFreshDecodeWrites) {
+    // The window writes the outline its view placed; the batch tool decodes on its own.
+    test::ViewRig rig(test::FixtureFonts(), 640, 480);
+    rig.state.request.Char = "C";
+    rig.state.request.SjisCode = 67;
+    rig.state.request.FontName = "Lumina Test";
+    ASSERT_TRUE(rig.Refresh());
+    auto surface = *Surface::Create(1, 1, PixelFormat::Rgb32);
+    const ScopedFont font(rig.services, surface, rig.state.request.Spec());
+    GlyphOutline fresh;
+    GlyphMetrics metrics;
+    RecordingGlyphObserver observer;
+    ASSERT_TRUE(DecodeNativeOutline(rig.services, surface, 67, fresh, metrics, observer));
+    PlaceOutline(fresh, 800, 600);
+    for (const bool controls : {false, true})
+        EXPECT_EQ(FormatOutlinePointFile(rig.view.Outline(), controls),
+                  FormatOutlinePointFile(fresh, controls));
+    EXPECT_EQ(Lines(FormatOutlinePointFile(fresh, false)).size(), 14u); // two squares
+}
+
 class OutlinePointFileCommand : public ::testing::Test {
 protected:
     OutlinePointFileCommand() {

@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# lumina-cli render: each picture as a PNG of the view's size, the counts and the ink ratio.
+set -euo pipefail
+cli=$1
+fail() { echo "FAIL: $*" >&2; exit 1; }
+tmp=$(mktemp -d)
+trap 'rm -rf "$tmp"' EXIT
+
+# Width and height from a PNG's IHDR.
+png_size() { od -An -tu1 -j16 -N8 "$1" | awk '{print $1*16777216+$2*65536+$3*256+$4 "x" $5*16777216+$6*65536+$7*256+$8}'; }
+
+for mode in outline bitmap drawing; do
+    out=$("$cli" render --char あ --mode "$mode" -o "$tmp/$mode.png")
+    [[ "$out" =~ ^counts=[0-9]+\([0-9]+\)$'\n'ink=[0-9]+%$ ]] || fail "$mode printed: $out"
+    [[ "$(head -c 8 "$tmp/$mode.png" | od -An -tx1 | tr -d ' ')" == 89504e470d0a1a0a ]] \
+        || fail "$mode is not a PNG"
+    [[ "$(png_size "$tmp/$mode.png")" == 800x600 ]] || fail "$mode is not 800x600"
+done
+cmp -s "$tmp/outline.png" "$tmp/drawing.png" && fail "outline and drawing are the same picture"
+
+out=$("$cli" render --char A --mode drawing --view 320x200 --origin 10,20 --hide DspNo,DspCenter \
+    -o "$tmp/small.png")
+[[ "$(png_size "$tmp/small.png")" == 320x200 ]] || fail "--view"
+[[ "$out" == *"counts="* ]] || fail "no counts"
+# Hiding a switch changes the picture.
+"$cli" render --char A --mode drawing --view 320x200 --origin 10,20 --hide DspNo -o "$tmp/c.png" >/dev/null
+cmp -s "$tmp/small.png" "$tmp/c.png" && fail "--hide DspCenter changed nothing"
+
+set +e
+for bad in "--mode sideways" "--hide DspNothing" "--view 0x10" "--origin 1" ""; do
+    # shellcheck disable=SC2086
+    "$cli" render --char あ $bad -o "$tmp/x.png" >/dev/null 2>&1
+    [[ $? -eq 2 ]] || fail "'$bad' was accepted"
+done
+err=$("$cli" render --code 32 --mode outline -o "$tmp/space.png" 2>&1 >/dev/null)
+[[ $? -eq 1 ]] || fail "a space"
+set -e
+[[ "$err" == *"描画する折点がありません"* ]] || fail "no 30066 text: $err"
+[[ ! -e "$tmp/space.png" ]] || fail "a picture was written for a space"
+echo "render.sh: all passed"
