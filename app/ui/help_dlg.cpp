@@ -213,7 +213,17 @@ void CHelpDlg::ShowPageCount() {
 }
 
 void CHelpDlg::ShowZoom() {
-    m_zoom->setText(QStringLiteral("%1%").arg(std::lround(ShownZoom() * 100)));
+    switch (m_view->zoomMode()) {
+    case QPdfView::ZoomMode::FitToWidth:
+        m_zoom->setText(QString::fromUtf8("（幅に合わせて表示）"));
+        return;
+    case QPdfView::ZoomMode::FitInView:
+        m_zoom->setText(QString::fromUtf8("（ページ全体を表示）"));
+        return;
+    case QPdfView::ZoomMode::Custom:
+        break;
+    }
+    m_zoom->setText(QStringLiteral("%1%").arg(std::lround(m_view->zoomFactor() * 100)));
 }
 
 void OpenManualViewer(const Services& services, QWidget* owner, const std::string& manualName,
