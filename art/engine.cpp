@@ -105,6 +105,8 @@ ArtRunStatus ArtEngine::Run(const ArtRunHooks& hooks, bool applyGrid) {
     ArtRunStatus status = ArtRunStatus::Done;
     try {
         status = Draw(hooks, font);
+        if (status == ArtRunStatus::Done)
+            m_completed = CompletedArt{m_layout, m_cells, m_art, s.OutW};
     } catch (const std::bad_alloc&) {
         ShowMessageById(m_services, m_owner, "", kMsgNoMemory, kErrorOk);
         status = ArtRunStatus::NoMemory;
@@ -114,7 +116,6 @@ ArtRunStatus ArtEngine::Run(const ArtRunHooks& hooks, bool applyGrid) {
 
     m_elapsedSeconds = static_cast<long long>(std::time(nullptr) - start);
     m_elapsed = ElapsedText(m_elapsedSeconds);
-    m_completed = CompletedArt{m_layout, m_cells, m_art, s.OutW};
     if (!applyGrid)
         return ArtRunStatus::Done;
     SaveGroupStates();

@@ -1,6 +1,7 @@
 // links: lumina_art lumina_image
 // Whole character-art runs: sampling, mapping and drawing, with the palette measured once per
 // engine (as within one window) or afresh.
+#include "app/common.h"
 #include "app/scripted_prompter.h"
 #include "app/services.h"
 #include "app/settings_store.h"
@@ -14,6 +15,7 @@
 #include <filesystem>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace lumina {
@@ -123,6 +125,48 @@ BENCHMARK(BM_Run4000x3000)
     ->Args({1, 1})
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
+
+// Drawing the cells alone: the run's cached glyph images against one font call per cell.
+struct CellsFixture {
+    CellsFixture() {
+        const FontSpec spec{"", 8, false, false, 0};
+        font = Env().fonts->CreateFont(MakeLogicalFont(spec, 96));
+        codes = CandidateCodes(ArtSettings{});
+        surface.emplace(*Surface::Create(5000, 4000, PixelFormat::Rgb32));
+    }
+    std::shared_ptr<const Font> font;
+    std::vector<std::uint32_t> codes;
+    std::optional<Surface> surface;
+    static constexpr int kCols = 444, kRows = 333, kCellW = 11, kCellH = 12;
+    std::uint32_t Code(int i) const { return codes[static_cast<size_t>(i * 7919) % codes.size()]; }
+};
+
+void BM_DrawCellsCachedImages(benchmark::State& state) {
+    static CellsFixture f;
+    for (auto _ : state) {
+        GlyphCache cache(f.font, nullptr);
+        for (int i = 0; i < CellsFixture::kCols * CellsFixture::kRows; ++i) {
+            const Point p{i % CellsFixture::kCols * CellsFixture::kCellW,
+                          i / CellsFixture::kCols * CellsFixture::kCellH};
+            CompositeGlyph(*f.surface, cache.Get(f.Code(i)).images, p, Rgb(0, 0, 0));
+        }
+    }
+}
+BENCHMARK(BM_DrawCellsCachedImages)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_DrawCellsTextOutCode(benchmark::State& state) {
+    static CellsFixture f;
+    f.surface->SelectFont(f.font);
+    f.surface->SetTextColour(Rgb(0, 0, 0));
+    for (auto _ : state) {
+        for (int i = 0; i < CellsFixture::kCols * CellsFixture::kRows; ++i) {
+            const Point p{i % CellsFixture::kCols * CellsFixture::kCellW,
+                          i / CellsFixture::kCols * CellsFixture::kCellH};
+            f.surface->TextOutCode(p, f.Code(i));
+        }
+    }
+}
+BENCHMARK(BM_DrawCellsTextOutCode)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace
 } // namespace lumina

@@ -166,15 +166,15 @@ TEST_F(ExportTest, ImageCancelAndFailuresLeaveAnExistingFile) {
     EXPECT_FALSE(ExportArtImage(m_services.Get(), nullptr, "/pic/cat.png", &m_art));
     EXPECT_EQ(ReadAll(path), "keep");
 
-    // A picture too large to have its pixels fails in the encoder; the old file stays.
-    CompletedArt huge = m_art;
-    huge.layout.drawW = 1 << 20;
-    huge.layout.drawH = 1 << 20;
+    // A target the encoder cannot make fails after the temporary was made; the old file stays.
+    CompletedArt unmakeable = m_art;
+    unmakeable.layout.drawW = 0;
+    unmakeable.layout.drawH = 0;
     P().Clear();
     P().QueueFileName(path);
     P().QueueAnswer(kIdYes);
     P().QueueAnswer(kIdNo);
-    EXPECT_FALSE(ExportArtImage(m_services.Get(), nullptr, "/pic/cat.png", &huge));
+    EXPECT_FALSE(ExportArtImage(m_services.Get(), nullptr, "/pic/cat.png", &unmakeable));
     EXPECT_EQ(ReadAll(path), "keep");
     EXPECT_EQ(MessageIds(), (std::vector<int>{30015, 30020, 30001}));
     for (const auto& entry : std::filesystem::directory_iterator(m_services.Dir().Path()))
