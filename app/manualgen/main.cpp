@@ -109,6 +109,15 @@ void Style(QTextDocument& document, const QString& folder) {
             }
             firstChapter = false;
         }
+        const bool codeBlock = block.blockFormat().hasProperty(QTextFormat::BlockCodeFence) ||
+                               block.blockFormat().nonBreakableLines();
+        if (codeBlock) {
+            // File examples stand apart from the text on a shaded, indented ground.
+            QTextBlockFormat format;
+            format.setBackground(QColor(240, 240, 236));
+            format.setLeftMargin(12);
+            cursor.mergeBlockFormat(format);
+        }
         if (level > 0) {
             QTextBlockFormat format;
             format.setTopMargin(level == 1 ? 0 : 14);
@@ -133,7 +142,7 @@ void Style(QTextDocument& document, const QString& folder) {
                 }
                 continue;
             }
-            const bool code = format.fontFixedPitch() || block.blockFormat().nonBreakableLines();
+            const bool code = format.fontFixedPitch() || codeBlock;
             SetFace(range, level > 0 || code ? kHeadFace : kBodyFace, level > 0);
         }
     }
