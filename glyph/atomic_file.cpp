@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
+#include <filesystem>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -38,9 +39,17 @@ mode_t NewFileMode() {
 
 } // namespace
 
-bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
-    if (path.empty())
+bool WriteFileAtomically(const std::string& target, std::string_view bytes) {
+    if (target.empty())
         return false;
+    // A link is followed, so that the file it names is replaced and the link stays a link.
+    std::string path = target;
+    std::error_code error;
+    if (std::filesystem::is_symlink(std::filesystem::symlink_status(target, error))) {
+        path = std::filesystem::weakly_canonical(target, error).string();
+        if (error || path.empty())
+            return false;
+    }
     struct stat existing {};
     const bool exists = ::stat(path.c_str(), &existing) == 0;
     // Only a regular file (or nothing) is replaced; a folder of that name is an open failure.
