@@ -22,6 +22,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QResizeEvent>
+#include <QShowEvent>
 #include <QSignalBlocker>
 
 #include <algorithm>
@@ -178,6 +179,14 @@ void CInsatuDlg::Open() {
     } else {
         PaintPreviewCanvas();
     }
+}
+
+void CInsatuDlg::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (m_placed)
+        return;
+    // Shown, the window knows its frame, so the stored outer size can be given back as it is.
+    m_placed = true;
     RestorePlacement(*this, m_services.settings, kSection);
 }
 

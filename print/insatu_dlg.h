@@ -62,6 +62,7 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -146,6 +147,7 @@ private:
     PageLayout m_layout;
     bool m_hasLayout = false;
     bool m_opening = true;
+    bool m_placed = false; // the stored placement is applied when the window first shows
     MarginSide m_drag = MarginSide::None;
     bool m_captured = false;
     int m_previewDpiX = 96;

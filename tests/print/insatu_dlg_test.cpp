@@ -351,5 +351,28 @@ TEST_F(InsatuDlgTest, ResizingGrowsThePreview) {
     EXPECT_GE(dialog.width(), dialog.minimumWidth());
 }
 
+TEST_F(InsatuDlgTest, RestoresAndStoresThePlacement) {
+    SettingsStore& store = m_services.Settings();
+    store.WriteInt("Insatu", "PX", 30);
+    store.WriteInt("Insatu", "PY", 40);
+    store.WriteInt("Insatu", "SX", 1100);
+    store.WriteInt("Insatu", "SY", 800);
+    CInsatuDlg& dialog = Open();
+    EXPECT_EQ(dialog.frameGeometry(), QRect(30, 40, 1100, 800));
+    dialog.move(-20, 50);
+    dialog.reject();
+    EXPECT_EQ(Stored("PX"), 0);
+    EXPECT_EQ(Stored("PY"), 50);
+    EXPECT_EQ(Stored("SX"), 1100);
+    EXPECT_EQ(Stored("SY"), 800);
+}
+
+TEST_F(InsatuDlgTest, PlacementOffTheDesktopIsNotUsed) {
+    m_services.Settings().WriteInt("Insatu", "PX", 100000);
+    m_services.Settings().WriteInt("Insatu", "SX", 1300);
+    CInsatuDlg& dialog = Open();
+    EXPECT_NE(dialog.width(), 1300);
+}
+
 } // namespace
 } // namespace lumina
