@@ -115,6 +115,24 @@ TEST_F(EngineTest, StoppedRunKeepsTheLastCompletedArt) {
         << "the grid is not rebuilt by a stopped run";
 }
 
+TEST_F(EngineTest, SameSettingsSameArtAndThePaletteFollowsTheClasses) {
+    ASSERT_EQ(m_engine.Run(), ArtRunStatus::Done);
+    const CellGrid first = m_engine.LastCompleted()->grid;
+    ASSERT_EQ(m_engine.Run(), ArtRunStatus::Done);
+    EXPECT_EQ(m_engine.LastCompleted()->grid.cells, first.cells);
+
+    const std::string classTitle = m_engine.Grid().groups[2].title;
+    for (const auto& info : kCharClasses)
+        m_engine.Grid().FindItem(classTitle, info.caption)->value =
+            info.cls == CharClass::Num ? "する" : "しない";
+    ASSERT_EQ(m_engine.Run(), ArtRunStatus::Done);
+    EXPECT_EQ(m_engine.Palette().count(), 10);
+    for (const std::int32_t code : m_engine.LastCompleted()->grid.cells) {
+        EXPECT_GE(code, 0x824F);
+        EXPECT_LE(code, 0x8258);
+    }
+}
+
 TEST_F(EngineTest, SixteenBitPictureAndMonoRandomRun) {
     Surface picture = TestPicture(320, 240, PixelFormat::Rgb16);
     m_engine.SetPicture(&picture, PictureFacts{"/pics/p.bmp", 320, 240, 1});
