@@ -464,3 +464,31 @@ TEST(GlyphViewGeometry, TurningKeepsItsTruncations) {
 
 } // namespace
 } // namespace lumina
+
+namespace lumina {
+namespace {
+
+TEST(GlyphViewRefresh, SixteenBitSurfacesAreClearedAndDrawnAlike) {
+    test::TestServices services(test::FixtureFonts());
+    services.Get().displayFormat = PixelFormat::Rgb16;
+    RecordingGlyphObserver observer;
+    GlyphView view(services, observer, nullptr);
+    ASSERT_TRUE(view.MakeSurfaces(400, 300));
+    GlyphViewState state;
+    RequestFixtureA(state);
+    state.OrgX = 200;
+    state.OrgY = 150;
+    ASSERT_TRUE(view.RefreshGlyphView(state));
+    EXPECT_EQ(observer.counts, "4(1)");
+    EXPECT_EQ(observer.inkRatio, "39%");
+    for (const DisplayMode mode : {kModeOutline, kModeBitmap, kModeDrawing}) {
+        const Surface& s = *view.SurfaceOf(mode);
+        EXPECT_EQ(s.Format(), PixelFormat::Rgb16);
+        EXPECT_EQ(s.PixelAt({0, 150}), kRed);
+        EXPECT_TRUE(IsWhite(s.PixelAt({1, 150})));
+        EXPECT_TRUE(IsWhite(s.PixelAt({5, 5})));
+    }
+}
+
+} // namespace
+} // namespace lumina
