@@ -5,6 +5,7 @@
 #include "app/settings_store.h"
 #include "platform/surface.h"
 #include "print/field_rules.h"
+#include "print/lamp_icon.h"
 #include "print/paper.h"
 #include "print/placement.h"
 #include "print/preview.h"
@@ -28,8 +29,6 @@
 #include <algorithm>
 
 namespace lumina {
-
-QIcon LampIcon(bool lit);
 
 namespace {
 
@@ -178,6 +177,7 @@ void CInsatuDlg::Open() {
         m_toField->setText(QString::number(m_to));
     } else {
         PaintPreviewCanvas();
+        m_preview->update();
     }
 }
 
@@ -206,6 +206,7 @@ void CInsatuDlg::resizeEvent(QResizeEvent* event) {
         RunLayout(LayoutKind::Full);
     else
         PaintPreviewCanvas();
+    m_preview->update();
 }
 
 void CInsatuDlg::RunLayout(LayoutKind kind) {
@@ -241,8 +242,16 @@ void CInsatuDlg::RunLayout(LayoutKind kind) {
         m_pageSpin->SetPosition(m_page);
     }
     SetFieldText(*m_toField, QString::number(grid.Total()));
-    (void)kind; // the whole frame is repainted either way: the canvas holds both
     PaintPreviewCanvas();
+    if (kind == LayoutKind::Full) {
+        m_preview->update();
+        return;
+    }
+    // Only the sheet and its shadow change with margins, page and display kind.
+    const QPoint origin = m_preview->pos();
+    const Rect& sheet = m_layout.paperRect;
+    m_preview->update(sheet.left - origin.x(), sheet.top - origin.y(), sheet.Width() + 6,
+                      sheet.Height() + 6);
 }
 
 void CInsatuDlg::PaintPreviewCanvas() {
@@ -261,7 +270,6 @@ void CInsatuDlg::PaintPreviewCanvas() {
         const QPoint origin = m_preview->pos();
         PaintPreview(*canvas, {origin.x(), origin.y()}, m_layout, content);
     }
-    m_preview->update();
 }
 
 void CInsatuDlg::LightKind(int kind) {
@@ -337,6 +345,7 @@ void CInsatuDlg::OnShowMargins() {
     m_showMargins = !m_showMargins;
     m_showMarginsBox->setChecked(m_showMargins);
     PaintPreviewCanvas();
+    m_preview->update();
 }
 
 void CInsatuDlg::OnMarginEdited(int index) {

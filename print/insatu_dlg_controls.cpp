@@ -1,6 +1,7 @@
 // The print dialog's controls: a compact panel on the left, the preview frame on the right.
 #include "print/insatu_dlg.h"
 
+#include "print/lamp_icon.h"
 #include "print/preview_frame.h"
 #include "print/spin_buttons.h"
 
