@@ -23,8 +23,11 @@ inline QApplication& App() {
     static int argc = 1;
     static char name[] = "lumina_mainwin_tests";
     static char* argv[] = {name, nullptr};
-    static QApplication app(argc, argv);
-    return app;
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Never destroyed: the exit handlers of Qt's own globals run before a static's destructor.
+    static QApplication* app = new QApplication(argc, argv);
+    return *app;
 }
 
 // The main window over a temporary settings store, the scripted prompter and the real fonts.
