@@ -193,8 +193,16 @@ TEST_F(MainWindowTest, DroppedPicturesOpenTheArtWindowOthersAreRefused) {
     EXPECT_EQ(opened[0].first, "/tmp/写真/Photo.JPG");
     EXPECT_EQ(opened[0].second, "jpeg");
 
+    // A long path is handed over whole, not cut to a fixed buffer.
+    const QString deep =
+        QStringLiteral("/tmp/") + QString(300, QLatin1Char('d')) + QStringLiteral("/picture.png");
+    Drop(art, deep);
+    ASSERT_EQ(opened.size(), 2u);
+    EXPECT_EQ(opened[1].first, deep.toStdString());
+    EXPECT_EQ(opened[1].second, "png");
+
     Drop(art, QStringLiteral("/tmp/notes.txt"));
-    EXPECT_EQ(opened.size(), 1u);
+    EXPECT_EQ(opened.size(), 2u);
     ASSERT_EQ(Prompter().Messages().size(), 1u);
     EXPECT_EQ(Prompter().Messages()[0].text, "/tmp/notes.txt\nイメージ以外はセットできません");
     EXPECT_EQ(Prompter().Messages()[0].style, kInfoOk);
