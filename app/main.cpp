@@ -2,6 +2,7 @@
 #include "app/settings_store.h"
 #include "app/ui/help_dlg.h"
 #include "app/ui/tavrin_app.h"
+#include "art/ui/zoviv_dlg.h"
 #include "mainwin/tavrin_dlg.h"
 #include "platform/display.h"
 #include "platform/font.h"
@@ -37,6 +38,9 @@ int main(int argc, char** argv) {
                                   QCoreApplication::applicationFilePath().toStdString(), &dialog);
             help.SetManualName(manualName);
             help.exec();
+        });
+        dialog.SetCharacterArtHook([&](const std::string& path, const std::string& type) {
+            lumina::CZovivDlg(theApp.GetServices(), path, type, &dialog).exec();
         });
         dialog.exec();
     };
