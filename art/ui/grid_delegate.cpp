@@ -108,17 +108,17 @@ QWidget* GridDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&
 }
 
 void GridDelegate::setEditorData(QWidget* editor, const QModelIndex& index) const {
-    const GridItem* item = m_grid.ItemAt(index);
-    if (!item)
-        return;
+    // The cell's own text: the view calls this from the cell's change signal, before the grid
+    // model has heard of the change.
+    const std::string value = index.data(Qt::EditRole).toString().toStdString();
     if (auto* list = qobject_cast<QComboBox*>(editor)) {
-        list->setCurrentIndex(std::max(list->findText(QString::fromStdString(item->value)), 0));
+        list->setCurrentIndex(std::max(list->findText(QString::fromStdString(value)), 0));
     } else if (auto* spin = dynamic_cast<RangeSpin*>(editor)) {
-        spin->setValue(static_cast<int>(ParseDecimal(item->value)));
+        spin->setValue(static_cast<int>(ParseDecimal(value)));
     } else if (auto* font = dynamic_cast<FontEditor*>(editor)) {
-        font->SetText(item->value);
+        font->SetText(value);
     } else if (auto* colour = dynamic_cast<ColourEditor*>(editor)) {
-        colour->SetColour(ParseColourText(item->value, 0));
+        colour->SetColour(ParseColourText(value, 0));
     }
 }
 

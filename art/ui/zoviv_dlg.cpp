@@ -69,6 +69,18 @@ DialogUnits UnitsOf(const QFont& font) {
     DialogUnits units;
     units.baseX = std::max((metrics.horizontalAdvance(letters) / 26 + 1) / 2, 4);
     units.baseY = std::max(metrics.height(), 8);
+    // Full-width captions are wider than the Latin average: the units grow until every caption
+    // fits beside its picture, so the template keeps its proportions.
+    struct Caption {
+        const char* text;
+        int du;
+    };
+    for (const Caption c :
+         {Caption{"更新(R)", kUpdateDu.w}, Caption{"イメージ出力(J)", kImageExportDu.w},
+          Caption{"テキスト出力(T)", kTextExportDu.w}, Caption{"閉じる(C)", kCloseDu.w}}) {
+        const int needed = metrics.horizontalAdvance(QString::fromUtf8(c.text)) + 16 + 3 + 14;
+        units.baseX = std::max(units.baseX, (needed * 4 + c.du - 1) / c.du);
+    }
     return units;
 }
 

@@ -16,13 +16,14 @@
 
 namespace lumina::test {
 
-// The one QApplication of the test program.
+// The one QApplication of the test program; never destroyed, so that the exit does not tear it
+// down under windows that static objects may still hold.
 inline QApplication& App() {
     static int argc = 1;
     static char name[] = "lumina_artui_tests";
     static char* argv[] = {name, nullptr};
-    static QApplication app(argc, argv);
-    return app;
+    static QApplication* app = new QApplication(argc, argv);
+    return *app;
 }
 
 // Font and colour dialogs answered from a script; an empty queue cancels.
