@@ -462,12 +462,6 @@ TEST(GlyphViewGeometry, TurningKeepsItsTruncations) {
     EXPECT_EQ(view::LabelSize(99), 6);
 }
 
-} // namespace
-} // namespace lumina
-
-namespace lumina {
-namespace {
-
 TEST(GlyphViewRefresh, SixteenBitSurfacesAreClearedAndDrawnAlike) {
     test::TestServices services(test::FixtureFonts());
     services.Get().displayFormat = PixelFormat::Rgb16;
@@ -488,6 +482,25 @@ TEST(GlyphViewRefresh, SixteenBitSurfacesAreClearedAndDrawnAlike) {
         EXPECT_TRUE(IsWhite(s.PixelAt({1, 150})));
         EXPECT_TRUE(IsWhite(s.PixelAt({5, 5})));
     }
+}
+
+TEST(GlyphViewRefresh, AFailedBitmapKeepsTheOutlinePictureAndTheCountsButNotTheBitmapPicture) {
+    // The given outline for a space, which has no pixels: the outline is there, the bitmap not.
+    ViewRig rig(std::make_unique<test::GivenOutlineFontSystem>(test::SquareAndTriangle()));
+    RequestFixtureA(rig.state);
+    rig.state.request.FontName = test::kGivenOutlineFace;
+    rig.state.request.Char = " ";
+    rig.state.request.SjisCode = 32;
+    EXPECT_FALSE(rig.Refresh());
+    const auto& messages = rig.services.Prompter().Messages();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text, "ビットマップを取得できません");
+    EXPECT_EQ(messages[0].style, kInfoOk);
+    EXPECT_EQ(rig.observer.counts, "7(2)");
+    EXPECT_GT(CountColour(rig.Picture(kModeOutline), Rgb(0, 0, 0), {0, 0, 400, 300}), 100);
+    const Surface& bitmap = rig.Picture(kModeBitmap);
+    EXPECT_EQ(CountColour(bitmap, Rgb(255, 255, 255), bitmap.Bounds()), 400 * 300);
+    EXPECT_GT(CountColour(rig.Picture(kModeDrawing), Rgb(0, 160, 224), {190, 140, 211, 161}), 50);
 }
 
 } // namespace
