@@ -11,6 +11,7 @@
 #include <QPdfDocument>
 #include <QPdfPageNavigator>
 #include <QPdfView>
+#include <QShortcut>
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QToolButton>
@@ -124,6 +125,11 @@ QWidget* CHelpDlg::MakeToolBar() {
             [this] { m_view->setZoomMode(QPdfView::ZoomMode::FitToWidth); });
     connect(fitPage, &QToolButton::clicked, this,
             [this] { m_view->setZoomMode(QPdfView::ZoomMode::FitInView); });
+    // The keyboard's zoom keys (Ctrl++ and Ctrl+-) do what the buttons do.
+    connect(new QShortcut(QKeySequence::ZoomIn, this), &QShortcut::activated, this,
+            [this] { ZoomBy(kZoomStep); });
+    connect(new QShortcut(QKeySequence::ZoomOut, this), &QShortcut::activated, this,
+            [this] { ZoomBy(1.0 / kZoomStep); });
     ShowPageCount();
     ShowZoom();
     return bar;
