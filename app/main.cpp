@@ -9,6 +9,7 @@
 #include "platform/widgets/printer_defaults.h"
 #include "platform/widgets/qt_prompter.h"
 #include "platform/widgets/ui_setup.h"
+#include "print/insatu_dlg.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -38,6 +39,11 @@ int main(int argc, char** argv) {
                                   QCoreApplication::applicationFilePath().toStdString(), &dialog);
             help.SetManualName(manualName);
             help.exec();
+        });
+        dialog.SetPrintHook([&] {
+            lumina::CInsatuDlg(theApp.GetServices(), dialog.Printer(), dialog.View(),
+                               dialog.State().mode, &dialog)
+                .exec();
         });
         dialog.SetCharacterArtHook([&](const std::string& path, const std::string& type) {
             lumina::CZovivDlg(theApp.GetServices(), path, type, &dialog).exec();

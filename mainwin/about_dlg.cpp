@@ -1,7 +1,7 @@
 #include "mainwin/about_dlg.h"
 
 #include "app/messages.h"
-#include "mainwin/images.h"
+#include "platform/widgets/images.h"
 
 #include <QGridLayout>
 #include <QLabel>

@@ -8,7 +8,7 @@
 #include "glyph/outline_file.h"
 #include "image/picture_type.h"
 #include "mainwin/about_dlg.h"
-#include "mainwin/images.h"
+#include "platform/widgets/images.h"
 #include "mainwin/view_widget.h"
 #include "mainwin/widgets.h"
 

@@ -3,7 +3,7 @@
 #include "app/common.h"
 #include "app/services.h"
 #include "app/settings_store.h"
-#include "mainwin/images.h"
+#include "platform/widgets/images.h"
 #include "mainwin/view_widget.h"
 #include "mainwin/widgets.h"
 

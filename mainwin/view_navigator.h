@@ -1,7 +1,7 @@
 #pragma once
 
 #include "glyph/glyph_view.h"
-#include "mainwin/images.h"
+#include "platform/widgets/images.h"
 #include "mainwin/navigation.h"
 
 #include <string_view>

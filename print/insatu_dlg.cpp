@@ -5,7 +5,7 @@
 #include "app/settings_store.h"
 #include "platform/surface.h"
 #include "print/field_rules.h"
-#include "print/lamp_icon.h"
+#include "platform/widgets/images.h"
 #include "print/paper.h"
 #include "print/placement.h"
 #include "print/preview.h"

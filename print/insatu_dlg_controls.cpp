@@ -1,7 +1,7 @@
 // The print dialog's controls: a compact panel on the left, the preview frame on the right.
 #include "print/insatu_dlg.h"
 
-#include "print/lamp_icon.h"
+#include "platform/widgets/images.h"
 #include "print/preview_frame.h"
 #include "print/spin_buttons.h"
 
@@ -42,18 +42,6 @@ QLineEdit* NumberField(QWidget* parent, const char* name) {
 }
 
 } // namespace
-
-// A 16 x 16 round lamp, grey when unlit, red when lit.
-QIcon LampIcon(bool lit) {
-    QPixmap pixmap(16, 16);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QColor(64, 64, 64));
-    painter.setBrush(lit ? QColor(255, 0, 0) : QColor(160, 160, 160));
-    painter.drawEllipse(QRectF(1.5, 1.5, 13, 13));
-    return QIcon(pixmap);
-}
 
 QWidget* CInsatuDlg::BuildPrinterGroup() {
     auto* box = new QWidget(m_panel);

@@ -1,4 +1,4 @@
-#include "mainwin/images.h"
+#include "platform/widgets/images.h"
 
 #include <QImage>
 #include <QPainter>

@@ -2,7 +2,7 @@
 
 #include "app/messages.h"
 #include "mainwin/about_dlg.h"
-#include "mainwin/images.h"
+#include "platform/widgets/images.h"
 
 #include <QCheckBox>
 #include <QComboBox>
