@@ -4,6 +4,7 @@
 #include "art/settings_grid.h"
 #include "art/ui/grid_choosers.h"
 
+#include <QApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLineEdit>
@@ -101,7 +102,7 @@ void FontEditor::SetText(const std::string& text) {
 bool FontEditor::Choose() {
     if (!m_choosers)
         return false;
-    const auto chosen = m_choosers->ChooseFont(InitialFont(m_text, font()), this);
+    const auto chosen = m_choosers->ChooseFont(InitialFont(m_text, QApplication::font()), this);
     if (!chosen)
         return false;
     SetText(FontItemText(chosen->family().toStdString(), chosen->pointSize()));

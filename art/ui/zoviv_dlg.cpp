@@ -105,6 +105,9 @@ CZovivDlg::CZovivDlg(const Services& services, const std::string& path, const st
     , m_engine(std::make_unique<ArtEngine>(services, static_cast<const QWidget*>(this)))
     , m_defaultChoosers(std::make_unique<DialogChoosers>()) {
     setWindowTitle(QString::fromUtf8("文字絵"));
+    // The application's icon, as the main window shows it.
+    if (parent)
+        setWindowIcon(parent->windowIcon());
     setSizeGripEnabled(true);
     setMouseTracking(true);
     BuildControls();
@@ -259,9 +262,10 @@ void CZovivDlg::RestorePlacement() {
     const int sx = store.ReadInt(kArtSection, "SX", 640);
     const int sy = store.ReadInt(kArtSection, "SY", 480);
     const QScreen* screen = QGuiApplication::primaryScreen();
-    const QSize desktop = screen ? screen->size() : QSize(0, 0);
+    const QSize desktop = screen ? screen->virtualSize() : QSize(0, 0);
     if (px < desktop.width() && py < desktop.height()) {
         move(px, py);
+        raise();
         // The stored size is the outer one; until the window has its frame that is all it has.
         resize(std::max(sx, m_minTrackSize.width()), std::max(sy, m_minTrackSize.height()));
         m_pendingOuterSize = QSize(sx, sy);
