@@ -203,7 +203,6 @@ void ColourEditor::OpenPalette() {
     if (m_palette)
         return;
     m_palette = new ColourPalette(m_choosers, m_colour, this);
-    connect(m_palette, &QObject::destroyed, this, [this] { m_palette = nullptr; });
     m_palette->SetOnPicked([this](COLORREF colour) {
         SetColour(colour);
         if (m_onPicked)

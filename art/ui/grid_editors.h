@@ -3,6 +3,7 @@
 #include "platform/geometry.h"
 
 #include <QFrame>
+#include <QPointer>
 #include <QSpinBox>
 #include <QWidget>
 
@@ -94,7 +95,7 @@ private:
     GridChoosers* m_choosers;
     COLORREF m_colour = 0;
     QToolButton* m_button;
-    ColourPalette* m_palette = nullptr;
+    QPointer<ColourPalette> m_palette; // cleared when the palette closes
     std::function<void()> m_onPicked;
 };
 
