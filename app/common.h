@@ -24,20 +24,20 @@ struct FontSpec {
 // MulDiv: a * b / c rounded to the nearest integer, halves away from zero; -1 when c is 0.
 int MulDiv(int a, int b, int c);
 
-// The logical font of a spec at a vertical resolution.
-LogicalFont MakeLogicalFont(const FontSpec& spec, int dpiY);
+// The logical font of a font request at a vertical resolution.
+LogicalFont MakeLogicalFont(const FontSpec& fontSpec, int dpiY);
 
-// Makes the font of spec, selects it into the surface and returns the font selected before
+// Makes the font of fontSpec, selects it into the surface and returns the font selected before
 // (which the caller selects back). The new font is also stored in fontObject, replacing
 // whatever it held. A font that cannot be made leaves the surface with no font selected.
 std::shared_ptr<const Font> CreateAndSelectFont(const Services& services,
                                                 std::shared_ptr<const Font>& fontObject,
-                                                Surface& surface, const FontSpec& spec);
+                                                Surface& surface, const FontSpec& fontSpec);
 
-// Selects the font of a spec into a surface for one scope and gives the previous one back.
+// Selects the font of a fontSpec into a surface for one scope and gives the previous one back.
 class ScopedFont {
 public:
-    ScopedFont(const Services& services, Surface& surface, const FontSpec& spec);
+    ScopedFont(const Services& services, Surface& surface, const FontSpec& fontSpec);
     ~ScopedFont();
     ScopedFont(const ScopedFont&) = delete;
     ScopedFont& operator=(const ScopedFont&) = delete;

@@ -24,28 +24,28 @@ int MulDiv(int a, int b, int c) {
     return static_cast<int>(q);
 }
 
-LogicalFont MakeLogicalFont(const FontSpec& spec, int dpiY) {
+LogicalFont MakeLogicalFont(const FontSpec& fontSpec, int dpiY) {
     LogicalFont logical;
-    logical.faceName = spec.face.empty() ? std::string(kDefaultFaceName) : spec.face;
-    logical.weight = spec.bold ? 700 : 400;
+    logical.faceName = fontSpec.face.empty() ? std::string(kDefaultFaceName) : fontSpec.face;
+    logical.weight = fontSpec.bold ? 700 : 400;
     // A negative height asks for the em height, so the size is in points on that surface.
-    logical.height = -MulDiv(std::max(spec.size, 2), dpiY, 72);
-    logical.italic = spec.italic;
-    logical.escapement = spec.angle * 10;
+    logical.height = -MulDiv(std::max(fontSpec.size, 2), dpiY, 72);
+    logical.italic = fontSpec.italic;
+    logical.escapement = fontSpec.angle * 10;
     return logical;
 }
 
 std::shared_ptr<const Font> CreateAndSelectFont(const Services& services,
                                                 std::shared_ptr<const Font>& fontObject,
-                                                Surface& surface, const FontSpec& spec) {
+                                                Surface& surface, const FontSpec& fontSpec) {
     fontObject.reset();
-    fontObject = services.fonts.CreateFont(MakeLogicalFont(spec, surface.DpiY()));
+    fontObject = services.fonts.CreateFont(MakeLogicalFont(fontSpec, surface.DpiY()));
     return surface.SelectFont(fontObject);
 }
 
-ScopedFont::ScopedFont(const Services& services, Surface& surface, const FontSpec& spec)
+ScopedFont::ScopedFont(const Services& services, Surface& surface, const FontSpec& fontSpec)
     : m_surface(surface) {
-    m_previous = CreateAndSelectFont(services, m_font, surface, spec);
+    m_previous = CreateAndSelectFont(services, m_font, surface, fontSpec);
 }
 
 ScopedFont::~ScopedFont() {

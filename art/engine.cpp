@@ -81,9 +81,9 @@ ArtRunStatus ArtEngine::Run(const ArtRunHooks& hooks, bool applyGrid) {
         return ArtRunStatus::NoPicture;
 
     const ArtSettings& s = m_settings;
-    const FontSpec spec{s.FontName, s.FontSize, s.Bold != 0, s.Italic != 0, s.FontDeg};
+    const FontSpec fontSpec{s.FontName, s.FontSize, s.Bold != 0, s.Italic != 0, s.FontDeg};
     const std::shared_ptr<const Font> font =
-        m_services.fonts.CreateFont(MakeLogicalFont(spec, m_services.displayDpiY));
+        m_services.fonts.CreateFont(MakeLogicalFont(fontSpec, m_services.displayDpiY));
     if (!font) {
         ShowMessageById(m_services, m_owner, "", kMsgFontFailed, kErrorOk);
         return ArtRunStatus::NoFont;

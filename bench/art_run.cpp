@@ -129,8 +129,8 @@ BENCHMARK(BM_Run4000x3000)
 // Drawing the cells alone: the run's cached glyph images against one font call per cell.
 struct CellsFixture {
     CellsFixture() {
-        const FontSpec spec{"", 8, false, false, 0};
-        font = Env().fonts->CreateFont(MakeLogicalFont(spec, 96));
+        const FontSpec fontSpec{"", 8, false, false, 0};
+        font = Env().fonts->CreateFont(MakeLogicalFont(fontSpec, 96));
         codes = CandidateCodes(ArtSettings{});
         surface.emplace(*Surface::Create(5000, 4000, PixelFormat::Rgb32));
     }

@@ -88,7 +88,7 @@ int RunMetrics(const std::vector<std::string>& arguments) {
     auto surface = Surface::Create(1, 1, PixelFormat::Rgb32, 96, 96);
     if (!surface)
         return Failure("cannot make a drawing surface");
-    const ScopedFont font(services, *surface, request.Spec());
+    const ScopedFont font(services, *surface, request.ToFontSpec());
     if (!font)
         return Failure("no font can be made for face '" + request.FontName + "'");
 

@@ -47,7 +47,7 @@ bool GlyphBatch::DecodeOutline(const GlyphRequest& request, GlyphOutline& outlin
                                    m_services->displayDpiY);
     if (!surface)
         return false;
-    const ScopedFont font(*m_services, *surface, request.Spec());
+    const ScopedFont font(*m_services, *surface, request.ToFontSpec());
     GlyphMetrics metrics;
     if (!DecodeNativeOutline(*m_services, *surface, static_cast<std::uint32_t>(request.SjisCode),
                              outline, metrics, m_observer))

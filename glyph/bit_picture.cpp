@@ -57,7 +57,7 @@ std::optional<std::string> MakeBitPicture(const Services& services, Owner owner,
         Surface::Create(1, 1, services.displayFormat, services.displayDpiX, services.displayDpiY);
     std::optional<ScopedFont> font;
     if (surface)
-        font.emplace(services, *surface, request.Spec());
+        font.emplace(services, *surface, request.ToFontSpec());
     if (!font || !*font) {
         ShowMessageById(services, owner, "", kMsgFontFailed, kErrorOk);
         return std::nullopt;

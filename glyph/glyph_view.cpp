@@ -39,9 +39,10 @@ namespace {
 // surface gets its previous font back when it goes.
 class RequestFont {
 public:
-    RequestFont(const Services& services, const FontSpec& spec, std::array<Surface*, 3> surfaces)
+    RequestFont(const Services& services, const FontSpec& fontSpec,
+                std::array<Surface*, 3> surfaces)
         : m_surfaces(surfaces) {
-        m_previous[0] = CreateAndSelectFont(services, m_font, *m_surfaces[0], spec);
+        m_previous[0] = CreateAndSelectFont(services, m_font, *m_surfaces[0], fontSpec);
         for (std::size_t i = 1; i < m_surfaces.size(); ++i)
             m_previous[i] = m_surfaces[i]->SelectFont(m_font);
     }
@@ -140,7 +141,7 @@ bool GlyphView::RefreshGlyphView(GlyphViewState& state) {
                                            &*im.drawingSurface};
     for (Surface* s : surfaces)
         view::FillWhite(*s);
-    const RequestFont font(im.services, state.request.Spec(), surfaces);
+    const RequestFont font(im.services, state.request.ToFontSpec(), surfaces);
     const bool ok = im.Core(state);
     // The drawing is redrawn whatever became of the core, from the metrics and the black pixel
     // count of the last refresh that had them.

@@ -22,7 +22,7 @@ struct GlyphRequest {
     int tmAscent = 0;
     int tmDescent = 0;
 
-    FontSpec Spec() const {
+    FontSpec ToFontSpec() const {
         return FontSpec{FontName, FontSize, FontBold != 0, FontItalic != 0, FontDeg};
     }
 };

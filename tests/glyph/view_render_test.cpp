@@ -212,7 +212,7 @@ TEST(GlyphViewNumbers, SwitchedOffNoRedIsLeft) {
 // Where the character alone inks the drawing surface (its ink bounds).
 Rect InkOfCharacterAlone(ViewRig& rig) {
     Surface alone = *Surface::Create(400, 300, PixelFormat::Rgb32);
-    const ScopedFont font(rig.services, alone, rig.state.request.Spec());
+    const ScopedFont font(rig.services, alone, rig.state.request.ToFontSpec());
     alone.SetTextColour(Rgb(128, 144, 192));
     alone.TextOutCode({rig.state.OrgX, rig.state.OrgY}, 65);
     const auto ink = MeasureInkBounds(alone);

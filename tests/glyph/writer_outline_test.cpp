@@ -128,7 +128,7 @@ TEST(OutlinePointFileFormat, TheViewsOutlineWritesWhatAFreshDecodeWrites) {
     rig.state.request.FontName = "Lumina Test";
     ASSERT_TRUE(rig.Refresh());
     auto surface = *Surface::Create(1, 1, PixelFormat::Rgb32);
-    const ScopedFont font(rig.services, surface, rig.state.request.Spec());
+    const ScopedFont font(rig.services, surface, rig.state.request.ToFontSpec());
     GlyphOutline fresh;
     GlyphMetrics metrics;
     RecordingGlyphObserver observer;
