@@ -8,9 +8,9 @@
 #include "glyph/outline_file.h"
 #include "image/picture_type.h"
 #include "mainwin/about_dlg.h"
-#include "platform/widgets/images.h"
 #include "mainwin/view_widget.h"
 #include "mainwin/widgets.h"
+#include "platform/widgets/images.h"
 
 #include <QCheckBox>
 #include <QComboBox>

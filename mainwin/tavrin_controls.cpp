@@ -2,9 +2,9 @@
 // dialog template (the controls never move; only the view follows the window's size).
 #include "mainwin/tavrin_dlg.h"
 
-#include "platform/widgets/images.h"
 #include "mainwin/view_widget.h"
 #include "mainwin/widgets.h"
+#include "platform/widgets/images.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -3,9 +3,9 @@
 #include "app/common.h"
 #include "app/services.h"
 #include "app/settings_store.h"
-#include "platform/widgets/images.h"
 #include "mainwin/view_widget.h"
 #include "mainwin/widgets.h"
+#include "platform/widgets/images.h"
 
 #include <QCheckBox>
 #include <QComboBox>

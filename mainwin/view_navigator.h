@@ -1,8 +1,8 @@
 #pragma once
 
 #include "glyph/glyph_view.h"
-#include "platform/widgets/images.h"
 #include "mainwin/navigation.h"
+#include "platform/widgets/images.h"
 
 #include <string_view>
 
