@@ -114,8 +114,9 @@ void CZovivDlg::Pan(Point pan) {
     repaint(ToQRect(m_artRect));
 }
 
+// A stored mode below zero paints like Fit, and the mouse treats it the same way.
 void CZovivDlg::mousePressEvent(QMouseEvent* event) {
-    if (m_zoom != 0 && event->button() == Qt::LeftButton) {
+    if (m_zoom > 0 && event->button() == Qt::LeftButton) {
         const Point p = PointOf(event);
         if (m_frameRect.Contains(p)) {
             m_frameDrag = true;
@@ -130,7 +131,7 @@ void CZovivDlg::mousePressEvent(QMouseEvent* event) {
 
 void CZovivDlg::mouseMoveEvent(QMouseEvent* event) {
     const Surface* art = m_engine->ArtSurface();
-    if (m_zoom != 0 && art) {
+    if (m_zoom > 0 && art) {
         const Point p = PointOf(event);
         if (m_frameDrag) {
             const PanLimits limits = PanLimitsOf(m_artRect, art->Width(), art->Height(), m_zoom);
@@ -148,7 +149,7 @@ void CZovivDlg::mouseMoveEvent(QMouseEvent* event) {
 
 void CZovivDlg::mouseReleaseEvent(QMouseEvent* event) {
     const Surface* art = m_engine->ArtSurface();
-    if (m_zoom != 0 && event->button() == Qt::LeftButton) {
+    if (m_zoom > 0 && event->button() == Qt::LeftButton) {
         if (m_frameDrag) {
             m_frameDrag = false;
         } else if (m_artDrag) {
