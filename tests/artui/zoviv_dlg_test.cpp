@@ -68,7 +68,9 @@ TEST(ZovivDlg, FirstUseOpensFittedAtTheCornerAndEnablesExportAfterTheRun) {
     const QString elapsed = dialog->ElapsedLabel()->text();
     EXPECT_TRUE(QRegularExpression("^\\d\\d:\\d\\d$").match(elapsed).hasMatch())
         << elapsed.toStdString();
+    // The progress bar went through the rows and back to 0.
     EXPECT_EQ(dialog->Progress()->value(), 0);
+    EXPECT_EQ(dialog->Progress()->maximum(), dialog->Engine().Layout().rows);
     const ArtLayout& layout = dialog->Engine().Layout();
     ASSERT_GT(layout.drawW, 0);
     EXPECT_FLOAT_EQ(dialog->ScaleX(),
@@ -318,7 +320,9 @@ TEST(ZovivDlg, ExportButtonsStayEnabledAfterAFailingRun) {
                       QPoint(title.right() - 5, title.center().y()));
     EXPECT_EQ(grid->GroupIndex(2).data().toString().toStdString(), titleOn);
 
+    dialog->ElapsedLabel()->setText(QStringLiteral("12:34"));
     EXPECT_EQ(dialog->RunGeneration(), ArtRunStatus::NoClasses);
+    EXPECT_EQ(dialog->ElapsedLabel()->text().toStdString(), "12:34");
     EXPECT_TRUE(MessageShown(*services, kMsgNoClasses));
     EXPECT_EQ(services->Settings().ReadInt(kArtSection, "UseKigou", 9), 0);
     EXPECT_TRUE(dialog->ImageExportButton()->isEnabled());
