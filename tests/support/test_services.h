@@ -43,6 +43,7 @@ public:
     operator const Services&() const { return m_services; }
     SettingsStore& Settings() { return m_settings; }
     ScriptedPrompter& Prompter() { return m_prompter; }
+    const ScriptedPrompter& Prompter() const { return m_prompter; }
     const std::string& IniPath() const { return m_iniPath; }
     const TempDir& Dir() const { return m_dir; }
 
