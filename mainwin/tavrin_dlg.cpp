@@ -9,11 +9,9 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPainter>
-#include <QScreen>
 #include <QStyle>
 #include <QStyleOptionFrame>
 
@@ -61,7 +59,7 @@ CTavrinDlg::CTavrinDlg(const Services& services, PrinterSettings& printer, QWidg
     LoadBitCharacters();
     m_minimumSize = size();
     setMinimumSize(m_minimumSize);
-    RestorePlacement();
+    m_placement.Restore(*this, m_services.settings, kSection, m_minimumSize);
     ConnectControls();
     m_opened = true;
     // The restored size may already differ from the opening size; the resize rule applies.
@@ -176,49 +174,21 @@ void CTavrinDlg::LoadBitCharacters() {
         QString::fromStdString(m_services.settings.ReadString(kSection, "Bit0Char", "0")));
 }
 
-void CTavrinDlg::RestorePlacement() {
-    const SettingsStore& settings = m_services.settings;
-    const int px = settings.ReadInt(kSection, "PX", 0);
-    const int py = settings.ReadInt(kSection, "PY", 0);
-    const int sx = settings.ReadInt(kSection, "SX", 640);
-    const int sy = settings.ReadInt(kSection, "SY", 480);
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    const QRect desktop = screen ? screen->virtualGeometry() : QRect(0, 0, 1024, 768);
-    if (px < desktop.width() && py < desktop.height()) {
-        move(px, py);
-        resize(std::max(sx, m_minimumSize.width()), std::max(sy, m_minimumSize.height()));
-    }
-    m_normalPlace = QRect(pos(), size());
-    if (settings.ReadInt(kSection, "Zoomed", 0) == 1)
-        setWindowState(windowState() | Qt::WindowMaximized);
-}
-
-// Qt sizes a window by its client area and places it by its frame: PX, PY hold the frame's
-// top-left, SX, SY the size resize() takes, so that a round trip restores the same window.
 void CTavrinDlg::SavePlacement() {
     if (m_placementSaved)
         return;
     m_placementSaved = true;
-    const bool zoomed = isMaximized();
-    WriteLast("Zoomed", zoomed ? 1 : 0);
-    // A maximised window stores where it is restored to.
-    const QRect place = zoomed ? m_normalPlace : QRect(pos(), size());
-    WriteLast("PX", std::max(place.x(), 0));
-    WriteLast("PY", std::max(place.y(), 0));
-    WriteLast("SX", place.width());
-    WriteLast("SY", place.height());
-}
-
-void CTavrinDlg::NoteNormalPlace() {
-    if (windowState() & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen))
-        return;
-    m_normalPlace = QRect(pos(), size());
+    m_placement.Save(*this, m_services.settings, kSection);
 }
 
 void CTavrinDlg::moveEvent(QMoveEvent* event) {
     QDialog::moveEvent(event);
-    if (m_opened)
-        NoteNormalPlace();
+    m_placement.Track(*this);
+}
+
+void CTavrinDlg::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    m_placement.Track(*this);
 }
 
 void CTavrinDlg::done(int result) {
@@ -228,9 +198,9 @@ void CTavrinDlg::done(int result) {
 
 void CTavrinDlg::resizeEvent(QResizeEvent* event) {
     QDialog::resizeEvent(event);
+    m_placement.Track(*this);
     if (!m_opened)
         return;
-    NoteNormalPlace();
     ApplyClientSize(width(), height());
 }
 

@@ -4,6 +4,7 @@
 #include "glyph/glyph_view.h"
 #include "glyph/view_observer.h"
 #include "mainwin/view_navigator.h"
+#include "platform/widgets/window_placement.h"
 
 #include <QDialog>
 
@@ -68,6 +69,7 @@ public:
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
@@ -87,11 +89,8 @@ private:
     void LoadSwitches();
     void LoadMode();
     void LoadBitCharacters();
-    void RestorePlacement();
     void ConnectControls();
     void SavePlacement();
-    // Remembers the window's place while it is neither maximised nor minimised.
-    void NoteNormalPlace();
     // The resize rule for a client area of cx x cy; true when the view changed (and was
     // refreshed).
     bool ApplyClientSize(int cx, int cy);
@@ -152,7 +151,7 @@ private:
     ViewNavigator m_navigator;
     Rect m_viewRect;
     QSize m_minimumSize;
-    QRect m_normalPlace;
+    WindowPlacement m_placement;
     std::optional<Surface> m_paintSurface;
     std::shared_ptr<const Font> m_feedbackFont;
     bool m_opened = false;

@@ -5,16 +5,15 @@
 #include "app/settings_store.h"
 #include "platform/surface.h"
 #include "platform/widgets/images.h"
+#include "platform/widgets/wait_cursor.h"
 #include "print/field_rules.h"
 #include "print/paper.h"
-#include "print/placement.h"
 #include "print/preview.h"
 #include "print/preview_frame.h"
 #include "print/print_job.h"
 #include "print/printer.h"
 #include "print/spin_buttons.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -49,14 +48,6 @@ void SetFieldText(QLineEdit& field, const QString& text) {
     if (field.text() != text)
         field.setText(text);
 }
-
-// The wait cursor for as long as the job runs.
-struct WaitCursor {
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-};
 
 } // namespace
 
@@ -183,11 +174,18 @@ void CInsatuDlg::Open() {
 
 void CInsatuDlg::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    if (m_placed)
+    if (m_placed) {
+        m_placement.Track(*this);
         return;
-    // Shown, the window knows its frame, so the stored outer size can be given back as it is.
+    }
+    // Shown, the window usually knows its frame, so the stored outer size can be given back.
     m_placed = true;
-    RestorePlacement(*this, m_services.settings, kSection);
+    m_placement.Restore(*this, m_services.settings, kSection, minimumSize());
+}
+
+void CInsatuDlg::moveEvent(QMoveEvent* event) {
+    QDialog::moveEvent(event);
+    m_placement.Track(*this);
 }
 
 void CInsatuDlg::PlacePreviewFrame() {
@@ -199,6 +197,7 @@ void CInsatuDlg::PlacePreviewFrame() {
 
 void CInsatuDlg::resizeEvent(QResizeEvent* event) {
     QDialog::resizeEvent(event);
+    m_placement.Track(*this);
     PlacePreviewFrame();
     if (m_opening)
         return;
@@ -460,7 +459,7 @@ void CInsatuDlg::OnPrint() {
 
 void CInsatuDlg::done(int result) {
     m_services.settings.WriteInt(kSection, "DspYohaku", m_showMargins ? 1 : 0);
-    SavePlacement(*this, m_services.settings, kSection);
+    m_placement.Save(*this, m_services.settings, kSection);
     QDialog::done(result);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/printer_settings.h"
+#include "platform/widgets/window_placement.h"
 #include "print/field_rules.h"
 #include "print/margin_drag.h"
 #include "print/page_layout.h"
@@ -63,6 +64,7 @@ public:
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -148,6 +150,7 @@ private:
     bool m_hasLayout = false;
     bool m_opening = true;
     bool m_placed = false; // the stored placement is applied when the window first shows
+    WindowPlacement m_placement;
     MarginSide m_drag = MarginSide::None;
     bool m_captured = false;
     int m_previewDpiX = 96;

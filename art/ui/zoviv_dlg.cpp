@@ -8,14 +8,12 @@
 #include "art/ui/balloon_tips.h"
 #include "art/ui/grid_choosers.h"
 #include "art/ui/settings_grid_widget.h"
+#include "platform/widgets/wait_cursor.h"
 
-#include <QApplication>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QMetaObject>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QScreen>
 #include <QShowEvent>
 #include <QToolButton>
 
@@ -87,13 +85,6 @@ DialogUnits UnitsOf(const QFont& font) {
 Rect ToRect(const QRect& r) {
     return {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()};
 }
-
-struct WaitCursor {
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-};
 
 } // namespace
 
@@ -227,7 +218,7 @@ bool CZovivDlg::Open(const std::string& path, const std::string& type) {
 
     m_minTrackSize = size();
     setMinimumSize(m_minTrackSize);
-    RestorePlacement();
+    m_placement.Restore(*this, m_services.settings, kArtSection, m_minTrackSize);
     Relayout();
     SetZoom(m_engine->Zoom());
     return true;
@@ -255,54 +246,11 @@ Rect CZovivDlg::GridRect() const {
     return ToRect(m_grid->geometry());
 }
 
-void CZovivDlg::RestorePlacement() {
-    const SettingsStore& store = m_services.settings;
-    const int px = store.ReadInt(kArtSection, "PX", 0);
-    const int py = store.ReadInt(kArtSection, "PY", 0);
-    const int sx = store.ReadInt(kArtSection, "SX", 640);
-    const int sy = store.ReadInt(kArtSection, "SY", 480);
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    const QSize desktop = screen ? screen->virtualSize() : QSize(0, 0);
-    if (px < desktop.width() && py < desktop.height()) {
-        move(px, py);
-        raise();
-        // The stored size is the outer one; until the window has its frame that is all it has.
-        resize(std::max(sx, m_minTrackSize.width()), std::max(sy, m_minTrackSize.height()));
-        m_pendingOuterSize = QSize(sx, sy);
-    }
-    if (store.ReadInt(kArtSection, "Zoomed", 0) == 1)
-        setWindowState(windowState() | Qt::WindowMaximized);
-}
-
-void CZovivDlg::ApplyPendingSize() {
-    if (!m_pendingOuterSize.isValid() || !isVisible() || isMaximized())
-        return;
-    const QSize frame = frameGeometry().size() - size();
-    if (frame.isEmpty())
-        return;
-    const QSize pending = m_pendingOuterSize;
-    m_pendingOuterSize = QSize();
-    resize(std::max(pending.width() - frame.width(), m_minTrackSize.width()),
-           std::max(pending.height() - frame.height(), m_minTrackSize.height()));
-}
-
 void CZovivDlg::SavePlacement() {
     m_saved = true;
     m_engine->SaveGroupStates();
     SettingsStore& store = m_services.settings;
-    const bool zoomed = isMaximized();
-    store.WriteInt(kArtSection, "Zoomed", zoomed ? 1 : 0);
-    const QSize frame = frameGeometry().size() - size();
-    QRect normal = frameGeometry();
-    if (zoomed && normalGeometry().isValid()) {
-        normal = normalGeometry();
-        normal.setSize(normal.size() + frame);
-        normal.moveTopLeft(normalGeometry().topLeft() - (geometry().topLeft() - pos()));
-    }
-    store.WriteInt(kArtSection, "PX", std::max(normal.left(), 0));
-    store.WriteInt(kArtSection, "PY", std::max(normal.top(), 0));
-    store.WriteInt(kArtSection, "SX", normal.width());
-    store.WriteInt(kArtSection, "SY", normal.height());
+    m_placement.Save(*this, store, kArtSection);
     store.WriteInt(kArtSection, "Zoom", m_zoom);
 }
 
@@ -316,18 +264,18 @@ void CZovivDlg::Relayout() {
 void CZovivDlg::resizeEvent(QResizeEvent* event) {
     QDialog::resizeEvent(event);
     Relayout();
-    ApplyPendingSize();
+    m_placement.Track(*this);
     update();
 }
 
 void CZovivDlg::moveEvent(QMoveEvent* event) {
     QDialog::moveEvent(event);
-    ApplyPendingSize();
+    m_placement.Track(*this);
 }
 
 void CZovivDlg::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    ApplyPendingSize();
+    m_placement.Track(*this);
     if (m_opened && !m_firstRunDone && !event->spontaneous()) {
         m_firstRunDone = true;
         // The window paints once before the first run, so it is seen while it works.

@@ -3,6 +3,7 @@
 #include "art/engine.h"
 #include "art/ui/art_view_math.h"
 #include "image/source_picture.h"
+#include "platform/widgets/window_placement.h"
 
 #include <QDialog>
 #include <QImage>
@@ -83,8 +84,6 @@ private:
     void BuildControls();
     void AddTips();
     bool Open(const std::string& path, const std::string& type);
-    void RestorePlacement();
-    void ApplyPendingSize();
     void SavePlacement();
     void Relayout();
 
@@ -136,7 +135,7 @@ private:
     bool m_artDrag = false;
     Point m_dragAnchor;
     QSize m_minTrackSize;
-    QSize m_pendingOuterSize; // the stored outer size, applied once the frame is known
+    WindowPlacement m_placement;
     QImage m_fittedArt;
     const void* m_fittedSource = nullptr;
     int m_fittedRun = -1;

@@ -176,10 +176,10 @@ TEST_F(MainWindowTest, PlacementIsRestoredAndWrittenAtClosing) {
     Store("SX", 1100);
     Store("SY", 700);
     CTavrinDlg& window = OpenShown();
-    EXPECT_EQ(window.pos(), QPoint(30, 40));
-    EXPECT_EQ(window.size(), QSize(1100, 700));
+    // The stored size is the outer one, frame included.
+    EXPECT_EQ(window.frameGeometry(), QRect(30, 40, 1100, 700));
     window.move(50, 60);
-    window.resize(1150, 720);
+    window.resize(QSize(1150, 720) - (window.frameGeometry().size() - window.size()));
     QApplication::processEvents();
     Close();
     EXPECT_EQ(Last("PX"), 50);
