@@ -1,11 +1,9 @@
 // lumina-cli art: one character-art run over a picture with the window's defaults and clamps
 // (never the stored settings), writing the text and/or image export and printing the layout.
 #include "app/messages.h"
-#include "app/scripted_prompter.h"
-#include "app/services.h"
-#include "app/settings_store.h"
 #include "art/engine.h"
 #include "art/export.h"
+#include "cli/batch_services.h"
 #include "cli/command.h"
 #include "image/picture_type.h"
 #include "image/source_picture.h"
@@ -14,8 +12,6 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
-#include <unistd.h>
 
 namespace lumina::cli {
 namespace {
@@ -34,30 +30,6 @@ struct ArtOptions {
     std::string imagePath;
     bool pictureSize = false;
     bool progress = false;
-};
-
-// A settings store of its own for one run, so that the batch tool never touches the user's.
-class TempSettings {
-public:
-    TempSettings() {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "lumina-cli-XXXXXX").string();
-        if (mkdtemp(pattern.data()))
-            m_dir = pattern;
-    }
-    ~TempSettings() {
-        std::error_code ignored;
-        if (!m_dir.empty())
-            std::filesystem::remove_all(m_dir, ignored);
-    }
-    TempSettings(const TempSettings&) = delete;
-    TempSettings& operator=(const TempSettings&) = delete;
-
-    bool Ok() const { return !m_dir.empty(); }
-    std::string IniPath() const { return m_dir + "/settings.ini"; }
-
-private:
-    std::string m_dir;
 };
 
 bool TakeClasses(const std::string& list, ArtSettings& s, std::string& error) {
@@ -203,12 +175,6 @@ void PrintProgress(int position, int upper) {
     std::fflush(stderr);
 }
 
-// The messages the run showed, as the window would have shown them.
-void PrintMessages(const ScriptedPrompter& prompter) {
-    for (const auto& m : prompter.Messages())
-        std::fprintf(stderr, "lumina-cli: %s\n", m.text.c_str());
-}
-
 void PrintLayout(const ArtLayout& l, const std::string& elapsed) {
     std::printf("outH=%d\ndrawW=%d\ndrawH=%d\ncols=%d\nrows=%d\nrange=%d\ncellW=%d\ncellH=%d\n"
                 "elapsed=%s\n",
@@ -222,13 +188,10 @@ int RunArt(const std::vector<std::string>& args) {
     if (!ParseOptions(args, o, error))
         return UsageError("art", error);
 
-    TempSettings temp;
-    if (!temp.Ok())
+    const BatchServices batch;
+    if (!batch.Ok())
         return Failure("cannot make a temporary folder for the settings");
-    SettingsStore settings(temp.IniPath());
-    ScriptedPrompter prompter;
-    const std::unique_ptr<FontSystem> fonts = MakeFreeTypeFontSystem();
-    const Services services{"lumina-graph", settings, prompter, *fonts};
+    const Services& services = batch.Get();
 
     SourcePicture picture;
     picture.path = o.input;
@@ -236,7 +199,6 @@ int RunArt(const std::vector<std::string>& args) {
     if (picture.type.empty())
         return Failure(o.input + " is not a picture (jpeg, gif, bmp, png or tiff)");
     if (!LoadSourcePicture(services, picture)) {
-        PrintMessages(prompter);
         return Failure("cannot load " + o.input);
     }
 
@@ -252,19 +214,16 @@ int RunArt(const std::vector<std::string>& args) {
                         std::chrono::steady_clock::now() - start)
                         .count();
     if (status != ArtRunStatus::Done) {
-        PrintMessages(prompter);
         return Failure("the character-art run stopped");
     }
     const CompletedArt& art = *engine.LastCompleted();
     if (!o.textPath.empty() && !WriteArtTextFile(services, nullptr, o.textPath, art.grid)) {
-        PrintMessages(prompter);
         return Failure("cannot write " + o.textPath);
     }
     if (!o.imagePath.empty()) {
         const int w = o.pictureSize ? art.outW : art.layout.drawW;
         const int h = o.pictureSize ? art.layout.outH : art.layout.drawH;
         if (!WriteArtImageFile(services, nullptr, o.imagePath, *art.art, w, h)) {
-            PrintMessages(prompter);
             return Failure("cannot write " + o.imagePath);
         }
     }

@@ -1,55 +1,19 @@
 // lumina-cli convert: loads a picture by the character-art window's rules and saves it
 // through the image encoders, printing what the load found.
 #include "app/messages.h"
-#include "app/scripted_prompter.h"
-#include "app/services.h"
-#include "app/settings_store.h"
+#include "cli/batch_services.h"
 #include "cli/command.h"
 #include "image/encoder.h"
 #include "image/picture_type.h"
 #include "image/source_picture.h"
-#include "platform/font.h"
 
 #include <cstdio>
 #include <filesystem>
-#include <unistd.h>
 
 namespace lumina::cli {
 namespace {
 
 constexpr const char* kUsage = "INPUT OUTPUT [--size WxH]";
-
-// Converting draws no text.
-class NoFonts : public FontSystem {
-public:
-    std::shared_ptr<const Font> CreateFont(const LogicalFont&) override { return nullptr; }
-    std::vector<std::string> Families() override { return {}; }
-    std::optional<ResolvedFace> Resolve(const LogicalFont&) override { return std::nullopt; }
-};
-
-// A settings store of its own, so that the batch tool never touches the user's.
-class ScratchFolder {
-public:
-    ScratchFolder() {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "lumina-cli-XXXXXX").string();
-        if (mkdtemp(pattern.data()))
-            m_dir = pattern;
-    }
-    ~ScratchFolder() {
-        std::error_code ignored;
-        if (!m_dir.empty())
-            std::filesystem::remove_all(m_dir, ignored);
-    }
-    ScratchFolder(const ScratchFolder&) = delete;
-    ScratchFolder& operator=(const ScratchFolder&) = delete;
-
-    bool Ok() const { return !m_dir.empty(); }
-    std::string File(const char* name) const { return m_dir + "/" + name; }
-
-private:
-    std::string m_dir;
-};
 
 struct ConvertOptions {
     std::string input;
@@ -94,12 +58,6 @@ bool ParseOptions(const std::vector<std::string>& args, ConvertOptions& o, std::
     return true;
 }
 
-// The messages the load or save showed, as the window would have shown them.
-void PrintMessages(const ScriptedPrompter& prompter) {
-    for (const auto& m : prompter.Messages())
-        std::fprintf(stderr, "lumina-cli: %s\n", m.text.c_str());
-}
-
 // The encoder's type word: the output's extension, as the image export takes it.
 std::string TypeWordOf(const std::string& path) {
     const std::string name = std::filesystem::path(path).filename().string();
@@ -112,34 +70,27 @@ int RunConvert(const std::vector<std::string>& args) {
     std::string error;
     if (!ParseOptions(args, o, error))
         return UsageError("convert", error);
-    ScratchFolder scratch;
-    if (!scratch.Ok())
+    const BatchServices batch;
+    if (!batch.Ok())
         return Failure("cannot make a temporary folder for the settings");
-    SettingsStore settings(scratch.File("settings.ini"));
-    ScriptedPrompter prompter;
-    NoFonts fonts;
-    const Services services{"lumina-graph", settings, prompter, fonts};
+    const Services& services = batch.Get();
 
     SourcePicture picture;
     picture.path = o.input;
     picture.type = PictureTypeFromPath(o.input);
     if (picture.type.empty()) {
         ShowMessageById(services, nullptr, o.input + "\n", kMsgNotImage, kInfoOk);
-        PrintMessages(prompter);
         return 1;
     }
     if (!LoadSourcePicture(services, picture)) {
-        PrintMessages(prompter);
         return Failure("cannot load " + o.input);
     }
     const int width = o.width > 0 ? o.width : picture.width;
     const int height = o.height > 0 ? o.height : picture.height;
     if (!SaveBitmapThroughEncoder(services, *picture.sourceSurface, o.output, width, height,
                                   TypeWordOf(o.output))) {
-        PrintMessages(prompter);
         return 1;
     }
-    PrintMessages(prompter); // what the load showed and went on after (a bitmap scan's error)
     std::printf("width=%d\nheight=%d\nbyteSize=%u\n", picture.width, picture.height,
                 static_cast<unsigned>(picture.byteSize));
     if (picture.keyColour == kNoColour)

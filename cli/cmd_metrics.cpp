@@ -1,9 +1,7 @@
 // lumina-cli metrics: the text and glyph metrics of one character in a font, as name=value
 // lines, with the face and file the font resolved to.
 #include "app/common.h"
-#include "app/scripted_prompter.h"
-#include "app/services.h"
-#include "app/settings_store.h"
+#include "cli/batch_services.h"
 #include "cli/command.h"
 #include "cli/glyph_options.h"
 #include "glyph/request.h"
@@ -13,35 +11,9 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
-#include <unistd.h>
 
 namespace lumina::cli {
 namespace {
-
-// A settings store of its own for one run, so that the batch tool never touches the user's.
-class TempSettings {
-public:
-    TempSettings() {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "lumina-cli-XXXXXX").string();
-        if (mkdtemp(pattern.data()))
-            m_dir = pattern;
-    }
-    ~TempSettings() {
-        std::error_code ignored;
-        if (!m_dir.empty())
-            std::filesystem::remove_all(m_dir, ignored);
-    }
-    TempSettings(const TempSettings&) = delete;
-    TempSettings& operator=(const TempSettings&) = delete;
-
-    bool Ok() const { return !m_dir.empty(); }
-    std::string IniPath() const { return m_dir + "/settings.ini"; }
-
-private:
-    std::string m_dir;
-};
 
 void PrintValue(const char* name, long value) {
     std::printf("%s=%ld\n", name, value);
@@ -77,13 +49,10 @@ int RunMetrics(const std::vector<std::string>& arguments) {
     if (!args.empty())
         return UsageError("metrics", "unexpected argument '" + args.front() + "'");
 
-    TempSettings temp;
-    if (!temp.Ok())
+    const BatchServices batch;
+    if (!batch.Ok())
         return Failure("cannot make a temporary folder for the settings");
-    SettingsStore settings(temp.IniPath());
-    ScriptedPrompter prompter;
-    const std::unique_ptr<FontSystem> fonts = MakeFreeTypeFontSystem();
-    const Services services{"lumina-graph", settings, prompter, *fonts};
+    const Services& services = batch.Get();
 
     auto surface = Surface::Create(1, 1, PixelFormat::Rgb32, 96, 96);
     if (!surface)

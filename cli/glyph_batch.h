@@ -1,31 +1,17 @@
 #pragma once
 
-#include "app/prompter.h"
-#include "app/scripted_prompter.h"
-#include "app/services.h"
-#include "app/settings_store.h"
+#include "cli/batch_services.h"
 #include "glyph/glyph_view.h"
 #include "glyph/outline.h"
 #include "glyph/view_observer.h"
-#include "platform/font.h"
 
 #include <memory>
-#include <optional>
 #include <string>
 
 namespace lumina::cli {
 
-// Shows every message box on stderr as "lumina-cli: text" and declines every question, so that
-// a batch run asks nothing and reports what the window would have shown.
-class StderrPrompter : public Prompter {
-public:
-    int Message(const MessageRequest& request) override;
-    std::optional<std::string> FileName(const FileDialogRequest&) override { return std::nullopt; }
-    bool OpenFolder(const std::string&) override { return false; }
-};
-
-// What one glyph command runs on: a settings store of its own (never the user's), the prompter
-// above, the real font system, and a glyph view rendered once for the request.
+// What one glyph command runs on: the batch services and a glyph view rendered once for the
+// request.
 class GlyphBatch {
 public:
     GlyphBatch();
@@ -34,8 +20,8 @@ public:
     GlyphBatch& operator=(const GlyphBatch&) = delete;
 
     // false when the temporary settings folder could not be made.
-    bool Ok() const { return !m_dir.empty(); }
-    const Services& Get() const { return *m_services; }
+    bool Ok() const { return m_base.Ok(); }
+    const Services& Get() const { return m_base.Get(); }
 
     // Makes W x H surfaces and runs the refresh pass; false when the surfaces cannot be had or
     // the core failed (its messages are on stderr by then).
@@ -49,13 +35,9 @@ public:
     const RecordingGlyphObserver& Observer() const { return m_observer; }
 
 private:
-    std::string m_dir;
-    std::unique_ptr<SettingsStore> m_settings;
-    StderrPrompter m_prompter;
-    std::unique_ptr<FontSystem> m_fonts;
-    std::unique_ptr<Services> m_services;
+    BatchServices m_base;
     RecordingGlyphObserver m_observer;
-    std::unique_ptr<GlyphView> m_view;
+    std::unique_ptr<GlyphView> m_view; // goes before the services it uses
 };
 
 // Writes bytes to FILE, or to stdout when path is empty; false with error set when it fails.

@@ -1,0 +1,33 @@
+#include "cli/batch_services.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <unistd.h>
+
+namespace lumina::cli {
+
+int StderrPrompter::Message(const MessageRequest& request) {
+    std::fprintf(stderr, "lumina-cli: %s\n", request.text.c_str());
+    return request.style.buttons == MsgButtons::Ok ? kIdOk : kIdNo;
+}
+
+BatchServices::BatchServices() {
+    std::string pattern = (std::filesystem::temp_directory_path() / "lumina-cli-XXXXXX").string();
+    if (mkdtemp(pattern.data()))
+        m_dir = pattern;
+    m_settings = std::make_unique<SettingsStore>(m_dir + "/settings.ini");
+    m_fonts = MakeFreeTypeFontSystem();
+    m_services =
+        std::make_unique<Services>(Services{"lumina-graph", *m_settings, m_prompter, *m_fonts});
+}
+
+BatchServices::~BatchServices() {
+    m_services.reset();
+    // The store is closed before its folder goes.
+    m_settings.reset();
+    std::error_code ignored;
+    if (!m_dir.empty())
+        std::filesystem::remove_all(m_dir, ignored);
+}
+
+} // namespace lumina::cli
