@@ -115,6 +115,10 @@ void CTavrinDlg::LoadOrigin() {
     const int h = m_viewRect.Height();
     m_state.OrgX = m_services.settings.ReadInt(kSection, "OrgX", w / 2);
     m_state.OrgY = m_services.settings.ReadInt(kSection, "OrgY", h / 2);
+    KeepOriginInView(w, h);
+}
+
+void CTavrinDlg::KeepOriginInView(int w, int h) {
     if (m_state.OrgX > w) {
         m_state.OrgX = ClampOrigin(m_state.OrgX, w);
         WriteLast("OrgX", m_state.OrgX);
@@ -222,14 +226,7 @@ bool CTavrinDlg::ApplyClientSize(int cx, int cy) {
         m_state.RoundR = radius;
         WriteLast("RoundR", radius);
     }
-    if (m_state.OrgX > w) {
-        m_state.OrgX = ClampOrigin(m_state.OrgX, w);
-        WriteLast("OrgX", m_state.OrgX);
-    }
-    if (m_state.OrgY > h) {
-        m_state.OrgY = ClampOrigin(m_state.OrgY, h);
-        WriteLast("OrgY", m_state.OrgY);
-    }
+    KeepOriginInView(w, h);
     Refresh();
     update();
     return true;

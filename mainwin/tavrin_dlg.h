@@ -85,6 +85,8 @@ private:
     void LoadRequest();
     bool MakeViewSurfaces();
     void LoadOrigin();
+    // An origin beyond the w x h view is brought back inside it and written.
+    void KeepOriginInView(int w, int h);
     void LoadFontList();
     void LoadSwitches();
     void LoadMode();
