@@ -48,27 +48,13 @@ bool ParseList(const std::string& text, char separator, std::vector<long>& value
     return !text.empty() && text.back() != separator;
 }
 
-bool ParseMode(const std::string& text, DisplayMode& mode) {
-    mode = text == "outline"   ? kModeOutline
-           : text == "bitmap"  ? kModeBitmap
-           : text == "drawing" ? kModeDrawing
-                               : 0;
-    return mode != 0;
-}
-
 bool TakeValue(const std::string& arg, const std::string& value, PrintOptions& po) {
     std::vector<long> v;
     long n = 0;
     if (arg == "--mode")
-        return ParseMode(value, po.mode);
-    if (arg == "--view") {
-        if (!ParseList(value, 'x', v) || v.size() != 2 || v[0] < 1 || v[1] < 1 || v[0] > 10000 ||
-            v[1] > 10000)
-            return false;
-        po.W = static_cast<int>(v[0]);
-        po.H = static_cast<int>(v[1]);
-        return true;
-    }
+        return ParseDisplayMode(value, po.mode);
+    if (arg == "--view")
+        return ParseViewSize(value, po.W, po.H);
     if (arg == "--paper") {
         if (!ParseInt(value, n) || n < 1 || n > 1000 || !PageSizeOfPaper(static_cast<int>(n)))
             return false;

@@ -29,18 +29,6 @@ bool ParsePair(const std::string& text, char separator, long& a, long& b) {
            ParseInt(text.substr(at + 1), b);
 }
 
-bool ParseMode(const std::string& text, DisplayMode& mode) {
-    if (text == "outline")
-        mode = kModeOutline;
-    else if (text == "bitmap")
-        mode = kModeBitmap;
-    else if (text == "drawing")
-        mode = kModeDrawing;
-    else
-        return false;
-    return true;
-}
-
 // Turns off each switch named in a comma-separated list of settings keys.
 bool HideSwitches(const std::string& list, ViewOptions& options, std::string& error) {
     std::stringstream keys(list);
@@ -71,11 +59,8 @@ bool TakeRenderOptions(const std::vector<std::string>& args, RenderOptions& ro,
         }
         const std::string& value = args[++i];
         long a = 0, b = 0;
-        if (arg == "--mode" && ParseMode(value, ro.mode)) {
-        } else if (arg == "--view" && ParsePair(value, 'x', a, b) && a > 0 && b > 0 && a <= 10000 &&
-                   b <= 10000) {
-            ro.W = static_cast<int>(a);
-            ro.H = static_cast<int>(b);
+        if (arg == "--mode" && ParseDisplayMode(value, ro.mode)) {
+        } else if (arg == "--view" && ParseViewSize(value, ro.W, ro.H)) {
         } else if (arg == "--origin" && ParsePair(value, ',', a, b) && a >= -100000 &&
                    a <= 100000 && b >= -100000 && b <= 100000) {
             ro.origin = Point{static_cast<int>(a), static_cast<int>(b)};

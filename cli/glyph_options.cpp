@@ -79,4 +79,29 @@ bool TakeGlyphOptions(std::vector<std::string>& args, GlyphRequest& request, std
     return true;
 }
 
+bool ParseDisplayMode(const std::string& text, DisplayMode& mode) {
+    if (text == "outline")
+        mode = kModeOutline;
+    else if (text == "bitmap")
+        mode = kModeBitmap;
+    else if (text == "drawing")
+        mode = kModeDrawing;
+    else
+        return false;
+    return true;
+}
+
+bool ParseViewSize(const std::string& text, int& width, int& height) {
+    const auto x = text.find('x');
+    long w = 0;
+    long h = 0;
+    if (x == std::string::npos || text.find('x', x + 1) != std::string::npos ||
+        !ParseInt(text.substr(0, x), w) || !ParseInt(text.substr(x + 1), h) || w < 1 || h < 1 ||
+        w > 10000 || h > 10000)
+        return false;
+    width = static_cast<int>(w);
+    height = static_cast<int>(h);
+    return true;
+}
+
 } // namespace lumina::cli
