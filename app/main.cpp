@@ -2,7 +2,7 @@
 #include "app/settings_store.h"
 #include "app/ui/help_dlg.h"
 #include "app/ui/tavrin_app.h"
-#include "art/ui/zoviv_dlg.h"
+#include "mainwin/art/zoviv_dlg.h"
 #include "mainwin/tavrin_dlg.h"
 #include "platform/display.h"
 #include "platform/font.h"

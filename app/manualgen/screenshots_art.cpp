@@ -5,7 +5,7 @@
 //
 // A program of its own, so that it needs only the art window. Run through tools/make-screenshots.
 #include "app/manualgen/screenshot_kit.h"
-#include "art/ui/zoviv_dlg.h"
+#include "mainwin/art/zoviv_dlg.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "art/ui/art_view_math.h"
+#include "mainwin/art/art_view_math.h"
 
 #include <gtest/gtest.h>
 

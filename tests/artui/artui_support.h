@@ -2,8 +2,8 @@
 
 #include "app/settings_store.h"
 #include "art/settings.h"
-#include "art/ui/grid_choosers.h"
-#include "art/ui/zoviv_dlg.h"
+#include "mainwin/art/grid_choosers.h"
+#include "mainwin/art/zoviv_dlg.h"
 #include "tests/support/test_services.h"
 
 #include <QApplication>

@@ -1,6 +1,6 @@
-#include "art/ui/settings_grid_widget.h"
+#include "mainwin/art/settings_grid_widget.h"
 
-#include "art/ui/grid_editors.h"
+#include "mainwin/art/grid_editors.h"
 #include "tests/artui/artui_support.h"
 
 #include <QComboBox>

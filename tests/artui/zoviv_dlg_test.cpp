@@ -1,8 +1,8 @@
-#include "art/ui/zoviv_dlg.h"
+#include "mainwin/art/zoviv_dlg.h"
 
 #include "app/messages.h"
-#include "art/ui/balloon_tips.h"
-#include "art/ui/settings_grid_widget.h"
+#include "mainwin/art/balloon_tips.h"
+#include "mainwin/art/settings_grid_widget.h"
 #include "tests/artui/artui_support.h"
 
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "art/ui/art_button.h"
+#include "mainwin/art/art_button.h"
 
 #include <QStyleOptionButton>
 #include <QStylePainter>

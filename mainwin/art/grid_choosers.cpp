@@ -1,4 +1,4 @@
-#include "art/ui/grid_choosers.h"
+#include "mainwin/art/grid_choosers.h"
 
 #include <QColorDialog>
 #include <QFontDialog>

@@ -1,4 +1,4 @@
-#include "art/ui/art_images.h"
+#include "mainwin/art/art_images.h"
 
 #include <QPainter>
 #include <QPainterPath>

@@ -1,8 +1,8 @@
-#include "art/ui/grid_editors.h"
+#include "mainwin/art/grid_editors.h"
 
 #include "art/settings.h"
 #include "art/settings_grid.h"
-#include "art/ui/grid_choosers.h"
+#include "mainwin/art/grid_choosers.h"
 
 #include <QApplication>
 #include <QGridLayout>

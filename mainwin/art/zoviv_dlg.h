@@ -1,8 +1,8 @@
 #pragma once
 
 #include "art/engine.h"
-#include "art/ui/art_view_math.h"
 #include "image/source_picture.h"
+#include "mainwin/art/art_view_math.h"
 #include "platform/widgets/window_placement.h"
 
 #include <QDialog>

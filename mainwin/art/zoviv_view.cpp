@@ -1,8 +1,8 @@
 // The character-art window's two areas: the picture with its frame, the art fitted or
 // magnified, and panning with the mouse.
-#include "art/ui/zoviv_dlg.h"
+#include "mainwin/art/zoviv_dlg.h"
 
-#include "art/ui/art_images.h"
+#include "mainwin/art/art_images.h"
 #include "platform/surface.h"
 
 #include <QMouseEvent>

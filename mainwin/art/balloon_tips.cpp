@@ -1,4 +1,4 @@
-#include "art/ui/balloon_tips.h"
+#include "mainwin/art/balloon_tips.h"
 
 #include <QEvent>
 #include <QGuiApplication>

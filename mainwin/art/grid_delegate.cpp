@@ -1,8 +1,8 @@
-#include "art/ui/grid_delegate.h"
+#include "mainwin/art/grid_delegate.h"
 
 #include "art/settings.h"
-#include "art/ui/grid_editors.h"
-#include "art/ui/settings_grid_widget.h"
+#include "mainwin/art/grid_editors.h"
+#include "mainwin/art/settings_grid_widget.h"
 
 #include <QComboBox>
 #include <QPainter>

@@ -1,13 +1,13 @@
-#include "art/ui/zoviv_dlg.h"
+#include "mainwin/art/zoviv_dlg.h"
 
 #include "app/services.h"
 #include "app/settings_store.h"
 #include "art/export.h"
-#include "art/ui/art_button.h"
-#include "art/ui/art_images.h"
-#include "art/ui/balloon_tips.h"
-#include "art/ui/grid_choosers.h"
-#include "art/ui/settings_grid_widget.h"
+#include "mainwin/art/art_button.h"
+#include "mainwin/art/art_images.h"
+#include "mainwin/art/balloon_tips.h"
+#include "mainwin/art/grid_choosers.h"
+#include "mainwin/art/settings_grid_widget.h"
 #include "platform/widgets/wait_cursor.h"
 
 #include <QLabel>

@@ -1,6 +1,6 @@
-#include "art/ui/settings_grid_widget.h"
+#include "mainwin/art/settings_grid_widget.h"
 
-#include "art/ui/grid_delegate.h"
+#include "mainwin/art/grid_delegate.h"
 
 #include <QApplication>
 #include <QHeaderView>
