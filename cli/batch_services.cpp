@@ -1,5 +1,9 @@
 #include "cli/batch_services.h"
 
+#include "app/messages.h"
+#include "cli/command.h"
+#include "image/picture_type.h"
+
 #include <cstdio>
 #include <filesystem>
 #include <unistd.h>
@@ -28,6 +32,21 @@ BatchServices::~BatchServices() {
     std::error_code ignored;
     if (!m_dir.empty())
         std::filesystem::remove_all(m_dir, ignored);
+}
+
+std::optional<SourcePicture> BatchServices::LoadPicture(const std::string& path) const {
+    SourcePicture picture;
+    picture.path = path;
+    picture.type = PictureTypeFromPath(path);
+    if (picture.type.empty()) {
+        ShowMessageById(*m_services, nullptr, path + "\n", kMsgNotImage, kInfoOk);
+        return std::nullopt;
+    }
+    if (!LoadSourcePicture(*m_services, picture)) {
+        Failure("cannot load " + path);
+        return std::nullopt;
+    }
+    return picture;
 }
 
 } // namespace lumina::cli

@@ -3,6 +3,7 @@
 #include "app/prompter.h"
 #include "app/services.h"
 #include "app/settings_store.h"
+#include "image/source_picture.h"
 #include "platform/font.h"
 
 #include <memory>
@@ -32,6 +33,10 @@ public:
     // false when the temporary settings folder could not be made.
     bool Ok() const { return !m_dir.empty(); }
     const Services& Get() const { return *m_services; }
+
+    // Loads a picture by the character-art window's rules; nullopt, with the reason on stderr
+    // (the path and 30029 for a file that is not a picture), when it cannot be had.
+    std::optional<SourcePicture> LoadPicture(const std::string& path) const;
 
 private:
     std::string m_dir;

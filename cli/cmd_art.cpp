@@ -1,11 +1,9 @@
 // lumina-cli art: one character-art run over a picture with the window's defaults and clamps
 // (never the stored settings), writing the text and/or image export and printing the layout.
-#include "app/messages.h"
 #include "art/engine.h"
 #include "art/export.h"
 #include "cli/batch_services.h"
 #include "cli/command.h"
-#include "image/picture_type.h"
 #include "image/source_picture.h"
 #include "platform/surface.h"
 
@@ -193,14 +191,10 @@ int RunArt(const std::vector<std::string>& args) {
         return Failure("cannot make a temporary folder for the settings");
     const Services& services = batch.Get();
 
-    SourcePicture picture;
-    picture.path = o.input;
-    picture.type = PictureTypeFromPath(o.input);
-    if (picture.type.empty())
-        return Failure(o.input + " is not a picture (jpeg, gif, bmp, png or tiff)");
-    if (!LoadSourcePicture(services, picture)) {
-        return Failure("cannot load " + o.input);
-    }
+    auto loaded = batch.LoadPicture(o.input);
+    if (!loaded)
+        return 1;
+    SourcePicture& picture = *loaded;
 
     ArtEngine engine(services);
     engine.Settings() = o.settings;

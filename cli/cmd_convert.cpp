@@ -1,10 +1,8 @@
 // lumina-cli convert: loads a picture by the character-art window's rules and saves it
 // through the image encoders, printing what the load found.
-#include "app/messages.h"
 #include "cli/batch_services.h"
 #include "cli/command.h"
 #include "image/encoder.h"
-#include "image/picture_type.h"
 #include "image/source_picture.h"
 
 #include <cstdio>
@@ -75,16 +73,10 @@ int RunConvert(const std::vector<std::string>& args) {
         return Failure("cannot make a temporary folder for the settings");
     const Services& services = batch.Get();
 
-    SourcePicture picture;
-    picture.path = o.input;
-    picture.type = PictureTypeFromPath(o.input);
-    if (picture.type.empty()) {
-        ShowMessageById(services, nullptr, o.input + "\n", kMsgNotImage, kInfoOk);
+    auto loaded = batch.LoadPicture(o.input);
+    if (!loaded)
         return 1;
-    }
-    if (!LoadSourcePicture(services, picture)) {
-        return Failure("cannot load " + o.input);
-    }
+    SourcePicture& picture = *loaded;
     const int width = o.width > 0 ? o.width : picture.width;
     const int height = o.height > 0 ? o.height : picture.height;
     if (!SaveBitmapThroughEncoder(services, *picture.sourceSurface, o.output, width, height,
