@@ -1,11 +1,11 @@
 #include "art/engine.h"
 
-#include "app/common.h"
-#include "app/messages.h"
-#include "app/services.h"
 #include "art/mapping.h"
 #include "image/source_picture.h"
 #include "platform/surface.h"
+#include "services/common.h"
+#include "services/messages.h"
+#include "services/services.h"
 
 #include <ctime>
 #include <new>

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "app/prompter.h"
 #include "art/layout.h"
 #include "art/palette.h"
 #include "art/render.h"
@@ -8,6 +7,7 @@
 #include "art/settings.h"
 #include "art/settings_grid.h"
 #include "platform/font.h"
+#include "services/prompter.h"
 
 #include <functional>
 #include <memory>

@@ -1,11 +1,11 @@
 #include "art/export.h"
 
-#include "app/common.h"
-#include "app/messages.h"
-#include "app/services.h"
 #include "art/text_export.h"
 #include "image/encoder.h"
 #include "platform/surface.h"
+#include "services/common.h"
+#include "services/messages.h"
+#include "services/services.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/prompter.h"
 #include "art/engine.h"
+#include "services/prompter.h"
 
 #include <string>
 #include <string_view>

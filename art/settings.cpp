@@ -1,7 +1,7 @@
 #include "art/settings.h"
 
-#include "app/settings_store.h"
 #include "platform/cp932.h"
+#include "services/settings_store.h"
 
 #include <algorithm>
 #include <cstdint>

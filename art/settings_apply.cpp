@@ -2,7 +2,7 @@
 // shows; each changed setting is written to the store at once.
 #include "art/settings_grid.h"
 
-#include "app/settings_store.h"
+#include "services/settings_store.h"
 
 namespace lumina {
 namespace {

@@ -1,13 +1,13 @@
 // links: lumina_art lumina_image
 // Whole character-art runs: sampling, mapping and drawing, with the palette measured once per
 // engine (as within one window) or afresh.
-#include "app/common.h"
-#include "app/scripted_prompter.h"
-#include "app/services.h"
-#include "app/settings_store.h"
 #include "art/engine.h"
 #include "image/source_picture.h"
 #include "platform/surface.h"
+#include "services/common.h"
+#include "services/scripted_prompter.h"
+#include "services/services.h"
+#include "services/settings_store.h"
 
 #include <benchmark/benchmark.h>
 

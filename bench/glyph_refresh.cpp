@@ -1,10 +1,10 @@
-// links: lumina_glyph lumina_appcore lumina_platform
+// links: lumina_glyph lumina_services lumina_platform
 // The refresh pass on an 800 x 600 view, as a held spin or wheel repeats it.
-#include "app/scripted_prompter.h"
-#include "app/services.h"
-#include "app/settings_store.h"
 #include "glyph/glyph_view.h"
 #include "glyph/view_observer.h"
+#include "services/scripted_prompter.h"
+#include "services/services.h"
+#include "services/settings_store.h"
 
 #include <benchmark/benchmark.h>
 #include <cstdlib>

@@ -1,8 +1,8 @@
 #include "cli/batch_services.h"
 
-#include "app/messages.h"
 #include "cli/command.h"
 #include "image/picture_type.h"
+#include "services/messages.h"
 
 #include <cstdio>
 #include <filesystem>

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "app/prompter.h"
-#include "app/services.h"
-#include "app/settings_store.h"
 #include "image/source_picture.h"
 #include "platform/font.h"
+#include "services/prompter.h"
+#include "services/services.h"
+#include "services/settings_store.h"
 
 #include <memory>
 #include <optional>

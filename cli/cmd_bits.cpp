@@ -1,10 +1,10 @@
 // lumina-cli bits: the bit picture of one glyph, byte for byte as the window writes it.
-#include "app/messages.h"
 #include "cli/command.h"
 #include "cli/glyph_batch.h"
 #include "cli/glyph_options.h"
 #include "glyph/bit_picture.h"
 #include "platform/cp932.h"
+#include "services/messages.h"
 
 namespace lumina::cli {
 namespace {

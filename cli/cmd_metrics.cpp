@@ -1,6 +1,5 @@
 // lumina-cli metrics: the text and glyph metrics of one character in a font, as name=value
 // lines, with the face and file the font resolved to.
-#include "app/common.h"
 #include "cli/batch_services.h"
 #include "cli/command.h"
 #include "cli/glyph_options.h"
@@ -8,6 +7,7 @@
 #include "glyph/text_metrics.h"
 #include "glyph/view_observer.h"
 #include "platform/surface.h"
+#include "services/common.h"
 
 #include <cstdio>
 #include <cstdlib>

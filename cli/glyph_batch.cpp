@@ -1,8 +1,8 @@
 #include "cli/glyph_batch.h"
 
-#include "app/common.h"
-#include "app/messages.h"
 #include "glyph/atomic_file.h"
+#include "services/common.h"
+#include "services/messages.h"
 
 #include <cstdio>
 

@@ -1,15 +1,15 @@
 #include "glyph/bit_picture.h"
 
-#include "app/common.h"
-#include "app/messages.h"
-#include "app/services.h"
-#include "app/settings_store.h"
 #include "glyph/bitmap.h"
 #include "glyph/glyph_save.h"
 #include "glyph/outline.h"
 #include "glyph/request.h"
 #include "platform/cp932.h"
 #include "platform/surface.h"
+#include "services/common.h"
+#include "services/messages.h"
+#include "services/services.h"
+#include "services/settings_store.h"
 
 namespace lumina {
 namespace {

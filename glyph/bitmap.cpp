@@ -1,7 +1,7 @@
 #include "glyph/bitmap.h"
 
-#include "app/messages.h"
-#include "app/services.h"
+#include "services/messages.h"
+#include "services/services.h"
 
 #include <algorithm>
 #include <climits>

@@ -1,9 +1,9 @@
 #include "glyph/char_codes.h"
 
-#include "app/messages.h"
-#include "app/services.h"
-#include "app/settings_store.h"
 #include "platform/cp932.h"
+#include "services/messages.h"
+#include "services/services.h"
+#include "services/settings_store.h"
 
 #include <algorithm>
 #include <cctype>

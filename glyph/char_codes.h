@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/prompter.h"
 #include "glyph/request.h"
+#include "services/prompter.h"
 
 #include <cstdint>
 #include <string>

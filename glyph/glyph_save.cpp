@@ -1,10 +1,10 @@
 #include "glyph/glyph_save.h"
 
-#include "app/common.h"
-#include "app/messages.h"
-#include "app/services.h"
 #include "glyph/atomic_file.h"
 #include "glyph/request.h"
+#include "services/common.h"
+#include "services/messages.h"
+#include "services/services.h"
 
 #include <filesystem>
 

@@ -1,8 +1,5 @@
 #include "glyph/glyph_view.h"
 
-#include "app/common.h"
-#include "app/messages.h"
-#include "app/services.h"
 #include "glyph/bitmap.h"
 #include "glyph/outline.h"
 #include "glyph/text_metrics.h"
@@ -11,6 +8,9 @@
 #include "glyph/view_observer.h"
 #include "glyph/view_outline.h"
 #include "glyph/view_overlays.h"
+#include "services/common.h"
+#include "services/messages.h"
+#include "services/services.h"
 
 namespace lumina {
 

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "app/prompter.h"
 #include "glyph/request.h"
 #include "platform/font.h"
 #include "platform/geometry.h"
 #include "platform/surface.h"
+#include "services/prompter.h"
 
 #include <array>
 #include <optional>

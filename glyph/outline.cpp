@@ -1,9 +1,9 @@
 #include "glyph/outline.h"
 
-#include "app/messages.h"
-#include "app/services.h"
 #include "glyph/view_observer.h"
 #include "platform/surface.h"
+#include "services/messages.h"
+#include "services/services.h"
 
 #include <algorithm>
 #include <limits>

@@ -1,9 +1,9 @@
 #include "glyph/outline_file.h"
 
-#include "app/messages.h"
-#include "app/services.h"
 #include "glyph/glyph_save.h"
 #include "glyph/outline.h"
+#include "services/messages.h"
+#include "services/services.h"
 
 #include <cstdio>
 

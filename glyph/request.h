@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/common.h"
+#include "services/common.h"
 
 #include <cstdint>
 #include <string>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/common.h"
 #include "platform/geometry.h"
 #include "platform/surface.h"
+#include "services/common.h"
 
 #include <string>
 

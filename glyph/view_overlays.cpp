@@ -1,8 +1,8 @@
 #include "glyph/view_overlays.h"
 
-#include "app/common.h"
 #include "glyph/view_marks.h"
 #include "platform/surface.h"
+#include "services/common.h"
 
 #include <algorithm>
 #include <cmath>

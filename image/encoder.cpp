@@ -1,12 +1,12 @@
 #include "image/encoder.h"
 
-#include "app/messages.h"
 #include "image/file_bytes.h"
 #include "image/picture_type.h"
 #include "platform/gif_writer.h"
 #include "platform/image_codec.h"
 #include "platform/jpeg_writer.h"
 #include "platform/surface.h"
+#include "services/messages.h"
 
 #include <array>
 #include <utility>

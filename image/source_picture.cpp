@@ -1,7 +1,5 @@
 #include "image/source_picture.h"
 
-#include "app/messages.h"
-#include "app/services.h"
 #include "image/completeness.h"
 #include "image/encoder.h"
 #include "image/file_bytes.h"
@@ -9,6 +7,8 @@
 #include "image/transparency.h"
 #include "platform/image_codec.h"
 #include "platform/working_folder.h"
+#include "services/messages.h"
+#include "services/services.h"
 
 #include <algorithm>
 #include <limits>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "app/prompter.h"
 #include "image/picture_type.h"
 #include "platform/geometry.h"
 #include "platform/surface.h"
+#include "services/prompter.h"
 
 #include <cstdint>
 #include <optional>

@@ -1,7 +1,7 @@
 #include "mainwin/about_dlg.h"
 
-#include "app/messages.h"
-#include "platform/widgets/images.h"
+#include "services/messages.h"
+#include "widgets/images.h"
 
 #include <QGridLayout>
 #include <QLabel>

@@ -1,6 +1,6 @@
 #include "mainwin/navigation.h"
 
-#include "app/common.h"
+#include "services/common.h"
 
 #include <algorithm>
 #include <cmath>

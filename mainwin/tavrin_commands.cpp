@@ -1,16 +1,16 @@
 // The main window's control handlers and the fields the commands and the refresh fill.
 #include "mainwin/tavrin_dlg.h"
 
-#include "app/messages.h"
-#include "app/services.h"
-#include "app/settings_store.h"
 #include "glyph/bit_picture.h"
 #include "glyph/outline_file.h"
 #include "image/picture_type.h"
 #include "mainwin/about_dlg.h"
 #include "mainwin/view_widget.h"
 #include "mainwin/widgets.h"
-#include "platform/widgets/images.h"
+#include "services/messages.h"
+#include "services/services.h"
+#include "services/settings_store.h"
+#include "widgets/images.h"
 
 #include <QCheckBox>
 #include <QComboBox>

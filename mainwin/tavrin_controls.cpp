@@ -4,7 +4,7 @@
 
 #include "mainwin/view_widget.h"
 #include "mainwin/widgets.h"
-#include "platform/widgets/images.h"
+#include "widgets/images.h"
 
 #include <QCheckBox>
 #include <QComboBox>

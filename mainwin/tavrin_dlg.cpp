@@ -1,11 +1,11 @@
 #include "mainwin/tavrin_dlg.h"
 
-#include "app/common.h"
-#include "app/services.h"
-#include "app/settings_store.h"
 #include "mainwin/view_widget.h"
 #include "mainwin/widgets.h"
-#include "platform/widgets/images.h"
+#include "services/common.h"
+#include "services/services.h"
+#include "services/settings_store.h"
+#include "widgets/images.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -4,7 +4,7 @@
 #include "glyph/glyph_view.h"
 #include "glyph/view_observer.h"
 #include "mainwin/view_navigator.h"
-#include "platform/widgets/window_placement.h"
+#include "widgets/window_placement.h"
 
 #include <QDialog>
 

@@ -2,7 +2,7 @@
 
 #include "glyph/glyph_view.h"
 #include "mainwin/navigation.h"
-#include "platform/widgets/images.h"
+#include "widgets/images.h"
 
 #include <string_view>
 

@@ -1,9 +1,9 @@
 #include "print/print_job.h"
 
-#include "app/messages.h"
-#include "app/services.h"
 #include "platform/surface.h"
 #include "print/printer.h"
+#include "services/messages.h"
+#include "services/services.h"
 
 #include <QImage>
 #include <QPainter>

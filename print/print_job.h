@@ -1,10 +1,10 @@
 #pragma once
 
-#include "app/printer_settings.h"
-#include "app/prompter.h"
 #include "platform/geometry.h"
 #include "print/page_layout.h"
 #include "print/print_plan.h"
+#include "services/printer_settings.h"
+#include "services/prompter.h"
 
 #include <functional>
 #include <string>

@@ -1,8 +1,8 @@
 #include "print/printer.h"
 
-#include "app/messages.h"
-#include "app/services.h"
 #include "print/paper.h"
+#include "services/messages.h"
+#include "services/services.h"
 
 #include <QPageLayout>
 #include <QPrinter>

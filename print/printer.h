@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/printer_settings.h"
-#include "app/prompter.h"
 #include "print/page_layout.h"
+#include "services/printer_settings.h"
+#include "services/prompter.h"
 
 #include <QPrinter>
 

@@ -1,7 +1,7 @@
 #include "art/engine.h"
 
-#include "app/messages.h"
 #include "platform/surface.h"
+#include "services/messages.h"
 #include "tests/art/fake_font.h"
 #include "tests/support/test_services.h"
 

@@ -1,9 +1,9 @@
 #include "art/export.h"
 
-#include "app/messages.h"
 #include "image/file_bytes.h"
 #include "platform/image_codec.h"
 #include "platform/surface.h"
+#include "services/messages.h"
 #include "tests/support/test_services.h"
 
 #include <gtest/gtest.h>

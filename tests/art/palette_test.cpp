@@ -1,6 +1,6 @@
 #include "art/palette.h"
 
-#include "app/common.h"
+#include "services/common.h"
 #include "tests/art/fake_font.h"
 #include "tests/support/test_services.h"
 

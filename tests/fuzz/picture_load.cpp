@@ -1,13 +1,13 @@
-// links: lumina_image lumina_appcore lumina_platform
+// links: lumina_image lumina_services lumina_platform
 // The whole picture load over arbitrary files. The first byte chooses the type word (and,
 // with bit 3, a 16-bit display); the rest is the file. The corpus files are the test
 // pictures of tests/data/images with that byte in front.
-#include "app/scripted_prompter.h"
-#include "app/services.h"
-#include "app/settings_store.h"
 #include "image/file_bytes.h"
 #include "image/source_picture.h"
 #include "platform/font.h"
+#include "services/scripted_prompter.h"
+#include "services/services.h"
+#include "services/settings_store.h"
 
 #include <array>
 #include <cstdint>

@@ -1,7 +1,7 @@
 #include "glyph/char_codes.h"
 
-#include "app/messages.h"
 #include "platform/cp932.h"
+#include "services/messages.h"
 #include "tests/support/test_services.h"
 
 #include <gtest/gtest.h>

@@ -2,7 +2,7 @@
 // on whole pixels at an em of 100 pixels, and the default Japanese face.
 #include "glyph/bitmap.h"
 
-#include "app/common.h"
+#include "services/common.h"
 #include "tests/platform/font_fixture.h"
 #include "tests/support/test_services.h"
 

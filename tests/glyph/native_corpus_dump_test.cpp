@@ -6,7 +6,7 @@
 //   --gtest_also_run_disabled_tests --gtest_filter='NativeCorpus.*'
 #include "tests/glyph/native_records.h"
 
-#include "app/common.h"
+#include "services/common.h"
 #include "tests/platform/font_fixture.h"
 
 #include <gtest/gtest.h>

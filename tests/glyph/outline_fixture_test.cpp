@@ -2,9 +2,9 @@
 // on whole pixels at an em of 100 pixels.
 #include "glyph/outline.h"
 
-#include "app/common.h"
 #include "glyph/view_observer.h"
 #include "platform/surface.h"
+#include "services/common.h"
 #include "tests/platform/font_fixture.h"
 #include "tests/support/test_services.h"
 

@@ -1,10 +1,10 @@
 // The bit picture: its rows and columns, the two fields' questions, and the command.
-#include "app/messages.h"
-#include "app/settings_store.h"
 #include "glyph/bit_picture.h"
 #include "glyph/bitmap.h"
 #include "glyph/outline.h"
 #include "glyph/request.h"
+#include "services/messages.h"
+#include "services/settings_store.h"
 #include "tests/glyph/view_test_support.h"
 
 #include <gtest/gtest.h>

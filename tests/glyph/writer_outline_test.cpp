@@ -1,8 +1,8 @@
 // The outline point file: its walk and format, and the command's dialog, questions and saving.
-#include "app/messages.h"
 #include "glyph/outline.h"
 #include "glyph/outline_file.h"
 #include "glyph/request.h"
+#include "services/messages.h"
 #include "tests/glyph/view_test_support.h"
 
 #include <gtest/gtest.h>

@@ -1,8 +1,8 @@
 #include "image/source_picture.h"
 
-#include "app/messages.h"
 #include "image/file_bytes.h"
 #include "platform/working_folder.h"
+#include "services/messages.h"
 #include "tests/support/test_services.h"
 
 #include <gtest/gtest.h>

@@ -1,8 +1,8 @@
 #include "tests/mainwin/window_fixture.h"
 
-#include "app/messages.h"
 #include "mainwin/about_dlg.h"
-#include "platform/widgets/images.h"
+#include "services/messages.h"
+#include "widgets/images.h"
 
 #include <QCheckBox>
 #include <QComboBox>

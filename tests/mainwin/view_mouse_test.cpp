@@ -1,6 +1,6 @@
 #include "tests/mainwin/window_fixture.h"
 
-#include "app/common.h"
+#include "services/common.h"
 
 #include <QLineEdit>
 #include <QPushButton>

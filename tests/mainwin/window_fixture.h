@@ -1,9 +1,9 @@
 #pragma once
 
-#include "app/printer_settings.h"
-#include "app/settings_store.h"
 #include "mainwin/tavrin_dlg.h"
 #include "mainwin/widgets.h"
+#include "services/printer_settings.h"
+#include "services/settings_store.h"
 #include "tests/support/test_services.h"
 
 #include <QApplication>

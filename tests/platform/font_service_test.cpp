@@ -1,7 +1,7 @@
-#include "app/common.h"
+#include "services/common.h"
 
-#include "app/services.h"
 #include "platform/surface.h"
+#include "services/services.h"
 #include "tests/platform/font_fixture.h"
 #include "tests/support/test_services.h"
 

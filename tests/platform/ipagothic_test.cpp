@@ -1,7 +1,7 @@
 // The set-up installs the IPA fonts; these tests check the default face on them.
 #include "tests/platform/font_fixture.h"
 
-#include "app/common.h"
+#include "services/common.h"
 
 #include <gtest/gtest.h>
 

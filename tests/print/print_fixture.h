@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/printer_settings.h"
 #include "platform/surface.h"
 #include "print/view_pictures.h"
+#include "services/printer_settings.h"
 #include "tests/support/test_services.h"
 
 #include <QApplication>

@@ -1,8 +1,8 @@
 #include "print/print_job.h"
 
-#include "app/messages.h"
 #include "print/paper.h"
 #include "print/printer.h"
+#include "services/messages.h"
 #include "tests/print/print_fixture.h"
 
 #include <QPageSize>

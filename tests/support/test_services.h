@@ -1,9 +1,9 @@
 #pragma once
 
-#include "app/scripted_prompter.h"
-#include "app/services.h"
-#include "app/settings_store.h"
 #include "platform/font.h"
+#include "services/scripted_prompter.h"
+#include "services/services.h"
+#include "services/settings_store.h"
 
 #include <memory>
 #include <string>

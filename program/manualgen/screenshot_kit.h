@@ -1,0 +1,44 @@
+#pragma once
+
+#include "platform/font.h"
+#include "services/scripted_prompter.h"
+#include "services/services.h"
+#include "services/settings_store.h"
+
+#include <QString>
+#include <QTemporaryDir>
+
+#include <memory>
+
+class QApplication;
+class QWidget;
+
+namespace lumina {
+
+// What the screenshot programs share: the program's look, a font system, and services over a
+// temporary settings file (never the user's) whose prompter answers every box by itself.
+class ScreenshotKit {
+public:
+    explicit ScreenshotKit(QApplication& app);
+
+    const Services& GetServices() const { return *m_services; }
+    SettingsStore& Settings() { return *m_settings; }
+    const ScriptedPrompter& Prompter() const { return m_prompter; }
+
+    // The example every picture shows: 永, whose strokes hold every basic brush movement, in
+    // the given display mode, the windows at fixed sizes.
+    void WriteExampleSettings(int displayMode);
+    // Lets the window settle and saves it as folder/name; says what it made.
+    static bool Save(QWidget& window, const QString& folder, const char* name);
+    // Reports the messages the windows showed (none is expected).
+    void ReportMessages() const;
+
+private:
+    std::unique_ptr<FontSystem> m_fonts;
+    QTemporaryDir m_home;
+    std::unique_ptr<SettingsStore> m_settings;
+    ScriptedPrompter m_prompter;
+    std::unique_ptr<Services> m_services;
+};
+
+} // namespace lumina

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "platform/font.h"
+#include "platform/geometry.h"
+#include "services/prompter.h"
+
+#include <memory>
+#include <string>
+
+namespace lumina {
+
+struct Services;
+class Surface;
+
+// A font as the program asks for it; turned into a logical font by CreateAndSelectFont.
+struct FontSpec {
+    std::string face; // UTF-8; empty means the default face
+    int size = 0;     // points
+    bool bold = false;
+    bool italic = false;
+    int angle = 0; // whole degrees, counter-clockwise
+};
+
+// MulDiv: a * b / c rounded to the nearest integer, halves away from zero; -1 when c is 0.
+int MulDiv(int a, int b, int c);
+
+// The logical font of a font request at a vertical resolution.
+LogicalFont MakeLogicalFont(const FontSpec& fontSpec, int dpiY);
+
+// Makes the font of fontSpec, selects it into the surface and returns the font selected before
+// (which the caller selects back). The new font is also stored in fontObject, replacing
+// whatever it held. A font that cannot be made leaves the surface with no font selected.
+std::shared_ptr<const Font> CreateAndSelectFont(const Services& services,
+                                                std::shared_ptr<const Font>& fontObject,
+                                                Surface& surface, const FontSpec& fontSpec);
+
+// Selects the font of a fontSpec into a surface for one scope and gives the previous one back.
+class ScopedFont {
+public:
+    ScopedFont(const Services& services, Surface& surface, const FontSpec& fontSpec);
+    ~ScopedFont();
+    ScopedFont(const ScopedFont&) = delete;
+    ScopedFont& operator=(const ScopedFont&) = delete;
+
+    const Font* get() const { return m_font.get(); }
+    explicit operator bool() const { return m_font != nullptr; }
+
+private:
+    Surface& m_surface;
+    std::shared_ptr<const Font> m_font;
+    std::shared_ptr<const Font> m_previous;
+};
+
+// Distance of two pixel points, truncated toward zero.
+int PointDistance(Point a, Point b);
+
+// Shows the folder of a just-saved file; message 30048 and false when the file manager could
+// not be started.
+bool ShowInExplorer(const Services& services, const std::string& fullPath);
+
+} // namespace lumina
