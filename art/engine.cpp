@@ -4,22 +4,22 @@
 #include "image/source_picture.h"
 #include "platform/surface.h"
 #include "services/common.h"
-#include "services/messages.h"
 #include "services/services.h"
+#include "services/settings_store.h"
 
 #include <ctime>
 #include <new>
 
 namespace lumina {
 
-ArtEngine::ArtEngine(const Services& services, Owner owner)
+ArtEngine::ArtEngine(const EngineServices& services, SettingsStore* store)
     : m_services(services)
-    , m_owner(owner) {}
+    , m_store(store) {}
 
 ArtEngine::~ArtEngine() = default;
 
 void ArtEngine::LoadSettings() {
-    LoadedArtSettings loaded = LoadArtSettings(m_services.settings);
+    LoadedArtSettings loaded = m_store ? LoadArtSettings(*m_store) : LoadedArtSettings{};
     m_settings = std::move(loaded.settings);
     m_zoom = loaded.zoom;
     m_classToggle = loaded.classToggle;
@@ -45,11 +45,13 @@ bool ArtEngine::BuildGrid() {
 }
 
 void ArtEngine::RestoreGroupStates() {
-    lumina::RestoreGroupStates(m_grid, m_services.settings);
+    if (m_store)
+        lumina::RestoreGroupStates(m_grid, *m_store);
 }
 
 void ArtEngine::SaveGroupStates() {
-    lumina::SaveGroupStates(m_grid, m_services.settings);
+    if (m_store)
+        lumina::SaveGroupStates(m_grid, *m_store);
 }
 
 bool ArtEngine::ToggleAllClasses(size_t groupIndex) {
@@ -73,74 +75,65 @@ bool ArtEngine::MakePalette(const Font& font) {
     return true;
 }
 
-ArtRunStatus ArtEngine::Run(const ArtRunHooks& hooks, bool applyGrid) {
+Status ArtEngine::Run(const ArtRunHooks& hooks, bool applyGrid) {
     const std::time_t start = std::time(nullptr);
-    if (applyGrid)
-        ApplySettingsGrid(m_grid, m_settings, m_services.settings);
+    if (applyGrid && m_store)
+        ApplySettingsGrid(m_grid, m_settings, *m_store);
     if (!m_source)
-        return ArtRunStatus::NoPicture;
+        return Problem::Silent("no picture");
 
     const ArtSettings& s = m_settings;
     const FontSpec fontSpec{s.FontName, s.FontSize, s.Bold != 0, s.Italic != 0, s.FontDeg};
     const std::shared_ptr<const Font> font =
         m_services.fonts.CreateFont(MakeLogicalFont(fontSpec, m_services.displayDpiY));
-    if (!font) {
-        ShowMessageById(m_services, m_owner, "", kMsgFontFailed, kErrorOk);
-        return ArtRunStatus::NoFont;
-    }
+    if (!font)
+        return Problem::Failed(kMsgFontFailed);
     const TextMetrics tm = font->Metrics();
     m_metrics = {tm.tmAscent, tm.tmDescent, tm.tmAveCharWidth};
     switch (ComputeArtLayout(s, m_metrics, m_facts.width, m_facts.height, m_layout)) {
     case LayoutResult::TooFewColumns:
-        ShowMessageById(m_services, m_owner, "", kMsgTooFewColumns, kInfoOk);
-        return ArtRunStatus::TooFewColumns;
+        return Problem::Refused(kMsgTooFewColumns);
     case LayoutResult::NoRows:
-        return ArtRunStatus::NoRows;
+        return Problem::Silent("the picture is shorter than one character");
     case LayoutResult::Ok:
         break;
     }
     if (!m_art && hooks.firstLayout)
         hooks.firstLayout();
 
-    ArtRunStatus status = ArtRunStatus::Done;
     try {
-        status = Draw(hooks, font);
-        if (status == ArtRunStatus::Done)
-            m_completed = CompletedArt{m_layout, m_cells, m_art, s.OutW};
+        const Status drawn = Draw(hooks, font);
+        if (!drawn)
+            return drawn;
+        m_completed = CompletedArt{m_layout, m_cells, m_art, s.OutW};
     } catch (const std::bad_alloc&) {
-        ShowMessageById(m_services, m_owner, "", kMsgNoMemory, kErrorOk);
-        status = ArtRunStatus::NoMemory;
+        return Problem::Failed(kMsgNoMemory);
     }
-    if (status != ArtRunStatus::Done)
-        return status;
 
     m_elapsedSeconds = static_cast<long long>(std::time(nullptr) - start);
     m_elapsed = ElapsedText(m_elapsedSeconds);
     if (!applyGrid)
-        return ArtRunStatus::Done;
+        return {};
     SaveGroupStates();
-    if (!BuildGrid())
-        return ArtRunStatus::GridFailed;
+    BuildGrid();
     RestoreGroupStates();
-    return ArtRunStatus::Done;
+    return {};
 }
 
-ArtRunStatus ArtEngine::Draw(const ArtRunHooks& hooks, const std::shared_ptr<const Font>& font) {
+Status ArtEngine::Draw(const ArtRunHooks& hooks, const std::shared_ptr<const Font>& font) {
     auto surface = Surface::Create(m_layout.drawW, m_layout.drawH, m_services.displayFormat,
                                    m_services.displayDpiX, m_services.displayDpiY);
     if (!surface) {
         m_art.reset();
-        return ArtRunStatus::NoSurface;
+        return Problem::Silent("no memory for the art surface");
     }
     m_art = std::make_shared<Surface>(std::move(*surface));
-    if (!MakePalette(*font)) {
-        ShowMessageById(m_services, m_owner, "", kMsgNoClasses, kInfoOk);
-        return ArtRunStatus::NoClasses;
-    }
+    if (!MakePalette(*font))
+        return Problem::Refused(kMsgNoClasses);
     // The completed art keeps its own grid, so the work grid may be replaced freely.
     CellGrid cells;
     if (!SamplePicture(*m_source, m_layout, m_settings, cells))
-        return ArtRunStatus::BadPixels;
+        return Problem::Silent("the picture's pixels are neither 16 nor 32 bits");
     MapDarkness(m_palette, cells, m_settings.BrightAll);
     GlyphCache glyphs(font, &m_services.fonts);
     RenderJob job;
@@ -152,7 +145,7 @@ ArtRunStatus ArtEngine::Draw(const ArtRunHooks& hooks, const std::shared_ptr<con
     job.progress = hooks.progress;
     RenderArt(*m_art, job);
     m_cells = std::move(cells);
-    return ArtRunStatus::Done;
+    return {};
 }
 
 } // namespace lumina

@@ -7,7 +7,7 @@
 #include "art/settings.h"
 #include "art/settings_grid.h"
 #include "platform/font.h"
-#include "services/prompter.h"
+#include "services/problem.h"
 
 #include <functional>
 #include <memory>
@@ -16,23 +16,10 @@
 
 namespace lumina {
 
-struct Services;
+struct EngineServices;
+class SettingsStore;
 struct SourcePicture;
 class Surface;
-
-// How a generation run ended.
-enum class ArtRunStatus {
-    Done,
-    NoPicture,     // no source surface to sample
-    NoFont,        // the art font cannot be made (message 30017)
-    TooFewColumns, // message 30019
-    NoRows,        // the picture is shorter than one piece
-    NoSurface,     // the art surface cannot be created
-    NoClasses,     // message 30021
-    NoMemory,      // message 30001
-    BadPixels,     // the source surface is not 16 or 32 bits a pixel
-    GridFailed,    // the art is drawn, the grid could not be rebuilt
-};
 
 // The art of the last run that completed: what the exports read, never a half-made grid.
 struct CompletedArt {
@@ -52,12 +39,14 @@ struct ArtRunHooks {
 // and art surface of the runs, and the last completed art.
 class ArtEngine {
 public:
-    explicit ArtEngine(const Services& services, Owner owner = nullptr);
+    // store receives the settings the window's grid changes (section "Zoviv") and the groups'
+    // open state ("Prop"); the batch tool and tests run without one.
+    explicit ArtEngine(const EngineServices& services, SettingsStore* store = nullptr);
     ~ArtEngine();
     ArtEngine(const ArtEngine&) = delete;
     ArtEngine& operator=(const ArtEngine&) = delete;
 
-    // LoadArtSettings from the services' store; the layout goes back to zero.
+    // LoadArtSettings from the store (the defaults without one); the layout goes back to zero.
     void LoadSettings();
     ArtSettings& Settings() { return m_settings; }
     const ArtSettings& Settings() const { return m_settings; }
@@ -78,8 +67,10 @@ public:
     bool ToggleAllClasses(size_t groupIndex);
 
     // One generation run. With applyGrid the grid is read back first and rebuilt after a
-    // successful run (the window); without, the settings are used as they are.
-    ArtRunStatus Run(const ArtRunHooks& hooks = {}, bool applyGrid = true);
+    // successful run (the window); without, the settings are used as they are. The problem
+    // says why a run stopped: 30017 (no font), 30019 (too few columns), 30021 (no classes),
+    // 30001 (no memory), or a silent stop.
+    Status Run(const ArtRunHooks& hooks = {}, bool applyGrid = true);
 
     const ArtLayout& Layout() const { return m_layout; }
     const ArtFontMetrics& FontMetrics() const { return m_metrics; }
@@ -92,11 +83,11 @@ public:
     long long ElapsedSeconds() const { return m_elapsedSeconds; }
 
 private:
-    ArtRunStatus Draw(const ArtRunHooks& hooks, const std::shared_ptr<const Font>& font);
+    Status Draw(const ArtRunHooks& hooks, const std::shared_ptr<const Font>& font);
     bool MakePalette(const Font& font);
 
-    const Services& m_services;
-    Owner m_owner;
+    const EngineServices& m_services;
+    SettingsStore* m_store;
     ArtSettings m_settings;
     int m_zoom = 0;
     bool m_classToggle = true;

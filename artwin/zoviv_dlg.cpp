@@ -1,11 +1,12 @@
 #include "artwin/zoviv_dlg.h"
 
-#include "art/export.h"
 #include "artwin/art_button.h"
+#include "artwin/art_export.h"
 #include "artwin/art_images.h"
 #include "artwin/balloon_tips.h"
 #include "artwin/grid_choosers.h"
 #include "artwin/settings_grid_widget.h"
+#include "services/messages.h"
 #include "services/services.h"
 #include "services/settings_store.h"
 #include "widgets/wait_cursor.h"
@@ -93,7 +94,7 @@ CZovivDlg::CZovivDlg(const Services& services, const std::string& path, const st
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint)
     , m_services(services)
-    , m_engine(std::make_unique<ArtEngine>(services, static_cast<const QWidget*>(this)))
+    , m_engine(std::make_unique<ArtEngine>(services, &services.settings))
     , m_defaultChoosers(std::make_unique<DialogChoosers>()) {
     setWindowTitle(QString::fromUtf8("文字絵"));
     // The application's icon, as the main window shows it.
@@ -194,11 +195,15 @@ void CZovivDlg::AddTips() {
 bool CZovivDlg::Open(const std::string& path, const std::string& type) {
     m_picture.path = path;
     m_picture.type = type;
+    Problems problems;
+    bool loaded = false;
     {
         const WaitCursor wait;
-        if (!LoadSourcePicture(m_services, m_picture, static_cast<const QWidget*>(this)))
-            return false;
+        loaded = LoadSourcePicture(m_services, m_picture, problems);
     }
+    ShowProblems(m_services, this, problems);
+    if (!loaded)
+        return false;
     m_sourceRect = FitPictureRect(m_pictureArea, m_picture.width, m_picture.height);
     // The picture is stretched once: painting only copies it.
     const QImage& source = m_picture.sourceSurface->Image();
@@ -290,7 +295,7 @@ void CZovivDlg::done(int result) {
     QDialog::done(result);
 }
 
-ArtRunStatus CZovivDlg::RunGeneration() {
+void CZovivDlg::RunGeneration() {
     const WaitCursor wait;
     m_grid->CommitEditing();
     m_panX = 0;
@@ -305,10 +310,12 @@ ArtRunStatus CZovivDlg::RunGeneration() {
         m_imageExport->setEnabled(true);
         m_textExport->setEnabled(true);
     };
-    const ArtRunStatus status = m_engine->Run(hooks);
+    m_lastRun = m_engine->Run(hooks);
     ++m_runs;
-    if (status != ArtRunStatus::Done && status != ArtRunStatus::GridFailed)
-        return status;
+    if (!m_lastRun) {
+        ShowProblem(m_services, this, m_lastRun.problem());
+        return;
+    }
     m_elapsed->setText(QString::fromStdString(m_engine->ElapsedLabel()));
     const ArtLayout& layout = m_engine->Layout();
     if (layout.drawW > 0 && layout.drawH > 0) {
@@ -316,9 +323,7 @@ ArtRunStatus CZovivDlg::RunGeneration() {
         m_scaleY = static_cast<float>(m_sourceRect.Height()) / static_cast<float>(layout.drawH);
     }
     m_grid->Show(&m_engine->Grid());
-    if (status == ArtRunStatus::Done)
-        repaint();
-    return status;
+    repaint();
 }
 
 void CZovivDlg::SetZoom(int zoom) {

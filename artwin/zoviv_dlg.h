@@ -39,8 +39,10 @@ public:
     // The font and colour dialogs of the grid (the platform's unless replaced).
     void SetChoosers(GridChoosers* choosers);
 
-    // One generation run under the wait cursor, as "更新(&R)" does it.
-    ArtRunStatus RunGeneration();
+    // One generation run under the wait cursor, as "更新(&R)" does it; a problem that stops it
+    // is shown, and kept for LastRun.
+    void RunGeneration();
+    const Status& LastRun() const { return m_lastRun; }
     void SetZoom(int zoom);
 
     // What the tests look at.
@@ -102,6 +104,7 @@ private:
     const Services& m_services;
     SourcePicture m_picture;
     std::unique_ptr<ArtEngine> m_engine;
+    Status m_lastRun;
     std::unique_ptr<GridChoosers> m_defaultChoosers;
 
     QProgressBar* m_progress = nullptr;

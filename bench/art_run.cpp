@@ -5,9 +5,7 @@
 #include "image/source_picture.h"
 #include "platform/surface.h"
 #include "services/common.h"
-#include "services/scripted_prompter.h"
 #include "services/services.h"
-#include "services/settings_store.h"
 
 #include <benchmark/benchmark.h>
 
@@ -31,15 +29,10 @@ std::string FixturePath() {
 
 struct BenchServices {
     BenchServices()
-        : ini((std::filesystem::temp_directory_path() / "lumina-bench-art.ini").string())
-        , settings(ini)
-        , fonts(MakeFreeTypeFontSystem())
-        , services{"lumina-graph", settings, prompter, *fonts} {}
-    std::string ini;
-    SettingsStore settings;
-    ScriptedPrompter prompter;
+        : fonts(MakeFreeTypeFontSystem())
+        , services{*fonts} {}
     std::unique_ptr<FontSystem> fonts;
-    Services services;
+    EngineServices services;
 };
 
 BenchServices& Env() {
@@ -56,7 +49,8 @@ const Surface& Picture(int width, int height) {
     SourcePicture photo;
     photo.path = FixturePath();
     photo.type = "png";
-    if (!LoadSourcePicture(Env().services, photo))
+    Problems problems;
+    if (!LoadSourcePicture(Env().services, photo, problems))
         std::abort();
     auto surface = Surface::Create(width, height, PixelFormat::Rgb32);
     surface->StretchFrom(*photo.sourceSurface, photo.sourceSurface->Bounds(), surface->Bounds());
@@ -84,9 +78,9 @@ void BM_Run640x480Defaults(benchmark::State& state) {
     const Surface& picture = Picture(640, 480);
     ArtEngine engine(Env().services);
     Configure(engine, picture, 1000, 12, false, false);
-    engine.Run({}, false); // the window's first run measures the palette
+    (void)engine.Run({}, false); // the window's first run measures the palette
     for (auto _ : state) {
-        if (engine.Run({}, false) != ArtRunStatus::Done)
+        if (!engine.Run({}, false))
             state.SkipWithError("run failed");
     }
     Report(state, engine);
@@ -98,7 +92,7 @@ void BM_Run640x480DefaultsFirstRun(benchmark::State& state) {
     for (auto _ : state) {
         ArtEngine engine(Env().services);
         Configure(engine, picture, 1000, 12, false, false);
-        if (engine.Run({}, false) != ArtRunStatus::Done)
+        if (!engine.Run({}, false))
             state.SkipWithError("run failed");
     }
 }
@@ -110,9 +104,9 @@ void BM_Run4000x3000(benchmark::State& state) {
     const Surface& picture = Picture(4000, 3000);
     ArtEngine engine(Env().services);
     Configure(engine, picture, 5000, 8, mono, random);
-    engine.Run({}, false);
+    (void)engine.Run({}, false);
     for (auto _ : state) {
-        if (engine.Run({}, false) != ArtRunStatus::Done)
+        if (!engine.Run({}, false))
             state.SkipWithError("run failed");
     }
     Report(state, engine);

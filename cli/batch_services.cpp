@@ -5,33 +5,15 @@
 #include "services/messages.h"
 
 #include <cstdio>
-#include <filesystem>
-#include <unistd.h>
 
 namespace lumina::cli {
 
-int StderrPrompter::Message(const MessageRequest& request) {
-    std::fprintf(stderr, "lumina-cli: %s\n", request.text.c_str());
-    return request.style.buttons == MsgButtons::Ok ? kIdOk : kIdNo;
-}
+BatchServices::BatchServices()
+    : m_fonts(MakeFreeTypeFontSystem())
+    , m_services{*m_fonts} {}
 
-BatchServices::BatchServices() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "lumina-cli-XXXXXX").string();
-    if (mkdtemp(pattern.data()))
-        m_dir = pattern;
-    m_settings = std::make_unique<SettingsStore>(m_dir + "/settings.ini");
-    m_fonts = MakeFreeTypeFontSystem();
-    m_services =
-        std::make_unique<Services>(Services{"lumina-graph", *m_settings, m_prompter, *m_fonts});
-}
-
-BatchServices::~BatchServices() {
-    m_services.reset();
-    // The store is closed before its folder goes.
-    m_settings.reset();
-    std::error_code ignored;
-    if (!m_dir.empty())
-        std::filesystem::remove_all(m_dir, ignored);
+int Report(const Problem& problem) {
+    return Failure(ProblemLine(problem));
 }
 
 std::optional<SourcePicture> BatchServices::LoadPicture(const std::string& path) const {
@@ -39,14 +21,22 @@ std::optional<SourcePicture> BatchServices::LoadPicture(const std::string& path)
     picture.path = path;
     picture.type = PictureTypeFromPath(path);
     if (picture.type.empty()) {
-        ShowMessageById(*m_services, nullptr, path + "\n", kMsgNotImage, kInfoOk);
+        Report(Problem::Refused(kMsgNotImage, path + "\n"));
         return std::nullopt;
     }
-    if (!LoadSourcePicture(*m_services, picture)) {
-        Failure("cannot load " + path);
-        return std::nullopt;
+    Problems problems;
+    const bool loaded = LoadSourcePicture(m_services, picture, problems);
+    // The notes the load went on after, then one line for what stopped it.
+    const std::size_t notes = loaded || problems.empty() ? problems.size() : problems.size() - 1;
+    for (std::size_t i = 0; i < notes; ++i) {
+        if (problems[i].id != kMsgNone)
+            Report(problems[i]);
     }
-    return picture;
+    if (loaded)
+        return picture;
+    const std::string why = problems.empty() ? "" : ": " + ProblemLine(problems.back());
+    Failure("cannot load " + path + why);
+    return std::nullopt;
 }
 
 } // namespace lumina::cli

@@ -6,6 +6,7 @@
 #include "cli/command.h"
 #include "image/source_picture.h"
 #include "platform/surface.h"
+#include "services/messages.h"
 
 #include <chrono>
 #include <cstdio>
@@ -187,9 +188,7 @@ int RunArt(const std::vector<std::string>& args) {
         return UsageError("art", error);
 
     const BatchServices batch;
-    if (!batch.Ok())
-        return Failure("cannot make a temporary folder for the settings");
-    const Services& services = batch.Get();
+    const EngineServices& services = batch.Get();
 
     auto loaded = batch.LoadPicture(o.input);
     if (!loaded)
@@ -203,23 +202,22 @@ int RunArt(const std::vector<std::string>& args) {
     if (o.progress)
         hooks.progress = PrintProgress;
     const auto start = std::chrono::steady_clock::now();
-    const ArtRunStatus status = engine.Run(hooks, false);
+    const Status status = engine.Run(hooks, false);
     const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(
                         std::chrono::steady_clock::now() - start)
                         .count();
-    if (status != ArtRunStatus::Done) {
-        return Failure("the character-art run stopped");
-    }
+    if (!status)
+        return Failure("the character-art run stopped: " + ProblemLine(status.problem()));
     const CompletedArt& art = *engine.LastCompleted();
-    if (!o.textPath.empty() && !WriteArtTextFile(services, nullptr, o.textPath, art.grid)) {
-        return Failure("cannot write " + o.textPath);
+    if (!o.textPath.empty()) {
+        if (const Status written = WriteArtTextFile(o.textPath, art.grid); !written)
+            return Report(written.problem());
     }
     if (!o.imagePath.empty()) {
         const int w = o.pictureSize ? art.outW : art.layout.drawW;
         const int h = o.pictureSize ? art.layout.outH : art.layout.drawH;
-        if (!WriteArtImageFile(services, nullptr, o.imagePath, *art.art, w, h)) {
-            return Failure("cannot write " + o.imagePath);
-        }
+        if (const Status written = WriteArtImageFile(o.imagePath, *art.art, w, h); !written)
+            return Report(written.problem());
     }
     PrintLayout(art.layout, engine.ElapsedLabel());
     std::printf("milliseconds=%lld\n", static_cast<long long>(ms));

@@ -4,7 +4,6 @@
 #include "cli/glyph_options.h"
 #include "glyph/bit_picture.h"
 #include "platform/cp932.h"
-#include "services/messages.h"
 
 namespace lumina::cli {
 namespace {
@@ -34,20 +33,20 @@ int RunBits(const std::vector<std::string>& arguments) {
                                           "' (--ink, --background and -o need a value)");
     }
     GlyphBatch batch;
-    if (!batch.Ok())
-        return Failure("cannot make a temporary folder for the settings");
     const std::optional<std::string> ink = cp932::FromUtf8(strings.ink);
     const std::optional<std::string> background = cp932::FromUtf8(strings.background);
-    if (!ink || !background) {
-        ShowMessageById(batch.Get(), nullptr, "", kMsgNotCp932, kInfoOk);
-        return 1;
-    }
+    if (!ink || !background)
+        return Report(Problem::Refused(kMsgNotCp932));
     GlyphOutline outline;
     if (!batch.DecodeOutline(request, outline))
         return 1;
-    const std::optional<std::string> bytes =
-        MakeBitPicture(batch.Get(), nullptr, request, *ink, *background);
-    if (!bytes || bytes->empty())
+    const Result<std::string> bytes = MakeBitPicture(batch.Get(), request, *ink, *background);
+    if (!bytes) {
+        if (bytes.problem().id != kMsgNone)
+            return Report(bytes.problem());
+        return Failure("the glyph has no one-bit bitmap");
+    }
+    if (bytes->empty())
         return Failure("the glyph has no one-bit bitmap");
     if (!WriteOutput(output, *bytes, error))
         return Failure(error);

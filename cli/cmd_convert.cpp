@@ -69,9 +69,6 @@ int RunConvert(const std::vector<std::string>& args) {
     if (!ParseOptions(args, o, error))
         return UsageError("convert", error);
     const BatchServices batch;
-    if (!batch.Ok())
-        return Failure("cannot make a temporary folder for the settings");
-    const Services& services = batch.Get();
 
     auto loaded = batch.LoadPicture(o.input);
     if (!loaded)
@@ -79,10 +76,10 @@ int RunConvert(const std::vector<std::string>& args) {
     SourcePicture& picture = *loaded;
     const int width = o.width > 0 ? o.width : picture.width;
     const int height = o.height > 0 ? o.height : picture.height;
-    if (!SaveBitmapThroughEncoder(services, *picture.sourceSurface, o.output, width, height,
-                                  TypeWordOf(o.output))) {
-        return 1;
-    }
+    const Status saved = SaveBitmapThroughEncoder(*picture.sourceSurface, o.output, width, height,
+                                                  TypeWordOf(o.output));
+    if (!saved)
+        return Report(saved.problem());
     std::printf("width=%d\nheight=%d\nbyteSize=%u\n", picture.width, picture.height,
                 static_cast<unsigned>(picture.byteSize));
     if (picture.keyColour == kNoColour)

@@ -50,9 +50,7 @@ int RunMetrics(const std::vector<std::string>& arguments) {
         return UsageError("metrics", "unexpected argument '" + args.front() + "'");
 
     const BatchServices batch;
-    if (!batch.Ok())
-        return Failure("cannot make a temporary folder for the settings");
-    const Services& services = batch.Get();
+    const EngineServices& services = batch.Get();
 
     auto surface = Surface::Create(1, 1, PixelFormat::Rgb32, 96, 96);
     if (!surface)

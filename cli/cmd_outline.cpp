@@ -29,8 +29,6 @@ int RunOutline(const std::vector<std::string>& arguments) {
             return UsageError("outline", "unexpected argument '" + args[i] + "'");
     }
     GlyphBatch batch;
-    if (!batch.Ok())
-        return Failure("cannot make a temporary folder for the settings");
     GlyphOutline outline;
     if (!batch.DecodeOutline(request, outline))
         return 1;

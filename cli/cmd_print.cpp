@@ -156,8 +156,6 @@ int RunPrint(const std::vector<std::string>& arguments) {
     GuiApplication();
 
     GlyphBatch batch;
-    if (!batch.Ok())
-        return Failure("cannot make a temporary folder for the settings");
     if (!batch.Render(state, po.W, po.H))
         return 1;
     const Surface* picture = batch.View().SurfaceOf(po.mode);
@@ -166,10 +164,8 @@ int RunPrint(const std::vector<std::string>& arguments) {
 
     const PrinterSettings printer{"PDF", true, po.paper, po.orientation};
     const OpenedPrinter opened = OpenPrinter(printer);
-    if (!opened) {
-        ReportPrinterFailure(batch.Get(), nullptr, opened.failure, "PrintOut");
-        return 1;
-    }
+    if (!opened)
+        return Report(PrinterProblem(opened.failure, "PrintOut"));
     const PrinterGeometry geometry = GeometryOf(*opened.printer);
     // Margins below what the printer can reach are raised to it, as the dialog's fields do.
     const Point offset = PhysicalOffsetMm(geometry);
@@ -196,10 +192,10 @@ int RunPrint(const std::vector<std::string>& arguments) {
     request.from = po.from;
     request.to = po.to;
     int printed = 0;
-    const PrintOutcome outcome = PrintOut(batch.Get(), nullptr, printer, po.output, *picture, view,
-                                          request, [&printed](int) { ++printed; });
-    if (outcome == PrintOutcome::PrinterFailed || outcome == PrintOutcome::DocumentRefused)
-        return 1;
+    const Result<PrintOutcome> outcome = PrintOut("lumina-graph", printer, po.output, *picture,
+                                                  view, request, [&printed](int) { ++printed; });
+    if (!outcome)
+        return Report(outcome.problem());
     std::printf("columns=%d\nrows=%d\npages=%d\n", grid.columns, grid.rows, printed);
     return 0;
 }

@@ -96,8 +96,6 @@ int RunRender(const std::vector<std::string>& arguments) {
     state.mode = ro.mode;
 
     GlyphBatch batch;
-    if (!batch.Ok())
-        return Failure("cannot make a temporary folder for the settings");
     if (!batch.Render(state, ro.W, ro.H))
         return 1;
     const Surface* surface = batch.View().SurfaceOf(ro.mode);

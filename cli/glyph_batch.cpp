@@ -1,15 +1,14 @@
 #include "cli/glyph_batch.h"
 
-#include "glyph/atomic_file.h"
+#include "platform/atomic_file.h"
 #include "services/common.h"
-#include "services/messages.h"
 
 #include <cstdio>
 
 namespace lumina::cli {
 
 GlyphBatch::GlyphBatch()
-    : m_view(std::make_unique<GlyphView>(m_base.Get(), m_observer, nullptr)) {}
+    : m_view(std::make_unique<GlyphView>(m_base.Get(), m_observer)) {}
 
 GlyphBatch::~GlyphBatch() = default;
 
@@ -18,7 +17,10 @@ bool GlyphBatch::Render(GlyphViewState& state, int W, int H) {
         std::fprintf(stderr, "lumina-cli: cannot make %d x %d view surfaces\n", W, H);
         return false;
     }
-    return m_view->RefreshGlyphView(state);
+    const RefreshOutcome outcome = m_view->RefreshGlyphView(state);
+    for (const Problem& problem : outcome.problems)
+        Report(problem);
+    return outcome.ok;
 }
 
 bool GlyphBatch::DecodeOutline(const GlyphRequest& request, GlyphOutline& outline, int W, int H) {
@@ -27,11 +29,16 @@ bool GlyphBatch::DecodeOutline(const GlyphRequest& request, GlyphOutline& outlin
         return false;
     const ScopedFont font(Get(), *surface, request.ToFontSpec());
     GlyphMetrics metrics;
-    if (!DecodeNativeOutline(Get(), *surface, static_cast<std::uint32_t>(request.SjisCode), outline,
-                             metrics, m_observer))
+    const Result<DecodeStop> decoded = DecodeNativeOutline(
+        *surface, static_cast<std::uint32_t>(request.SjisCode), outline, metrics, m_observer);
+    if (!decoded) {
+        Report(decoded.problem());
         return false;
+    }
+    if (const auto note = StopNote(*decoded))
+        Report(*note);
     if (outline.pointCount == 0) {
-        ShowMessageById(Get(), nullptr, "", kMsgNoVertices, kInfoOk);
+        Report(Problem::Refused(kMsgNoVertices));
         return false;
     }
     PlaceOutline(outline, W, H);

@@ -19,17 +19,16 @@ public:
     GlyphBatch(const GlyphBatch&) = delete;
     GlyphBatch& operator=(const GlyphBatch&) = delete;
 
-    // false when the temporary settings folder could not be made.
-    bool Ok() const { return m_base.Ok(); }
-    const Services& Get() const { return m_base.Get(); }
+    const EngineServices& Get() const { return m_base.Get(); }
 
     // Makes W x H surfaces and runs the refresh pass; false when the surfaces cannot be had or
-    // the core failed (its messages are on stderr by then).
+    // the core failed (its problems are on stderr by then).
     bool Render(GlyphViewState& state, int W, int H);
     const GlyphView& View() const { return *m_view; }
 
     // Decodes and places the request's outline on a W x H view, as the refresh pass does;
-    // false (with 30066 or 30067 on stderr) when there is none.
+    // false (with 30066 or 30067 on stderr) when there is none. The notes of a decode that
+    // stopped early (30079, 30080) go to stderr too.
     bool DecodeOutline(const GlyphRequest& request, GlyphOutline& outline, int W = 800,
                        int H = 600);
     const RecordingGlyphObserver& Observer() const { return m_observer; }

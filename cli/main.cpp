@@ -2,6 +2,9 @@
 // registers itself here.
 #include "cli/command.h"
 
+#include <QString>
+#include <QtGlobal>
+
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -25,6 +28,13 @@ void PrintUsage() {
     std::fprintf(stderr, "usage: lumina-cli COMMAND [OPTIONS]\ncommands:\n");
     for (const auto& [name, command] : Registry())
         std::fprintf(stderr, "  lumina-cli %s %s\n", name.c_str(), command.usage);
+}
+
+// The libraries' own chatter (a decoder's "libpng error", a font's warning) would add lines to
+// the one line a failure gets; the batch tool's problems say what went wrong in their place.
+void QuietLibraryMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtFatalMsg || type == QtCriticalMsg)
+        std::fprintf(stderr, "lumina-cli: %s\n", message.toLocal8Bit().constData());
 }
 
 } // namespace
@@ -63,6 +73,7 @@ bool ParseInt(const std::string& text, long& value) {
 
 int main(int argc, char** argv) {
     using namespace lumina::cli;
+    qInstallMessageHandler(QuietLibraryMessages);
     if (argc < 2) {
         PrintUsage();
         return 2;

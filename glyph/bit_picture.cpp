@@ -2,14 +2,10 @@
 
 #include "glyph/bitmap.h"
 #include "glyph/glyph_save.h"
-#include "glyph/outline.h"
 #include "glyph/request.h"
-#include "platform/cp932.h"
 #include "platform/surface.h"
 #include "services/common.h"
-#include "services/messages.h"
 #include "services/services.h"
-#include "services/settings_store.h"
 
 namespace lumina {
 namespace {
@@ -36,62 +32,20 @@ std::string FormatBitPicture(const GlyphMonoBitmap& bitmap, std::string_view ink
     return out;
 }
 
-bool ReadBitCharacters(const Services& services, Owner owner, BitStrings& fields) {
-    if (fields.ink.empty()) {
-        if (ShowMessageById(services, owner, "", kMsgBlankInk, kQuestionYesNo) == kIdNo)
-            return false;
-        fields.ink = "1";
-    }
-    if (fields.background.empty()) {
-        if (ShowMessageById(services, owner, "", kMsgBlankBackground, kQuestionYesNo) == kIdNo)
-            return false;
-        fields.background = "0";
-    }
-    return true;
-}
-
-std::optional<std::string> MakeBitPicture(const Services& services, Owner owner,
-                                          const GlyphRequest& request, std::string_view ink,
-                                          std::string_view background) {
+Result<std::string> MakeBitPicture(const EngineServices& services, const GlyphRequest& request,
+                                   std::string_view ink, std::string_view background) {
     std::optional<Surface> surface =
         Surface::Create(1, 1, services.displayFormat, services.displayDpiX, services.displayDpiY);
     std::optional<ScopedFont> font;
     if (surface)
         font.emplace(services, *surface, request.ToFontSpec());
-    if (!font || !*font) {
-        ShowMessageById(services, owner, "", kMsgFontFailed, kErrorOk);
-        return std::nullopt;
-    }
-    const std::optional<GlyphMonoBitmap> bitmap =
-        FetchMonoBitmap(services, *surface, static_cast<std::uint32_t>(request.SjisCode));
+    if (!font || !*font)
+        return Problem::Failed(kMsgFontFailed);
+    const Result<GlyphMonoBitmap> bitmap =
+        FetchMonoBitmap(*surface, static_cast<std::uint32_t>(request.SjisCode));
     if (!bitmap)
-        return std::nullopt;
+        return bitmap.problem();
     return FormatBitPicture(*bitmap, ink, background);
-}
-
-void WriteBitPicture(const Services& services, Owner owner, const GlyphOutline& outline,
-                     const GlyphRequest& request, BitStrings& fields) {
-    if (outline.pointCount == 0)
-        return;
-    if (!ReadBitCharacters(services, owner, fields))
-        return;
-    const std::optional<std::string> ink = cp932::FromUtf8(fields.ink);
-    const std::optional<std::string> background = cp932::FromUtf8(fields.background);
-    if (!ink || !background) {
-        ShowMessageById(services, owner, "", kMsgNotCp932, kInfoOk);
-        return;
-    }
-    services.settings.WriteString("Last", "Bit0Char", fields.background);
-    services.settings.WriteString("Last", "Bit1Char", fields.ink);
-    const std::optional<std::string> path = AskSaveFileName(services, owner, request);
-    if (!path)
-        return;
-    // Nothing to write (no font, no memory, a glyph without ink) leaves any existing file alone.
-    const std::optional<std::string> bytes =
-        MakeBitPicture(services, owner, request, *ink, *background);
-    if (!bytes || bytes->empty() || !SaveTextFile(services, owner, *path, *bytes))
-        return;
-    OfferToShowFolder(services, owner, *path);
 }
 
 } // namespace lumina

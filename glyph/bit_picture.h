@@ -1,6 +1,6 @@
 #pragma once
 
-#include "services/prompter.h"
+#include "services/problem.h"
 
 #include <optional>
 #include <string>
@@ -8,8 +8,7 @@
 
 namespace lumina {
 
-struct Services;
-struct GlyphOutline;
+struct EngineServices;
 struct GlyphRequest;
 struct GlyphMonoBitmap;
 
@@ -26,21 +25,10 @@ struct BitStrings {
 std::string FormatBitPicture(const GlyphMonoBitmap& bitmap, std::string_view ink,
                              std::string_view background);
 
-// Completes empty fields after asking (30013 for the ink, 30006 for the background, which are
-// then set to "1" and "0"); false when a question was declined.
-bool ReadBitCharacters(const Services& services, Owner owner, BitStrings& fields);
-
 // The bit picture of the request's glyph as written to the file: the one-bit bitmap fetched in
-// the request's font at the display's resolution. nullopt when there is nothing to write: no
-// font (message 30017), no memory (30001), or a glyph without ink (no message).
-std::optional<std::string> MakeBitPicture(const Services& services, Owner owner,
-                                          const GlyphRequest& request, std::string_view ink,
-                                          std::string_view background);
-
-// The bit-picture command: nothing without an outline; reads the fields, refuses strings that
-// code page 932 cannot carry (message 30300), stores them as "Bit1Char" and "Bit0Char", then
-// the save dialog, the file and question 30012. fields may be completed to "1" / "0".
-void WriteBitPicture(const Services& services, Owner owner, const GlyphOutline& outline,
-                     const GlyphRequest& request, BitStrings& fields);
+// the request's font at the display's resolution. 30017 when the font cannot be made, 30001
+// when there is no memory, a silent problem for a glyph without ink.
+Result<std::string> MakeBitPicture(const EngineServices& services, const GlyphRequest& request,
+                                   std::string_view ink, std::string_view background);
 
 } // namespace lumina

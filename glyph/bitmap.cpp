@@ -1,8 +1,5 @@
 #include "glyph/bitmap.h"
 
-#include "services/messages.h"
-#include "services/services.h"
-
 #include <algorithm>
 #include <climits>
 #include <cstdio>
@@ -159,28 +156,26 @@ std::string InkRatioText(int percent) {
     return text;
 }
 
-std::optional<GlyphMonoBitmap> FetchMonoBitmap(const Services& services,
-                                               const Surface& surfaceWithFont, std::uint32_t code) {
+Result<GlyphMonoBitmap> FetchMonoBitmap(const Surface& surfaceWithFont, std::uint32_t code) {
     const Font* font = surfaceWithFont.SelectedFont();
     if (!font)
-        return std::nullopt;
+        return Problem::Silent("no font");
     try {
         std::optional<GlyphData> mono = font->Glyph(code, GlyphFormat::Mono);
         if (!mono || mono->bytes.empty())
-            return std::nullopt; // no ink, such as a space
+            return Problem::Silent("the glyph has no ink");
         GlyphMonoBitmap bitmap;
         bitmap.width = mono->metrics.gmBlackBoxX;
         bitmap.height = mono->metrics.gmBlackBoxY;
         bitmap.stride = MonoStride(bitmap.width);
         const std::uint64_t needed = static_cast<std::uint64_t>(bitmap.stride) * bitmap.height;
-        if (mono->bytes.size() < needed)
-            return std::nullopt; // rows that do not fill the black box cannot be read safely
+        if (mono->bytes.size() < needed) // rows that do not fill the black box cannot be read
+            return Problem::Silent("the one-bit bitmap is shorter than its black box");
         bitmap.bits = std::move(mono->bytes);
         bitmap.bits.resize(static_cast<std::size_t>(needed));
         return bitmap;
     } catch (const std::bad_alloc&) {
-        ShowMessageById(services, nullptr, "", kMsgNoMemory, kErrorOk);
-        return std::nullopt;
+        return Problem::Failed(kMsgNoMemory);
     }
 }
 

@@ -3,6 +3,7 @@
 #include "platform/font.h"
 #include "platform/geometry.h"
 #include "platform/surface.h"
+#include "services/problem.h"
 
 #include <cstdint>
 #include <optional>
@@ -11,8 +12,6 @@
 #include <vector>
 
 namespace lumina {
-
-struct Services;
 
 // The ink grid of a glyph: which pixels of its black box the rasteriser covers at all, and the
 // picture of that grid for the bitmap view.
@@ -65,10 +64,8 @@ int ComputeInkRatio(int blackPixelCount, int tmAscent, int tmDescent, int baseLi
 // The ink-ratio field's text, "%d%%".
 std::string InkRatioText(int percent);
 
-// Fetches the one-bit bitmap of code through the surface's selected font. nullopt without a
-// message when the glyph has no ink (a space) or none can be had; message 30001 when there is
-// no memory for it.
-std::optional<GlyphMonoBitmap> FetchMonoBitmap(const Services& services,
-                                               const Surface& surfaceWithFont, std::uint32_t code);
+// Fetches the one-bit bitmap of code through the surface's selected font. A silent problem when
+// the glyph has no ink (a space) or none can be had; 30001 when there is no memory for it.
+Result<GlyphMonoBitmap> FetchMonoBitmap(const Surface& surfaceWithFont, std::uint32_t code);
 
 } // namespace lumina

@@ -1,9 +1,6 @@
 #include "glyph/char_codes.h"
 
 #include "platform/cp932.h"
-#include "services/messages.h"
-#include "services/services.h"
-#include "services/settings_store.h"
 
 #include <algorithm>
 #include <cctype>
@@ -12,8 +9,6 @@
 
 namespace lumina {
 namespace {
-
-constexpr std::string_view kSection = "Last";
 
 bool IsLeadByte(unsigned char b) {
     return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFE);
@@ -63,99 +58,6 @@ int ReadDecimal(std::string_view text) {
 
 std::string CodeHexText(std::string_view codeFieldText) {
     return HexText(static_cast<std::uint32_t>(ReadDecimal(codeFieldText)));
-}
-
-GlyphRequestCommands::GlyphRequestCommands(const Services& services, GlyphRequest& request,
-                                           CodeControls& controls, Owner owner)
-    : m_services(services)
-    , m_request(request)
-    , m_controls(controls)
-    , m_owner(owner) {}
-
-bool GlyphRequestCommands::ApplyCharacterField() {
-    const std::string text = m_controls.CharacterText();
-    if (text.empty()) {
-        ShowMessageById(m_services, m_owner, "", kMsgEnterCharacter, kInfoOk);
-        m_controls.FocusCharacterField();
-        return false;
-    }
-    // A character without a code page 932 form is not one character here.
-    const auto bytes = cp932::FromUtf8(text);
-    const int code = bytes && bytes->size() <= 2 ? CodeFromCharText(*bytes) : 0;
-    if (code == 0) {
-        ShowMessageById(m_services, m_owner, "", kMsgOneCharacter, kInfoOk);
-        m_controls.FocusCharacterField();
-        return false;
-    }
-    m_request.SjisCode = code;
-    m_request.Char = text;
-    m_services.settings.WriteString(kSection, "Char", text);
-
-    const std::string face = m_controls.SelectedFace();
-    if (face.empty()) {
-        ShowMessageById(m_services, m_owner, "", kMsgNoFont, kInfoOk);
-        m_controls.FocusFontList();
-        return false;
-    }
-    m_request.FontName = face;
-    m_services.settings.WriteString(kSection, "FontName", face);
-    m_request.FontSize = std::clamp(ReadDecimal(m_controls.SizeText()), 1, 1000);
-    m_services.settings.WriteInt(kSection, "FontSize", m_request.FontSize);
-    m_request.FontDeg = std::clamp(ReadDecimal(m_controls.AngleText()), 0, 360);
-    m_services.settings.WriteInt(kSection, "FontDeg", m_request.FontDeg);
-    return true;
-}
-
-void GlyphRequestCommands::OnApplyCharacter() {
-    if (!ApplyCharacterField())
-        return;
-    m_controls.SetCodeText(std::to_string(m_request.SjisCode));
-    m_services.settings.WriteInt(kSection, "SJIS-Code", m_request.SjisCode);
-    m_controls.SetCodeDisplay(HexText(static_cast<std::uint32_t>(m_request.SjisCode)));
-    m_controls.Refresh();
-}
-
-void GlyphRequestCommands::ApplyCodeField() {
-    if (m_request.FontName.empty()) {
-        ShowMessageById(m_services, m_owner, "", kMsgNoFont, kInfoOk);
-        return;
-    }
-    const int value = ReadDecimal(m_controls.CodeText());
-    if (value == m_request.SjisCode || value < kMinCode || value > kMaxCode)
-        return;
-    m_request.SjisCode = value;
-    m_services.settings.WriteInt(kSection, "SJIS-Code", value);
-    m_request.Char = DisplayTextFromCode(value);
-    m_controls.SetCharacterText(m_request.Char);
-    m_services.settings.WriteString(kSection, "Char", m_request.Char);
-    m_controls.Refresh();
-}
-
-void GlyphRequestCommands::StepCode(int direction) {
-    if (direction < 0) {
-        if (m_request.SjisCode <= kMinCode)
-            return;
-        SelectCode(m_request.SjisCode - 1);
-        return;
-    }
-    if (m_request.SjisCode >= kMaxCode)
-        return;
-    SelectCode(m_request.SjisCode + 1);
-}
-
-void GlyphRequestCommands::SelectCode(int code) {
-    m_request.SjisCode = code;
-    m_request.Char = DisplayTextFromCode(code);
-    m_controls.SetCharacterText(m_request.Char);
-    m_services.settings.WriteString(kSection, "Char", m_request.Char);
-    m_controls.SetCodeText(std::to_string(code));
-    m_services.settings.WriteInt(kSection, "SJIS-Code", code);
-    m_controls.SetCodeDisplay(HexText(static_cast<std::uint32_t>(code)));
-    m_controls.Refresh();
-}
-
-void GlyphRequestCommands::ShowCodeHex() {
-    m_controls.SetCodeDisplay(CodeHexText(m_controls.CodeText()));
 }
 
 } // namespace lumina

@@ -1,15 +1,10 @@
 #pragma once
 
-#include "glyph/request.h"
-#include "services/prompter.h"
-
 #include <cstdint>
 #include <string>
 #include <string_view>
 
 namespace lumina {
-
-struct Services;
 
 // The code of a one-character code page 932 text: its byte, or lead * 256 + trail; 0 when the
 // bytes are not exactly one character.
@@ -27,53 +22,6 @@ int ReadDecimal(std::string_view text);
 
 // "(0x%04X)" of a code field text read as a decimal number, taken as unsigned 32 bits.
 std::string CodeHexText(std::string_view codeFieldText);
-
-// The main window's fields that the character and code commands read and fill.
-class CodeControls {
-public:
-    virtual ~CodeControls() = default;
-    virtual std::string CharacterText() const = 0; // UTF-8
-    virtual void SetCharacterText(const std::string& utf8) = 0;
-    virtual std::string CodeText() const = 0;
-    virtual void SetCodeText(const std::string& text) = 0;
-    virtual void SetCodeDisplay(const std::string& text) = 0;
-    virtual std::string SelectedFace() const = 0; // empty when none is chosen
-    virtual std::string SizeText() const = 0;
-    virtual std::string AngleText() const = 0;
-    virtual void FocusCharacterField() = 0;
-    virtual void FocusFontList() = 0;
-    // Runs the refresh pass after an accepted change.
-    virtual void Refresh() = 0;
-};
-
-// The character and code commands of the main window over the request, the "Last" section of
-// the settings store and the prompter. Owner is the window messages belong to.
-class GlyphRequestCommands {
-public:
-    GlyphRequestCommands(const Services& services, GlyphRequest& request, CodeControls& controls,
-                         Owner owner);
-
-    // Behind the apply-character button: takes the character, font, size and angle.
-    // Returns false when the character (or the font) was refused.
-    bool ApplyCharacterField();
-    // The apply-character button: ApplyCharacterField and, when it succeeds, the code field,
-    // "SJIS-Code", the code display and the refresh.
-    void OnApplyCharacter();
-    // Behind the apply-code button.
-    void ApplyCodeField();
-    // Previous (-1) or next (+1) code.
-    void StepCode(int direction);
-    // Makes code the current character.
-    void SelectCode(int code);
-    // On every change of the code field's text.
-    void ShowCodeHex();
-
-private:
-    const Services& m_services;
-    GlyphRequest& m_request;
-    CodeControls& m_controls;
-    Owner m_owner;
-};
 
 inline constexpr int kMinCode = 0x20;
 inline constexpr int kMaxCode = 0xFFFE;

@@ -9,7 +9,6 @@
 #include "glyph/view_outline.h"
 #include "glyph/view_overlays.h"
 #include "services/common.h"
-#include "services/messages.h"
 #include "services/services.h"
 
 namespace lumina {
@@ -39,7 +38,7 @@ namespace {
 // surface gets its previous font back when it goes.
 class RequestFont {
 public:
-    RequestFont(const Services& services, const FontSpec& fontSpec,
+    RequestFont(const EngineServices& services, const FontSpec& fontSpec,
                 std::array<Surface*, 3> surfaces)
         : m_surfaces(surfaces) {
         m_previous[0] = CreateAndSelectFont(services, m_font, *m_surfaces[0], fontSpec);
@@ -62,16 +61,14 @@ private:
 } // namespace
 
 struct GlyphView::Impl {
-    Impl(const Services& s, GlyphViewObserver& o, Owner w)
+    Impl(const EngineServices& s, GlyphViewObserver& o)
         : services(s)
-        , observer(o)
-        , owner(w) {}
+        , observer(o) {}
 
-    bool Core(GlyphViewState& state);
+    bool Core(GlyphViewState& state, Problems& problems);
 
-    const Services& services;
+    const EngineServices& services;
     GlyphViewObserver& observer;
-    Owner owner;
     std::optional<Surface> outlineSurface;
     std::optional<Surface> bitmapSurface;
     std::optional<Surface> drawingSurface;
@@ -84,7 +81,7 @@ struct GlyphView::Impl {
 
 // Text metrics, outline and outline picture, bitmap and bitmap picture; false as soon as the
 // outline or the bitmap cannot be had.
-bool GlyphView::Impl::Core(GlyphViewState& state) {
+bool GlyphView::Impl::Core(GlyphViewState& state, Problems& problems) {
     outline.Clear();
     const TextMetrics tm = ShowTextMetrics(*outlineSurface, observer);
     state.request.tmAscent = tm.tmAscent;
@@ -92,28 +89,34 @@ bool GlyphView::Impl::Core(GlyphViewState& state) {
     observer.ShowGlyphMetrics(nullptr);
 
     const auto code = static_cast<std::uint32_t>(state.request.SjisCode);
-    if (!DecodeNativeOutline(services, *outlineSurface, code, outline, metrics, observer))
+    const Result<DecodeStop> decoded =
+        DecodeNativeOutline(*outlineSurface, code, outline, metrics, observer);
+    if (!decoded) {
+        problems.push_back(decoded.problem());
         return false;
+    }
+    if (auto note = StopNote(*decoded))
+        problems.push_back(std::move(*note));
     PlaceOutline(outline, outlineSurface->Width(), outlineSurface->Height());
     vertexCount = view::DrawOutlinePicture(services, *outlineSurface, outline, metrics,
                                            state.options, state.request.FontSize);
     observer.ShowCounts(view::CountsText(vertexCount, outline.blockCount));
 
     if (!BuildGlyphBitmap(*bitmapSurface, code, bitmap)) {
-        ShowMessageById(services, owner, "", kMsgNoBitmap, kInfoOk);
+        problems.push_back(Problem::Refused(kMsgNoBitmap));
         return false;
     }
     view::DrawBitmapPicture(*bitmapSurface, bitmap, state.options);
     return true;
 }
 
-GlyphView::GlyphView(const Services& services, GlyphViewObserver& observer, Owner owner)
-    : m_impl(std::make_unique<Impl>(services, observer, owner)) {}
+GlyphView::GlyphView(const EngineServices& services, GlyphViewObserver& observer)
+    : m_impl(std::make_unique<Impl>(services, observer)) {}
 
 GlyphView::~GlyphView() = default;
 
 bool GlyphView::MakeSurfaces(int W, int H) {
-    const Services& sv = m_impl->services;
+    const EngineServices& sv = m_impl->services;
     auto outline = Surface::Create(W, H, sv.displayFormat, sv.displayDpiX, sv.displayDpiY);
     auto bitmap = Surface::Create(W, H, sv.displayFormat, sv.displayDpiX, sv.displayDpiY);
     auto drawing = Surface::Create(W, H, sv.displayFormat, sv.displayDpiX, sv.displayDpiY);
@@ -133,23 +136,24 @@ int GlyphView::Height() const {
     return m_impl->outlineSurface ? m_impl->outlineSurface->Height() : 0;
 }
 
-bool GlyphView::RefreshGlyphView(GlyphViewState& state) {
+RefreshOutcome GlyphView::RefreshGlyphView(GlyphViewState& state) {
     Impl& im = *m_impl;
+    RefreshOutcome outcome;
     if (!im.outlineSurface)
-        return false;
+        return outcome;
     const std::array<Surface*, 3> surfaces{&*im.outlineSurface, &*im.bitmapSurface,
                                            &*im.drawingSurface};
     for (Surface* s : surfaces)
         view::FillWhite(*s);
     const RequestFont font(im.services, state.request.ToFontSpec(), surfaces);
-    const bool ok = im.Core(state);
+    outcome.ok = im.Core(state, outcome.problems);
     // The drawing is redrawn whatever became of the core, from the metrics and the black pixel
     // count of the last refresh that had them.
     const view::DrawingInput input{state.request, im.metrics, state.options,
                                    Point{state.OrgX, state.OrgY}, im.bitmap.blackPixelCount};
     im.inkRatio = view::DrawActualDrawing(im.services, *im.drawingSurface, input);
     im.observer.ShowInkRatio(InkRatioText(im.inkRatio));
-    return ok;
+    return outcome;
 }
 
 void GlyphView::Paint(Surface& paintSurface, const Rect& viewRect,

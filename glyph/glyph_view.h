@@ -4,7 +4,7 @@
 #include "platform/font.h"
 #include "platform/geometry.h"
 #include "platform/surface.h"
-#include "services/prompter.h"
+#include "services/problem.h"
 
 #include <array>
 #include <optional>
@@ -12,7 +12,7 @@
 
 namespace lumina {
 
-struct Services;
+struct EngineServices;
 class GlyphViewObserver;
 struct GlyphOutline;
 struct GlyphBitmap;
@@ -63,10 +63,18 @@ struct GlyphViewState {
     Point measure2{-1, -1};
 };
 
+// What a refresh pass came to: ok is false when the core failed (the outline or the bitmap
+// could not be had), in which case the caller does not repaint; problems are the messages the
+// window shows afterwards, in order.
+struct RefreshOutcome {
+    bool ok = false;
+    Problems problems;
+};
+
 // The three off-screen pictures of the glyph view and the refresh pass that renders them.
 class GlyphView {
 public:
-    GlyphView(const Services& services, GlyphViewObserver& observer, Owner owner);
+    GlyphView(const EngineServices& services, GlyphViewObserver& observer);
     ~GlyphView();
     GlyphView(const GlyphView&) = delete;
     GlyphView& operator=(const GlyphView&) = delete;
@@ -77,10 +85,8 @@ public:
     int Width() const;
     int Height() const;
 
-    // Renders all three pictures for the state; false when the core failed (the outline or the
-    // bitmap could not be had), in which case the caller does not repaint. Keeps tmAscent and
-    // tmDescent in state.request.
-    bool RefreshGlyphView(GlyphViewState& state);
+    // Renders all three pictures for the state. Keeps tmAscent and tmDescent in state.request.
+    RefreshOutcome RefreshGlyphView(GlyphViewState& state);
 
     // The paint of the view: the surface of state.mode copied 1:1 to viewRect's top-left on the
     // paint surface, then the angle dial and the measuring line (window coordinates).

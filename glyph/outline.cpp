@@ -2,8 +2,6 @@
 
 #include "glyph/view_observer.h"
 #include "platform/surface.h"
-#include "services/messages.h"
-#include "services/services.h"
 
 #include <algorithm>
 #include <limits>
@@ -236,34 +234,36 @@ DecodeResult DecodeNativeRecords(std::span<const std::uint8_t> data, GlyphOutlin
     return {true, stop};
 }
 
-bool DecodeNativeOutline(const Services& services, const Surface& surfaceWithFont,
-                         std::uint32_t code, GlyphOutline& outline, GlyphMetrics& metrics,
-                         GlyphViewObserver& observer) {
+Result<DecodeStop> DecodeNativeOutline(const Surface& surfaceWithFont, std::uint32_t code,
+                                       GlyphOutline& outline, GlyphMetrics& metrics,
+                                       GlyphViewObserver& observer) {
     outline.Clear();
     std::optional<GlyphData> glyph;
     try {
         if (const Font* font = surfaceWithFont.SelectedFont())
             glyph = font->Glyph(code, GlyphFormat::Native);
     } catch (const std::bad_alloc&) {
-        return false; // no memory for the native data: no message
+        return Problem::Silent("no memory for the outline");
     }
-    if (!glyph) {
-        ShowMessageById(services, nullptr, "", kMsgNoOutline, kInfoOk);
-        return false;
-    }
-    if (glyph->bytes.empty()) {
-        ShowMessageById(services, nullptr, "", kMsgNoVertices, kInfoOk);
-        return false;
-    }
+    if (!glyph)
+        return Problem::Refused(kMsgNoOutline);
+    if (glyph->bytes.empty())
+        return Problem::Refused(kMsgNoVertices);
     metrics = glyph->metrics;
     observer.ShowGlyphMetrics(&metrics);
 
     const DecodeResult result = DecodeNativeRecords(glyph->bytes, outline);
-    if (result.stop == DecodeStop::BlockNotClosed)
-        ShowMessageById(services, nullptr, "", kMsgBlockNotClosed, kInfoOk);
-    else if (result.stop == DecodeStop::BlockNot3n1)
-        ShowMessageById(services, nullptr, "", kMsgBlockNot3n1, kInfoOk);
-    return result.ok;
+    if (!result.ok)
+        return Problem::Silent("no memory for the outline points");
+    return result.stop;
+}
+
+std::optional<Problem> StopNote(DecodeStop stop) {
+    if (stop == DecodeStop::BlockNotClosed)
+        return Problem::Refused(kMsgBlockNotClosed);
+    if (stop == DecodeStop::BlockNot3n1)
+        return Problem::Refused(kMsgBlockNot3n1);
+    return std::nullopt;
 }
 
 std::optional<Rect> OutlineBounds(const GlyphOutline& outline) {

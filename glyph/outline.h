@@ -2,6 +2,7 @@
 
 #include "platform/font.h"
 #include "platform/geometry.h"
+#include "services/problem.h"
 
 #include <cstdint>
 #include <optional>
@@ -10,7 +11,6 @@
 
 namespace lumina {
 
-struct Services;
 class Surface;
 class GlyphViewObserver;
 
@@ -59,11 +59,16 @@ struct DecodeResult {
 DecodeResult DecodeNativeRecords(std::span<const std::uint8_t> data, GlyphOutline& outline);
 
 // Fetches the native outline of code through the surface's selected font, stores and shows its
-// glyph metrics, and decodes it. Shows 30066 (no outline) or 30067 (refused) and fails; shows
-// 30079 or 30080 when a block fails its checks, which still succeeds with the blocks before it.
-bool DecodeNativeOutline(const Services& services, const Surface& surfaceWithFont,
-                         std::uint32_t code, GlyphOutline& outline, GlyphMetrics& metrics,
-                         GlyphViewObserver& observer);
+// glyph metrics, and decodes it. Refused with 30067 when the rasteriser gives no outline and
+// with 30066 when it has no points; a silent problem when no memory could be had. Otherwise the
+// outline holds the blocks decoded and the value says where decoding stopped (a block that
+// failed its checks keeps the blocks before it).
+Result<DecodeStop> DecodeNativeOutline(const Surface& surfaceWithFont, std::uint32_t code,
+                                       GlyphOutline& outline, GlyphMetrics& metrics,
+                                       GlyphViewObserver& observer);
+
+// The note a decode stop gives (30079 or 30080); nullopt for the others.
+std::optional<Problem> StopNote(DecodeStop stop);
 
 // Moves the outline so that its bounds' size is centred on a view of W x H (the view centres
 // the bounds again when it draws). An outline without entries is left alone.

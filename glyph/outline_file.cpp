@@ -2,8 +2,6 @@
 
 #include "glyph/glyph_save.h"
 #include "glyph/outline.h"
-#include "services/messages.h"
-#include "services/services.h"
 
 #include <cstdio>
 
@@ -52,20 +50,6 @@ std::string FormatOutlinePointFile(const GlyphOutline& outline, bool withControl
         ++j;
     }
     return out;
-}
-
-void WriteOutlinePointFile(const Services& services, Owner owner, const GlyphOutline& outline,
-                           const GlyphRequest& request) {
-    if (outline.pointCount == 0)
-        return;
-    const std::optional<std::string> path = AskSaveFileName(services, owner, request);
-    if (!path)
-        return;
-    const bool withControlPoints =
-        ShowMessageById(services, owner, "", kMsgControlPoints, kQuestionYesNo) == kIdYes;
-    if (!SaveTextFile(services, owner, *path, FormatOutlinePointFile(outline, withControlPoints)))
-        return;
-    OfferToShowFolder(services, owner, *path);
 }
 
 } // namespace lumina

@@ -24,7 +24,8 @@ Point Plus(Point p, int dx, int dy) {
 }
 
 // The black-box frame around the ink and its two labels; nothing when there is no ink.
-void DrawBlackBox(const Services& services, Surface& surface, const DrawingInput& input, int s) {
+void DrawBlackBox(const EngineServices& services, Surface& surface, const DrawingInput& input,
+                  int s) {
     const std::optional<Rect> ink = MeasureInkBounds(surface);
     if (!ink || ink->left > ink->right || ink->top > ink->bottom)
         return;
@@ -44,7 +45,7 @@ void DrawBlackBox(const Services& services, Surface& surface, const DrawingInput
     }
 }
 
-void DrawBaseLine(const Services& services, Surface& surface, const DrawingPoints& pt, int s,
+void DrawBaseLine(const EngineServices& services, Surface& surface, const DrawingPoints& pt, int s,
                   int angle) {
     surface.SelectPen(Pen{PenStyle::Solid, 1, kBaseLine});
     Line(surface, pt.B, pt.N);
@@ -53,7 +54,7 @@ void DrawBaseLine(const Services& services, Surface& surface, const DrawingPoint
     surface.TextOut(FortyPercent(pt.B, pt.N), Labelled("BaseLine", pt.baseLine));
 }
 
-void DrawAdvanceLegs(const Services& services, Surface& surface, const DrawingInput& input,
+void DrawAdvanceLegs(const EngineServices& services, Surface& surface, const DrawingInput& input,
                      const DrawingPoints& pt, int s) {
     const Point B = pt.B, N = pt.N;
     surface.SelectPen(Pen{PenStyle::Dot, 1, kAdvanceLegs});
@@ -74,7 +75,7 @@ void DrawAdvanceLegs(const Services& services, Surface& surface, const DrawingIn
     }
 }
 
-void DrawGlyphOrigin(const Services& services, Surface& surface, const DrawingInput& input,
+void DrawGlyphOrigin(const EngineServices& services, Surface& surface, const DrawingInput& input,
                      const DrawingPoints& pt, int s) {
     const Point G = pt.G, B = pt.B;
     surface.SelectPen(Pen{PenStyle::Solid, 1, kGlyphOriginPen});
@@ -104,7 +105,7 @@ void DrawGlyphOrigin(const Services& services, Surface& surface, const DrawingIn
     }
 }
 
-void DrawCell(const Services& services, Surface& surface, const DrawingInput& input,
+void DrawCell(const EngineServices& services, Surface& surface, const DrawingInput& input,
               const DrawingPoints& pt, int s) {
     const int incX = input.metrics.gmCellIncX, incY = input.metrics.gmCellIncY;
     surface.SelectPen(Pen{PenStyle::Solid, 1, kCell});
@@ -124,7 +125,7 @@ void DrawCell(const Services& services, Surface& surface, const DrawingInput& in
         surface.TextOut(FortyPercent(pt.B, pt.D), Labelled("tmDescent", input.request.tmDescent));
 }
 
-void DrawDrawingOrigin(const Services& services, Surface& surface, Point O, int s) {
+void DrawDrawingOrigin(const EngineServices& services, Surface& surface, Point O, int s) {
     surface.SelectPen(Pen{PenStyle::Solid, 1, kDrawOrigin});
     surface.SelectBrush(Brush{kDrawOriginFill});
     Circle(surface, O, 10);
@@ -165,7 +166,7 @@ DrawingPoints ComputeDrawingPoints(const DrawingInput& input) {
     return pt;
 }
 
-int DrawActualDrawing(const Services& services, Surface& surface, const DrawingInput& input) {
+int DrawActualDrawing(const EngineServices& services, Surface& surface, const DrawingInput& input) {
     const ScopedPenBrush keep(surface);
     const int s = LabelSize(input.request.FontSize);
     const DrawingPoints pt = ComputeDrawingPoints(input);

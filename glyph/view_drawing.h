@@ -4,7 +4,7 @@
 
 namespace lumina {
 
-struct Services;
+struct EngineServices;
 
 namespace view {
 
@@ -34,7 +34,7 @@ Point FortyPercent(Point P, Point Q);
 DrawingPoints ComputeDrawingPoints(const DrawingInput& input);
 
 // Draws the character at the origin with its metric construction and returns the ink ratio.
-int DrawActualDrawing(const Services& services, Surface& surface, const DrawingInput& input);
+int DrawActualDrawing(const EngineServices& services, Surface& surface, const DrawingInput& input);
 
 } // namespace view
 } // namespace lumina

@@ -8,7 +8,7 @@
 
 namespace lumina {
 
-struct Services;
+struct EngineServices;
 
 // Small drawing rules shared by the view's pictures, the dial and the measuring line.
 namespace view {

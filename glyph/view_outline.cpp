@@ -23,7 +23,7 @@ Point Moved(const OutlinePoint& p, Point offset) {
 // Draws the blocks as straight lines between their vertices and returns the vertex count. A
 // vertex equal to the open block's first vertex closes the block and is neither counted nor
 // numbered.
-int WalkVertices(const Services& services, Surface& surface, const GlyphOutline& outline,
+int WalkVertices(const EngineServices& services, Surface& surface, const GlyphOutline& outline,
                  Point offset, const ViewOptions& options, int labelSize) {
     surface.SetTextColour(kCentreRed);
     ScopedFont font(services, surface, LabelFont(labelSize, 0));
@@ -68,8 +68,9 @@ std::string CountsText(int vertices, int blocks) {
     return text;
 }
 
-int DrawOutlinePicture(const Services& services, Surface& surface, const GlyphOutline& outline,
-                       const GlyphMetrics& metrics, const ViewOptions& options, int fontSize) {
+int DrawOutlinePicture(const EngineServices& services, Surface& surface,
+                       const GlyphOutline& outline, const GlyphMetrics& metrics,
+                       const ViewOptions& options, int fontSize) {
     const int W = surface.Width();
     const int H = surface.Height();
     const ScopedPenBrush keep(surface);

@@ -5,7 +5,7 @@
 
 namespace lumina {
 
-struct Services;
+struct EngineServices;
 struct GlyphBitmap;
 
 namespace view {
@@ -13,8 +13,9 @@ namespace view {
 // The outline picture: the outline's vertices joined by straight lines, centred on the view,
 // with markers, numbers, the black-box frame and its labels. Returns the vertices counted by
 // the walk (closing vertices excluded).
-int DrawOutlinePicture(const Services& services, Surface& surface, const GlyphOutline& outline,
-                       const GlyphMetrics& metrics, const ViewOptions& options, int fontSize);
+int DrawOutlinePicture(const EngineServices& services, Surface& surface,
+                       const GlyphOutline& outline, const GlyphMetrics& metrics,
+                       const ViewOptions& options, int fontSize);
 
 // The bitmap picture: the ink grid's image centred on the view, and the centre lines.
 void DrawBitmapPicture(Surface& surface, const GlyphBitmap& bitmap, const ViewOptions& options);

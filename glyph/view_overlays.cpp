@@ -27,7 +27,7 @@ COLORREF DialColour(int i) {
     return Rgb(255, std::min(2 * i, 255), std::min(i, 255));
 }
 
-void DrawDial(const Services& services, Surface& surface, const Rect& viewRect, int r) {
+void DrawDial(const EngineServices& services, Surface& surface, const Rect& viewRect, int r) {
     const Point c{(viewRect.left + viewRect.right) / 2, (viewRect.top + viewRect.bottom) / 2};
     const Pen previous = surface.SelectPen(Pen{});
     // Dot i is left by a 5-pixel pen at point(i - 1), in the colour of i.
@@ -43,7 +43,7 @@ void DrawDial(const Services& services, Surface& surface, const Rect& viewRect, 
     surface.SetTextColour(text);
 }
 
-void DrawMeasuringLine(const Services& services, Surface& surface, Point p1, Point p2) {
+void DrawMeasuringLine(const EngineServices& services, Surface& surface, Point p1, Point p2) {
     const ScopedPenBrush keep(surface);
     const bool second = IsPresent(p2);
     if (second) {

@@ -4,7 +4,7 @@
 
 namespace lumina {
 
-struct Services;
+struct EngineServices;
 class Surface;
 
 namespace view {
@@ -14,11 +14,11 @@ COLORREF DialColour(int i);
 
 // The angle dial of radius r about the middle of viewRect: r - 2 dots, clockwise from just below
 // the rightmost point, and the radius as its label.
-void DrawDial(const Services& services, Surface& surface, const Rect& viewRect, int r);
+void DrawDial(const EngineServices& services, Surface& surface, const Rect& viewRect, int r);
 
 // The measuring line from p1 (present) to p2 (absent when both of its coordinates are -1), with
 // the distance as its label.
-void DrawMeasuringLine(const Services& services, Surface& surface, Point p1, Point p2);
+void DrawMeasuringLine(const EngineServices& services, Surface& surface, Point p1, Point p2);
 
 inline bool IsPresent(Point p) {
     return !(p.x == -1 && p.y == -1);

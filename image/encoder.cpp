@@ -6,7 +6,6 @@
 #include "platform/image_codec.h"
 #include "platform/jpeg_writer.h"
 #include "platform/surface.h"
-#include "services/messages.h"
 
 #include <array>
 #include <utility>
@@ -39,18 +38,20 @@ std::optional<std::vector<std::uint8_t>> Encode(EncoderKind kind, const ArgbImag
 }
 
 template <typename Bitmap>
-bool Save(const Services& services, const Bitmap& bitmap, const std::string& path, int width,
-          int height, std::string_view typeWord, Owner owner) {
-    bool saved = false;
-    if (const auto kind = FindEncoder(typeWord)) {
-        if (const auto target = ScaleToArgb(bitmap, width, height)) {
-            if (const auto bytes = Encode(*kind, *target))
-                saved = WriteWholeFile(path, *bytes);
-        }
-    }
-    if (!saved)
-        ShowMessageById(services, owner, "", kMsgNoMemory, kErrorOk);
-    return saved;
+Status Save(const Bitmap& bitmap, const std::string& path, int width, int height,
+            std::string_view typeWord) {
+    const auto kind = FindEncoder(typeWord);
+    if (!kind)
+        return Problem::Failed(kMsgNoMemory, {}, "no encoder for '" + std::string(typeWord) + "'");
+    const auto target = ScaleToArgb(bitmap, width, height);
+    if (!target)
+        return Problem::Failed(kMsgNoMemory);
+    const auto bytes = Encode(*kind, *target);
+    if (!bytes)
+        return Problem::Failed(kMsgNoMemory, {}, "the encoder failed");
+    if (!WriteWholeFile(path, *bytes))
+        return Problem::Failed(kMsgNoMemory, {}, "cannot write " + path);
+    return {};
 }
 
 } // namespace
@@ -64,16 +65,14 @@ std::optional<EncoderKind> FindEncoder(std::string_view typeWord) {
     return std::nullopt;
 }
 
-bool SaveBitmapThroughEncoder(const Services& services, const Surface& bitmap,
-                              const std::string& path, int width, int height,
-                              std::string_view typeWord, Owner owner) {
-    return Save(services, bitmap, path, width, height, typeWord, owner);
+Status SaveBitmapThroughEncoder(const Surface& bitmap, const std::string& path, int width,
+                                int height, std::string_view typeWord) {
+    return Save(bitmap, path, width, height, typeWord);
 }
 
-bool SaveBitmapThroughEncoder(const Services& services, const ArgbImage& bitmap,
-                              const std::string& path, int width, int height,
-                              std::string_view typeWord, Owner owner) {
-    return Save(services, bitmap, path, width, height, typeWord, owner);
+Status SaveBitmapThroughEncoder(const ArgbImage& bitmap, const std::string& path, int width,
+                                int height, std::string_view typeWord) {
+    return Save(bitmap, path, width, height, typeWord);
 }
 
 } // namespace lumina

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "services/prompter.h"
+#include "services/problem.h"
 
 #include <optional>
 #include <string>
@@ -8,7 +8,6 @@
 
 namespace lumina {
 
-struct Services;
 class Surface;
 class ArgbImage;
 
@@ -23,14 +22,12 @@ std::optional<EncoderKind> FindEncoder(std::string_view typeWord);
 inline constexpr int kEncoderQuality = 100;
 
 // Draws the bitmap with smooth scaling into a 32-bit ARGB target of width x height (the
-// aspect ratio is not kept) and writes it to path in the format of the type word. On any
-// failure (no encoder, no memory, the file cannot be written) shows 30001 and returns false;
-// nothing is written when no encoder is found.
-bool SaveBitmapThroughEncoder(const Services& services, const Surface& bitmap,
-                              const std::string& path, int width, int height,
-                              std::string_view typeWord, Owner owner = nullptr);
-bool SaveBitmapThroughEncoder(const Services& services, const ArgbImage& bitmap,
-                              const std::string& path, int width, int height,
-                              std::string_view typeWord, Owner owner = nullptr);
+// aspect ratio is not kept) and writes it to path in the format of the type word. Any failure
+// (no encoder, no memory, the file cannot be written) is 30001; nothing is written when no
+// encoder is found.
+Status SaveBitmapThroughEncoder(const Surface& bitmap, const std::string& path, int width,
+                                int height, std::string_view typeWord);
+Status SaveBitmapThroughEncoder(const ArgbImage& bitmap, const std::string& path, int width,
+                                int height, std::string_view typeWord);
 
 } // namespace lumina

@@ -7,7 +7,6 @@
 #include "image/transparency.h"
 #include "platform/image_codec.h"
 #include "platform/working_folder.h"
-#include "services/messages.h"
 #include "services/services.h"
 
 #include <algorithm>
@@ -36,71 +35,78 @@ std::uint32_t BitmapFileSize(int width, int height) {
                            static_cast<std::uint64_t>(height));
 }
 
-void ShowError(const Services& services, Owner owner, std::string_view prefix, int id) {
-    ShowMessageById(services, owner, prefix, id, kErrorOk);
+// The steps' failures, in the order they arose; the window shows them with the error icon.
+void Fail(Problems& problems, MessageId id, std::string prefix = {}) {
+    problems.push_back(Problem::Failed(id, std::move(prefix)));
 }
 
 // The 32-bit bitmap scan over the file read for the load, with its messages.
-COLORREF BitmapFileKey(const Services& services, Owner owner, const FileBytes& file) {
+COLORREF BitmapFileKey(const FileBytes& file, Problems& problems) {
     switch (file.status) {
     case ReadStatus::CannotOpen:
-        ShowError(services, owner, "ファイルオープンエラー\n", kMsgBitmapInfo);
+        Fail(problems, kMsgBitmapInfo, "ファイルオープンエラー\n");
         return kNoColour;
     case ReadStatus::NoMemory:
-        ShowError(services, owner, "メモリ確保エラー\n", kMsgBitmapInfo);
+        Fail(problems, kMsgBitmapInfo, "メモリ確保エラー\n");
         return kNoColour;
     case ReadStatus::ShortRead:
-        ShowError(services, owner, "データ読込みエラー\n", kMsgBitmapInfo);
+        Fail(problems, kMsgBitmapInfo, "データ読込みエラー\n");
         return kNoColour;
     case ReadStatus::Ok:
         break;
     }
     const BmpScan scan = ScanBmpBytes(file.bytes);
     if (scan.notBmp)
-        ShowError(services, owner, "形式判別エラー\n", kMsgBitmapInfo);
+        Fail(problems, kMsgBitmapInfo, "形式判別エラー\n");
     return scan.found ? scan.colour : kNoColour;
 }
 
-// Shows the message a decoding failure has (none for a picture that cannot be read); false.
-bool ReportDecodeFailure(const Services& services, Owner owner, DecodeStatus status) {
+// The message a decoding failure has (none for a picture that cannot be read); false.
+bool ReportDecodeFailure(DecodeStatus status, Problems& problems) {
     if (status == DecodeStatus::TooLarge)
-        ShowError(services, owner, "", kMsgPictureTooLarge);
+        Fail(problems, kMsgPictureTooLarge);
     else if (status == DecodeStatus::NoMemory)
-        ShowError(services, owner, "", kMsgNoMemory);
+        Fail(problems, kMsgNoMemory);
+    else
+        problems.push_back(Problem::Silent("the picture cannot be decoded"));
     return false;
 }
 
 // An opaque picture reaches the surface through the temporary JPEG file, as every opaque
 // picture not read directly as JPEG does.
-bool ThroughTemporaryJpeg(const Services& services, Owner owner, const ArgbImage& image,
-                          Loaded& out) {
+bool ThroughTemporaryJpeg(const ArgbImage& image, Loaded& out, Problems& problems) {
     const auto folder = PrivateWorkingFolder();
     if (!folder) {
-        ShowError(services, owner, "", kMsgNoWorkFolder);
+        Fail(problems, kMsgNoWorkFolder);
         return false;
     }
     const std::string path = *folder + "/" + kTemporaryJpegName;
-    if (!SaveBitmapThroughEncoder(services, image, path, image.Width(), image.Height(), "jpeg",
-                                  owner))
+    const Status saved =
+        SaveBitmapThroughEncoder(image, path, image.Width(), image.Height(), "jpeg");
+    if (!saved) {
+        problems.push_back(saved.problem());
         return false;
+    }
     const FileBytes file = ReadWholeFile(path);
-    if (file.status != ReadStatus::Ok)
+    if (file.status != ReadStatus::Ok) {
+        problems.push_back(Problem::Silent("the temporary JPEG file cannot be read back"));
         return false;
+    }
     DecodedImage decoded = DecodeImage(file.bytes, "jpeg", kMaxPicturePixels);
     if (decoded.status != DecodeStatus::Ok)
-        return ReportDecodeFailure(services, owner, decoded.status);
+        return ReportDecodeFailure(decoded.status, problems);
     out = Loaded{std::move(decoded.image), kNoColour, false, ClampedSize(file.bytes.size())};
     return true;
 }
 
 // Decoding by content, the key search and its adjustments, flattening, and for an opaque
 // picture the JPEG round trip.
-bool DecodeByContent(const Services& services, Owner owner, const SourcePicture& picture,
-                     const FileBytes& file, COLORREF bitmapKey, Loaded& out) {
+bool DecodeByContent(const EngineServices& services, const SourcePicture& picture,
+                     const FileBytes& file, COLORREF bitmapKey, Loaded& out, Problems& problems) {
     const PngScan png = picture.type == "png" ? ScanPngBytes(file.bytes) : PngScan{};
     DecodedImage decoded = DecodeImage(file.bytes, "", kMaxPicturePixels);
     if (decoded.status != DecodeStatus::Ok)
-        return ReportDecodeFailure(services, owner, decoded.status);
+        return ReportDecodeFailure(decoded.status, problems);
     ArgbImage& image = decoded.image;
     COLORREF key = bitmapKey;
     bool keyFromAlpha = false;
@@ -118,32 +124,32 @@ bool DecodeByContent(const Services& services, Owner owner, const SourcePicture&
     // key's.
     FlattenOntoWhite(image);
     if (key == kNoColour)
-        return ThroughTemporaryJpeg(services, owner, image, out);
+        return ThroughTemporaryJpeg(image, out, problems);
     const std::uint32_t size = BitmapFileSize(image.Width(), image.Height());
     out = Loaded{std::move(image), key, !keyFromAlpha, size};
     return true;
 }
 
-std::optional<Surface> MakeSurface(const Services& services, int width, int height) {
+std::optional<Surface> MakeSurface(const EngineServices& services, int width, int height) {
     return Surface::Create(width, height, services.displayFormat, services.displayDpiX,
                            services.displayDpiY);
 }
 
-bool DrawSurfaces(const Services& services, Owner owner, const Loaded& loaded,
-                  SourcePicture& picture) {
+bool DrawSurfaces(const EngineServices& services, const Loaded& loaded, SourcePicture& picture,
+                  Problems& problems) {
     const int width = loaded.image.Width();
     const int height = loaded.image.Height();
     picture.sourceSurface = MakeSurface(services, width, height);
     if (loaded.keyedByColour)
         picture.stagingSurface = MakeSurface(services, width, height);
     if (!picture.sourceSurface || (loaded.keyedByColour && !picture.stagingSurface)) {
-        ShowError(services, owner, "", kMsgNoMemory);
+        Fail(problems, kMsgNoMemory);
         return false;
     }
     // Copying fails only when the converted pixels cannot be had.
     Surface& first = loaded.keyedByColour ? *picture.stagingSurface : *picture.sourceSurface;
     if (!DrawArgbOnto(loaded.image, first)) {
-        ShowError(services, owner, "", kMsgNoMemory);
+        Fail(problems, kMsgNoMemory);
         return false;
     }
     if (!loaded.keyedByColour)
@@ -163,14 +169,16 @@ void Reset(SourcePicture& picture) {
     picture.stagingSurface.reset();
 }
 
-bool Load(const Services& services, Owner owner, SourcePicture& picture) {
+bool Load(const EngineServices& services, SourcePicture& picture, Problems& problems) {
     const FileBytes file = ReadWholeFile(picture.path);
-    const COLORREF bitmapKey =
-        picture.type == "bmp" ? BitmapFileKey(services, owner, file) : kNoColour;
+    const COLORREF bitmapKey = picture.type == "bmp" ? BitmapFileKey(file, problems) : kNoColour;
     Loaded loaded;
     bool decoded = false;
-    if (file.status == ReadStatus::Ok && LooksTruncated(file.bytes))
-        return false; // as the readers do with any other broken file: no message of our own
+    if (file.status == ReadStatus::Ok && LooksTruncated(file.bytes)) {
+        // As the readers do with any other broken file: no message of our own.
+        problems.push_back(Problem::Silent("the picture file is cut off"));
+        return false;
+    }
     if (picture.type == "jpeg" && file.status == ReadStatus::Ok) {
         DecodedImage direct = DecodeImage(file.bytes, "jpeg", kMaxPicturePixels);
         if (direct.status == DecodeStatus::Ok) {
@@ -178,15 +186,18 @@ bool Load(const Services& services, Owner owner, SourcePicture& picture) {
                 Loaded{std::move(direct.image), kNoColour, false, ClampedSize(file.bytes.size())};
             decoded = true;
         } else if (direct.status != DecodeStatus::Unreadable) {
-            return ReportDecodeFailure(services, owner, direct.status);
+            return ReportDecodeFailure(direct.status, problems);
         }
     }
     if (!decoded) {
-        if (file.status != ReadStatus::Ok ||
-            !DecodeByContent(services, owner, picture, file, bitmapKey, loaded))
+        if (file.status != ReadStatus::Ok) {
+            problems.push_back(Problem::Silent("the picture file cannot be read"));
+            return false;
+        }
+        if (!DecodeByContent(services, picture, file, bitmapKey, loaded, problems))
             return false;
     }
-    if (!DrawSurfaces(services, owner, loaded, picture))
+    if (!DrawSurfaces(services, loaded, picture, problems))
         return false;
     picture.width = loaded.image.Width();
     picture.height = loaded.image.Height();
@@ -197,9 +208,9 @@ bool Load(const Services& services, Owner owner, SourcePicture& picture) {
 
 } // namespace
 
-bool LoadSourcePicture(const Services& services, SourcePicture& picture, Owner owner) {
+bool LoadSourcePicture(const EngineServices& services, SourcePicture& picture, Problems& problems) {
     Reset(picture);
-    if (Load(services, owner, picture))
+    if (Load(services, picture, problems))
         return true;
     Reset(picture);
     return false;

@@ -3,7 +3,7 @@
 #include "image/picture_type.h"
 #include "platform/geometry.h"
 #include "platform/surface.h"
-#include "services/prompter.h"
+#include "services/problem.h"
 
 #include <cstdint>
 #include <optional>
@@ -11,7 +11,7 @@
 
 namespace lumina {
 
-struct Services;
+struct EngineServices;
 
 // Pictures with more pixels than this are refused before their pixels are allocated
 // (message 30301): a few hundred bytes of file can otherwise ask for gigabytes.
@@ -31,9 +31,11 @@ struct SourcePicture {
     std::optional<Surface> stagingSurface; // made only while a keyed bitmap file is flattened
 };
 
-// Loads picture.path (of picture.type) into the other fields. False on failure, after the
-// messages of the step that failed; the fields are then reset.
-bool LoadSourcePicture(const Services& services, SourcePicture& picture, Owner owner = nullptr);
+// Loads picture.path (of picture.type) into the other fields. False on failure, when the fields
+// are reset. problems gets the messages of the steps in their order: notes the load went on
+// after (30011 while reading a bitmap file's colours) and, on failure, the one that stopped it
+// (a silent problem where the window shows nothing).
+bool LoadSourcePicture(const EngineServices& services, SourcePicture& picture, Problems& problems);
 
 // The name of the temporary JPEG file in the working folder.
 inline constexpr const char* kTemporaryJpegName = "temp.jpeg";

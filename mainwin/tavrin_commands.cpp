@@ -1,10 +1,9 @@
 // The main window's control handlers and the fields the commands and the refresh fill.
 #include "mainwin/tavrin_dlg.h"
 
-#include "glyph/bit_picture.h"
-#include "glyph/outline_file.h"
 #include "image/picture_type.h"
 #include "mainwin/about_dlg.h"
+#include "mainwin/glyph_files.h"
 #include "mainwin/view_widget.h"
 #include "mainwin/widgets.h"
 #include "services/messages.h"

@@ -3,6 +3,7 @@
 #include "mainwin/view_widget.h"
 #include "mainwin/widgets.h"
 #include "services/common.h"
+#include "services/messages.h"
 #include "services/services.h"
 #include "services/settings_store.h"
 #include "widgets/images.h"
@@ -32,7 +33,7 @@ CTavrinDlg::CTavrinDlg(const Services& services, PrinterSettings& printer, QWidg
     : QDialog(parent)
     , m_services(services)
     , m_printer(printer)
-    , m_glyphView(services, *this, OwnerOf(this))
+    , m_glyphView(services, *this)
     , m_commands(services, m_state.request, *this, OwnerOf(this))
     , m_navigator(*this) {
     setWindowTitle(QStringLiteral("ルミナ・グラフ（文字情報分析ソフト）"));
@@ -320,7 +321,9 @@ void CTavrinDlg::WriteSetting(std::string_view key, int value) {
 
 void CTavrinDlg::Refresh() {
     m_refreshed = true;
-    if (m_glyphView.RefreshGlyphView(m_state))
+    const RefreshOutcome outcome = m_glyphView.RefreshGlyphView(m_state);
+    ShowProblems(m_services, OwnerWindow(), outcome.problems);
+    if (outcome.ok)
         m_view->update();
 }
 

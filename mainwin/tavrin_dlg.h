@@ -1,8 +1,8 @@
 #pragma once
 
-#include "glyph/char_codes.h"
 #include "glyph/glyph_view.h"
 #include "glyph/view_observer.h"
+#include "mainwin/char_commands.h"
 #include "mainwin/view_navigator.h"
 #include "widgets/window_placement.h"
 

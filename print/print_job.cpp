@@ -2,8 +2,6 @@
 
 #include "platform/surface.h"
 #include "print/printer.h"
-#include "services/messages.h"
-#include "services/services.h"
 
 #include <QImage>
 #include <QPainter>
@@ -32,16 +30,14 @@ QImage SmoothTile(const QImage& picture, const Rect& source, const Rect& destina
 
 } // namespace
 
-PrintOutcome PrintOut(const Services& services, Owner owner, const PrinterSettings& settings,
-                      const std::string& pdfPath, const Surface& picture, Size viewPx,
-                      const PrintRequest& request, const std::function<void(int)>& onPage) {
+Result<PrintOutcome> PrintOut(const std::string& docName, const PrinterSettings& settings,
+                              const std::string& pdfPath, const Surface& picture, Size viewPx,
+                              const PrintRequest& request, const std::function<void(int)>& onPage) {
     OpenedPrinter opened = OpenPrinter(settings, pdfPath);
-    if (!opened) {
-        ReportPrinterFailure(services, owner, opened.failure, "PrintOut");
-        return PrintOutcome::PrinterFailed;
-    }
+    if (!opened)
+        return PrinterProblem(opened.failure, "PrintOut");
     QPrinter& printer = *opened.printer;
-    printer.setDocName(QString::fromStdString(services.appName));
+    printer.setDocName(QString::fromStdString(docName));
 
     const PageRange pages = PagesToPrint(request.range, request.grid.Total(), request.currentPage,
                                          request.from, request.to);
@@ -64,8 +60,8 @@ PrintOutcome PrintOut(const Services& services, Owner owner, const PrinterSettin
     if (!painter.begin(&printer)) {
         // A PDF file the user named and that cannot be written is a failure worth telling.
         if (settings.pdfFile)
-            ShowMessageById(services, owner, pdfPath + "\n", kMsgOpenFailed, kErrorOk);
-        return PrintOutcome::DocumentRefused;
+            return Problem::Failed(kMsgOpenFailed, pdfPath + "\n");
+        return Problem::Silent("the print system refused the document");
     }
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     const QImage& image = picture.Image();

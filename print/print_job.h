@@ -4,14 +4,13 @@
 #include "print/page_layout.h"
 #include "print/print_plan.h"
 #include "services/printer_settings.h"
-#include "services/prompter.h"
+#include "services/problem.h"
 
 #include <functional>
 #include <string>
 
 namespace lumina {
 
-struct Services;
 class Surface;
 
 // What the print dialog hands the job.
@@ -28,15 +27,16 @@ struct PrintRequest {
 
 enum class PrintOutcome {
     Printed,
-    PrinterFailed,   // 30064 was shown
-    DocumentRefused, // the print system would not start the document
-    NothingPrintable,
+    NothingPrintable, // no page of the range has anything to print: no document was started
 };
 
 // Prints the view picture page by page on the application's printer (a PDF-file printer
-// writes pdfPath). onPage is told each page number as it is printed.
-PrintOutcome PrintOut(const Services& services, Owner owner, const PrinterSettings& settings,
-                      const std::string& pdfPath, const Surface& picture, Size viewPx,
-                      const PrintRequest& request, const std::function<void(int)>& onPage = {});
+// writes pdfPath) as a document named docName. onPage is told each page number as it is
+// printed. The problem: 30064 when the printer cannot be had, 30016 after the path when the PDF
+// file cannot be written, a silent one when the print system refuses the document.
+Result<PrintOutcome> PrintOut(const std::string& docName, const PrinterSettings& settings,
+                              const std::string& pdfPath, const Surface& picture, Size viewPx,
+                              const PrintRequest& request,
+                              const std::function<void(int)>& onPage = {});
 
 } // namespace lumina

@@ -1,8 +1,6 @@
 #include "print/printer.h"
 
 #include "print/paper.h"
-#include "services/messages.h"
-#include "services/services.h"
 
 #include <QPageLayout>
 #include <QPrinter>
@@ -58,14 +56,11 @@ void ReadBackSettings(const QPrinter& printer, PrinterSettings& settings) {
     settings.orientation = printer.pageLayout().orientation() == QPageLayout::Landscape ? 2 : 1;
 }
 
-void ReportPrinterFailure(const Services& services, Owner owner, PrinterFailure failure,
-                          std::string_view where) {
-    if (failure == PrinterFailure::None)
-        return;
+Problem PrinterProblem(PrinterFailure failure, std::string_view where) {
     std::string prefix = failure == PrinterFailure::NoObject ? "new CDC At " : "CreateDC At ";
     prefix += where;
     prefix += "\n";
-    ShowMessageById(services, owner, prefix, kMsgPrinterDc, kErrorOk);
+    return Problem::Failed(kMsgPrinterDc, std::move(prefix));
 }
 
 } // namespace lumina

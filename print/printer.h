@@ -2,7 +2,7 @@
 
 #include "print/page_layout.h"
 #include "services/printer_settings.h"
-#include "services/prompter.h"
+#include "services/problem.h"
 
 #include <QPrinter>
 
@@ -11,8 +11,6 @@
 #include <string_view>
 
 namespace lumina {
-
-struct Services;
 
 enum class PrinterFailure {
     None,
@@ -40,7 +38,6 @@ void ReadBackSettings(const QPrinter& printer, PrinterSettings& settings);
 
 // Message 30064 with the prefix naming the failure and the step, "new CDC At <where>\n" or
 // "CreateDC At <where>\n".
-void ReportPrinterFailure(const Services& services, Owner owner, PrinterFailure failure,
-                          std::string_view where);
+Problem PrinterProblem(PrinterFailure failure, std::string_view where);
 
 } // namespace lumina

@@ -25,6 +25,8 @@
 #include <QShowEvent>
 #include <QSignalBlocker>
 
+#include <optional>
+
 #include <algorithm>
 
 namespace lumina {
@@ -105,7 +107,7 @@ bool CInsatuDlg::ReadPrinter(const char* where) {
         return true;
     const OpenedPrinter opened = OpenPrinter(m_printer);
     if (!opened) {
-        ReportPrinterFailure(m_services, this, opened.failure, where);
+        ShowProblem(m_services, this, PrinterProblem(opened.failure, where));
         return false;
     }
     m_geometry = GeometryOf(*opened.printer);
@@ -287,7 +289,7 @@ void CInsatuDlg::LightKind(int kind) {
 void CInsatuDlg::OnSetup() {
     OpenedPrinter opened = OpenPrinter(m_printer);
     if (!opened) {
-        ReportPrinterFailure(m_services, this, opened.failure, "OnSetup");
+        ShowProblem(m_services, this, PrinterProblem(opened.failure, "OnSetup"));
         return;
     }
     if (!m_setup(*opened.printer, this))
@@ -450,13 +452,18 @@ void CInsatuDlg::OnPrint() {
         request.currentPage = m_page;
         request.from = m_from;
         request.to = m_to;
-        const WaitCursor wait;
-        PrintOut(m_services, this, m_printer, pdfPath, *picture, m_view.size, request,
-                 [this](int page) {
-                     m_page = page;
-                     const QSignalBlocker quiet(m_pageField);
-                     m_pageField->setText(QString::number(page));
-                 });
+        std::optional<Result<PrintOutcome>> printed;
+        {
+            const WaitCursor wait;
+            printed = PrintOut(m_services.appName, m_printer, pdfPath, *picture, m_view.size,
+                               request, [this](int page) {
+                                   m_page = page;
+                                   const QSignalBlocker quiet(m_pageField);
+                                   m_pageField->setText(QString::number(page));
+                               });
+        }
+        if (!*printed)
+            ShowProblem(m_services, this, printed->problem());
     }
     accept();
 }

@@ -20,8 +20,8 @@ bool CTavrinApp::InitInstance() {
         ShowMessageById(m_prompter, m_appName, nullptr, "", kMsgLowColour, kInfoOk);
 
     m_settings = m_environment.openSettings(kCompanyKey, m_appName);
-    m_services = std::make_unique<Services>(Services{m_appName, *m_settings, m_prompter, m_fonts,
-                                                     display.format, display.dpiX, display.dpiY});
+    m_services = std::make_unique<Services>(Services{
+        {m_fonts, display.format, display.dpiX, display.dpiY}, m_appName, *m_settings, m_prompter});
 
     if (m_environment.applyStandardLook)
         m_environment.applyStandardLook();

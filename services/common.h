@@ -2,14 +2,13 @@
 
 #include "platform/font.h"
 #include "platform/geometry.h"
-#include "services/prompter.h"
 
 #include <memory>
 #include <string>
 
 namespace lumina {
 
-struct Services;
+struct EngineServices;
 class Surface;
 
 // A font as the program asks for it; turned into a logical font by CreateAndSelectFont.
@@ -30,14 +29,14 @@ LogicalFont MakeLogicalFont(const FontSpec& fontSpec, int dpiY);
 // Makes the font of fontSpec, selects it into the surface and returns the font selected before
 // (which the caller selects back). The new font is also stored in fontObject, replacing
 // whatever it held. A font that cannot be made leaves the surface with no font selected.
-std::shared_ptr<const Font> CreateAndSelectFont(const Services& services,
+std::shared_ptr<const Font> CreateAndSelectFont(const EngineServices& services,
                                                 std::shared_ptr<const Font>& fontObject,
                                                 Surface& surface, const FontSpec& fontSpec);
 
 // Selects the font of a fontSpec into a surface for one scope and gives the previous one back.
 class ScopedFont {
 public:
-    ScopedFont(const Services& services, Surface& surface, const FontSpec& fontSpec);
+    ScopedFont(const EngineServices& services, Surface& surface, const FontSpec& fontSpec);
     ~ScopedFont();
     ScopedFont(const ScopedFont&) = delete;
     ScopedFont& operator=(const ScopedFont&) = delete;
@@ -53,9 +52,5 @@ private:
 
 // Distance of two pixel points, truncated toward zero.
 int PointDistance(Point a, Point b);
-
-// Shows the folder of a just-saved file; message 30048 and false when the file manager could
-// not be started.
-bool ShowInExplorer(const Services& services, const std::string& fullPath);
 
 } // namespace lumina

@@ -35,7 +35,7 @@ LogicalFont MakeLogicalFont(const FontSpec& fontSpec, int dpiY) {
     return logical;
 }
 
-std::shared_ptr<const Font> CreateAndSelectFont(const Services& services,
+std::shared_ptr<const Font> CreateAndSelectFont(const EngineServices& services,
                                                 std::shared_ptr<const Font>& fontObject,
                                                 Surface& surface, const FontSpec& fontSpec) {
     fontObject.reset();
@@ -43,7 +43,7 @@ std::shared_ptr<const Font> CreateAndSelectFont(const Services& services,
     return surface.SelectFont(fontObject);
 }
 
-ScopedFont::ScopedFont(const Services& services, Surface& surface, const FontSpec& fontSpec)
+ScopedFont::ScopedFont(const EngineServices& services, Surface& surface, const FontSpec& fontSpec)
     : m_surface(surface) {
     m_previous = CreateAndSelectFont(services, m_font, surface, fontSpec);
 }

@@ -94,4 +94,61 @@ int ShowMessageById(const Services& services, Owner owner, std::string_view pref
     return ShowMessageById(services.prompter, services.appName, owner, prefix, id, style);
 }
 
+bool ShowInExplorer(const Services& services, const std::string& fullPath) {
+    // The folder is the path up to its last separator; a bare name lies in the current folder.
+    const auto slash = fullPath.find_last_of('/');
+    const std::string folder = slash == std::string::npos ? std::string(".")
+                               : slash == 0               ? std::string("/")
+                                                          : fullPath.substr(0, slash);
+    if (services.prompter.OpenFolder(folder))
+        return true;
+    ShowMessageById(services, nullptr, "", kMsgFileManager, kErrorOk);
+    return false;
+}
+
+int ShowProblem(const Services& services, Owner owner, const Problem& problem) {
+    if (problem.id == kMsgNone)
+        return kIdNone;
+    return ShowMessageById(services, owner, problem.prefix, problem.id,
+                           MessageStyle{problem.icon, MsgButtons::Ok});
+}
+
+void ShowProblems(const Services& services, Owner owner, const Problems& problems) {
+    for (const Problem& problem : problems)
+        ShowProblem(services, owner, problem);
+}
+
+namespace {
+
+// Line breaks and the blanks around them become one ": ".
+std::string OneLine(std::string_view text) {
+    std::string out;
+    size_t start = 0;
+    while (start <= text.size()) {
+        size_t end = text.find('\n', start);
+        if (end == std::string_view::npos)
+            end = text.size();
+        const std::string_view part = text.substr(start, end - start);
+        if (!part.empty()) {
+            if (!out.empty())
+                out += ": ";
+            out += part;
+        }
+        start = end + 1;
+    }
+    return out;
+}
+
+} // namespace
+
+std::string ProblemLine(const Problem& problem) {
+    std::string text = problem.prefix;
+    if (const char* message = problem.id != kMsgNone ? MessageText(problem.id) : nullptr)
+        text += message;
+    std::string line = OneLine(text);
+    if (!problem.detail.empty())
+        line += line.empty() ? problem.detail : " (" + problem.detail + ")";
+    return line;
+}
+
 } // namespace lumina

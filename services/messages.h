@@ -1,7 +1,9 @@
 #pragma once
 
+#include "services/problem.h"
 #include "services/prompter.h"
 
+#include <string>
 #include <string_view>
 
 namespace lumina {
@@ -19,44 +21,18 @@ int ShowMessageById(const Services& services, Owner owner, std::string_view pref
 int ShowMessageById(Prompter& prompter, std::string_view caption, Owner owner,
                     std::string_view prefix, int id, MessageStyle style);
 
-// Message ids used across the program.
-enum MessageId : int {
-    kMsgVersionMenu = 101,
-    kMsgNoMemory = 30001,
-    kMsgNoWorkFolder = 30002,
-    kMsgLowColour = 30003,
-    kMsgOneCharacter = 30005,
-    kMsgBlankBackground = 30006,
-    kMsgEnterCharacter = 30010,
-    kMsgBitmapInfo = 30011,
-    kMsgSavedShowFolder = 30012,
-    kMsgBlankInk = 30013,
-    kMsgOverwrite = 30015,
-    kMsgOpenFailed = 30016,
-    kMsgFontFailed = 30017,
-    kMsgControlPoints = 30018,
-    kMsgTooFewColumns = 30019,
-    kMsgKeepAspect = 30020,
-    kMsgNoClasses = 30021,
-    kMsgNoFont = 30022,
-    kMsgNotImage = 30029,
-    kMsgFileManager = 30048,
-    kMsgPrinterDc = 30064,
-    kMsgNoVertices = 30066,
-    kMsgNoOutline = 30067,
-    kMsgNoBitmap = 30068,
-    kMsgBlockNotClosed = 30079,
-    kMsgBlockNot3n1 = 30080,
-    kMsgPrinterInit = 30082,
-    kMsgNoManual = 30173,
-    kMsgManualName = 30174,
-    kMsgHistory100 = 30200,
-    kMsgHistory101 = 30201,
-    kMsgHistory102 = 30202,
-    kMsgHistory103 = 30203,
-    // Texts of this program's own, beyond the original table.
-    kMsgNotCp932 = 30300,
-    kMsgPictureTooLarge = 30301,
-};
+// Shows a problem's message in a box owned by owner, with the OK button and the problem's icon;
+// a silent problem shows nothing. Returns the button pressed (0 when nothing was shown).
+int ShowProblem(const Services& services, Owner owner, const Problem& problem);
+// Each problem in turn.
+void ShowProblems(const Services& services, Owner owner, const Problems& problems);
+
+// Shows the folder of a just-saved file; message 30048 and false when the file manager could
+// not be started.
+bool ShowInExplorer(const Services& services, const std::string& fullPath);
+
+// A problem as one line of text for the batch tool: the prefix and the message with their line
+// breaks turned into ": ", then the detail.
+std::string ProblemLine(const Problem& problem);
 
 } // namespace lumina

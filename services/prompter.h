@@ -1,11 +1,12 @@
 #pragma once
 
+#include "services/problem.h"
+
 #include <optional>
 #include <string>
 
 namespace lumina {
 
-enum class MsgIcon { None, Information, Warning, Error, Question };
 enum class MsgButtons { Ok, YesNo, YesNoCancel };
 
 struct MessageStyle {

@@ -10,7 +10,7 @@
 namespace lumina {
 
 // A prompter that answers from a script and records everything it was asked. Used by tests
-// and by the batch tool (which answers nothing interactively).
+// and by the screenshot kit (which answers nothing interactively).
 class ScriptedPrompter : public Prompter {
 public:
     // Answers given to message boxes, in order; when the queue is empty, Message returns

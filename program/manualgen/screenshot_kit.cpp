@@ -20,8 +20,10 @@ ScreenshotKit::ScreenshotKit(QApplication& app)
         m_home.filePath(QStringLiteral("lumina-graph.ini")).toStdString());
     const DisplayInfo display = QueryDisplay();
     m_services =
-        std::make_unique<Services>(Services{"lumina-graph", *m_settings, m_prompter, *m_fonts,
-                                            display.format, display.dpiX, display.dpiY});
+        std::make_unique<Services>(Services{{*m_fonts, display.format, display.dpiX, display.dpiY},
+                                            "lumina-graph",
+                                            *m_settings,
+                                            m_prompter});
 }
 
 void ScreenshotKit::WriteExampleSettings(int displayMode) {

@@ -34,14 +34,14 @@ int main(int argc, char** argv) {
 
     // The example glyph in a view the size of the main window's.
     RecordingGlyphObserver fields;
-    GlyphView view(kit.GetServices(), fields, nullptr);
+    GlyphView view(kit.GetServices(), fields);
     GlyphViewState state;
     state.request.Char = "永";
     state.request.SjisCode = 35177;
     state.request.FontName = "IPAMincho";
     state.request.FontSize = 300;
     state.mode = kModeOutline;
-    if (!view.MakeSurfaces(840, 680) || !view.RefreshGlyphView(state)) {
+    if (!view.MakeSurfaces(840, 680) || !view.RefreshGlyphView(state).ok) {
         std::fprintf(stderr, "lumina-screenshots-print: the example glyph cannot be drawn\n");
         return 1;
     }

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <set>
 
 namespace lumina {
@@ -27,11 +28,11 @@ Surface TestPicture(int w, int h, PixelFormat format = PixelFormat::Rgb32) {
     return std::move(*s);
 }
 
-int CountMessages(const ScriptedPrompter& p, int id) {
-    int n = 0;
-    for (const auto& m : p.Messages())
-        n += m.text.ends_with(MessageText(id));
-    return n;
+// The message a run stopped with; nullopt when it completed.
+std::optional<MessageId> StopOf(const Status& status) {
+    if (status)
+        return std::nullopt;
+    return status.problem().id;
 }
 
 class EngineTest : public ::testing::Test {
@@ -42,7 +43,7 @@ protected:
         ASSERT_TRUE(m_engine.BuildGrid());
     }
     std::unique_ptr<test::TestServices> m_services = test::MakeServicesWithFonts();
-    ArtEngine m_engine{m_services->Get()};
+    ArtEngine m_engine{m_services->Get(), &m_services->Settings()};
     Surface m_picture = TestPicture(640, 480);
 };
 
@@ -55,7 +56,7 @@ TEST_F(EngineTest, RunDrawsTheArtAndRefreshesTheGrid) {
         lastPosition = pos;
         rowsSeen = upper;
     };
-    ASSERT_EQ(m_engine.Run(hooks), ArtRunStatus::Done);
+    ASSERT_TRUE(m_engine.Run(hooks).ok());
     const ArtLayout& l = m_engine.Layout();
     const ArtFontMetrics& fm = m_engine.FontMetrics();
     EXPECT_EQ(l.cellH, fm.tmAscent + fm.tmDescent);
@@ -88,19 +89,18 @@ TEST_F(EngineTest, RunDrawsTheArtAndRefreshesTheGrid) {
     EXPECT_EQ(count->value, std::to_string(l.cols) + "×" + std::to_string(l.rows));
     EXPECT_TRUE(m_services->Settings().Contains("Prop", "出力結果(確認用)"));
 
-    ASSERT_EQ(m_engine.Run(hooks), ArtRunStatus::Done);
+    ASSERT_TRUE(m_engine.Run(hooks).ok());
     EXPECT_EQ(firstLayout, 1) << "only the first run that lays out a grid";
 }
 
 TEST_F(EngineTest, StoppedRunKeepsTheLastCompletedArt) {
-    ASSERT_EQ(m_engine.Run(), ArtRunStatus::Done);
+    ASSERT_TRUE(m_engine.Run().ok());
     const CompletedArt before = *m_engine.LastCompleted();
     // Everything off, and a different size so that a new layout is made.
     for (const auto& info : kCharClasses)
         m_engine.Grid().FindItem(m_engine.Grid().groups[2].title, info.caption)->value = "しない";
     m_engine.Grid().FindItem(kGroupOutput, "出力幅")->value = "2000";
-    EXPECT_EQ(m_engine.Run(), ArtRunStatus::NoClasses);
-    EXPECT_EQ(CountMessages(m_services->Prompter(), kMsgNoClasses), 1);
+    EXPECT_EQ(StopOf(m_engine.Run()), kMsgNoClasses);
     EXPECT_NE(m_engine.Layout(), before.layout) << "the new geometry is left in place";
     const CompletedArt* after = m_engine.LastCompleted();
     ASSERT_NE(after, nullptr);
@@ -116,16 +116,16 @@ TEST_F(EngineTest, StoppedRunKeepsTheLastCompletedArt) {
 }
 
 TEST_F(EngineTest, SameSettingsSameArtAndThePaletteFollowsTheClasses) {
-    ASSERT_EQ(m_engine.Run(), ArtRunStatus::Done);
+    ASSERT_TRUE(m_engine.Run().ok());
     const CellGrid first = m_engine.LastCompleted()->grid;
-    ASSERT_EQ(m_engine.Run(), ArtRunStatus::Done);
+    ASSERT_TRUE(m_engine.Run().ok());
     EXPECT_EQ(m_engine.LastCompleted()->grid.cells, first.cells);
 
     const std::string classTitle = m_engine.Grid().groups[2].title;
     for (const auto& info : kCharClasses)
         m_engine.Grid().FindItem(classTitle, info.caption)->value =
             info.cls == CharClass::Num ? "する" : "しない";
-    ASSERT_EQ(m_engine.Run(), ArtRunStatus::Done);
+    ASSERT_TRUE(m_engine.Run().ok());
     EXPECT_EQ(m_engine.Palette().count(), 10);
     for (const std::int32_t code : m_engine.LastCompleted()->grid.cells) {
         EXPECT_GE(code, 0x824F);
@@ -139,7 +139,7 @@ TEST_F(EngineTest, SixteenBitPictureAndMonoRandomRun) {
     m_engine.Settings().Mono = 1;
     m_engine.Settings().Rand = 1;
     m_engine.Settings().CharCol = Rgb(255, 0, 0);
-    ASSERT_EQ(m_engine.Run({}, false), ArtRunStatus::Done);
+    ASSERT_TRUE(m_engine.Run({}, false).ok());
     const Surface* art = m_engine.ArtSurface();
     ASSERT_NE(art, nullptr);
     bool red = false;
@@ -166,11 +166,11 @@ TEST(EngineFailures, ColumnCheck) {
         int aveWidth;
         int charMa;
         int outW;
-        ArtRunStatus status;
+        std::optional<MessageId> stop;
     } const cases[] = {
-        {100, 10, 500, ArtRunStatus::TooFewColumns}, // cellW 200: two columns
-        {5, 0, 1000, ArtRunStatus::TooFewColumns},   // cellW 0
-        {6, 10, 500, ArtRunStatus::Done},
+        {100, 10, 500, kMsgTooFewColumns}, // cellW 200: two columns
+        {5, 0, 1000, kMsgTooFewColumns},   // cellW 0
+        {6, 10, 500, std::nullopt},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.aveWidth);
@@ -185,9 +185,12 @@ TEST(EngineFailures, ColumnCheck) {
         int firstLayout = 0;
         ArtRunHooks hooks;
         hooks.firstLayout = [&] { ++firstLayout; };
-        EXPECT_EQ(engine.Run(hooks, false), c.status);
-        const bool stopped = c.status == ArtRunStatus::TooFewColumns;
-        EXPECT_EQ(CountMessages(services.Prompter(), kMsgTooFewColumns), stopped ? 1 : 0);
+        const Status status = engine.Run(hooks, false);
+        EXPECT_EQ(StopOf(status), c.stop);
+        const bool stopped = c.stop.has_value();
+        if (stopped) {
+            EXPECT_EQ(status.problem().icon, MsgIcon::Information);
+        }
         EXPECT_EQ(firstLayout, stopped ? 0 : 1);
         EXPECT_EQ(engine.ArtSurface() == nullptr, stopped);
         EXPECT_EQ(engine.LastCompleted() == nullptr, stopped);
@@ -199,8 +202,9 @@ TEST(EngineFailures, NoFontIsReported) {
     Surface picture = TestPicture(64, 48);
     ArtEngine engine(bare.Get());
     engine.SetPicture(&picture, PictureFacts{"/p.png", 64, 48, 1});
-    EXPECT_EQ(engine.Run({}, false), ArtRunStatus::NoFont);
-    EXPECT_EQ(CountMessages(bare.Prompter(), kMsgFontFailed), 1);
+    const Status status = engine.Run({}, false);
+    EXPECT_EQ(StopOf(status), kMsgFontFailed);
+    EXPECT_EQ(status.problem().icon, MsgIcon::Error);
     EXPECT_EQ(engine.LastCompleted(), nullptr);
 }
 

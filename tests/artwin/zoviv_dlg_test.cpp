@@ -321,7 +321,9 @@ TEST(ZovivDlg, ExportButtonsStayEnabledAfterAFailingRun) {
     EXPECT_EQ(grid->GroupIndex(2).data().toString().toStdString(), titleOn);
 
     dialog->ElapsedLabel()->setText(QStringLiteral("12:34"));
-    EXPECT_EQ(dialog->RunGeneration(), ArtRunStatus::NoClasses);
+    dialog->RunGeneration();
+    ASSERT_FALSE(dialog->LastRun());
+    EXPECT_EQ(dialog->LastRun().problem().id, kMsgNoClasses);
     EXPECT_EQ(dialog->ElapsedLabel()->text().toStdString(), "12:34");
     EXPECT_TRUE(MessageShown(*services, kMsgNoClasses));
     EXPECT_EQ(services->Settings().ReadInt(kArtSection, "UseKigou", 9), 0);
@@ -340,7 +342,8 @@ TEST(ZovivDlg, OutputWidthTypedOutOfRangeIsClampedByTheRun) {
     ASSERT_NE(editor, nullptr);
     editor->selectAll();
     QTest::keyClicks(editor, "6000");
-    EXPECT_EQ(dialog->RunGeneration(), ArtRunStatus::Done);
+    dialog->RunGeneration();
+    EXPECT_TRUE(dialog->LastRun());
     EXPECT_EQ(services->Settings().ReadInt(kArtSection, "OutW", 0), 5000);
     EXPECT_EQ(grid->ValueIndex(3, 0).data().toString().toStdString(), "5000");
     EXPECT_EQ(dialog->Engine().Settings().OutW, 5000);
@@ -353,7 +356,8 @@ TEST(ZovivDlg, CollapsedGroupSurvivesARunAndAReopen) {
         SettingsGrid* grid = dialog->Grid();
         ASSERT_EQ(grid->GroupIndex(4).data().toString().toStdString(), "出力結果(確認用)");
         grid->Tree()->collapse(grid->GroupIndex(4));
-        ASSERT_EQ(dialog->RunGeneration(), ArtRunStatus::Done);
+        dialog->RunGeneration();
+        ASSERT_TRUE(dialog->LastRun());
         EXPECT_FALSE(dialog->Grid()->Tree()->isExpanded(dialog->Grid()->GroupIndex(4)));
         EXPECT_EQ(services->Settings().ReadInt(kPropSection, "出力結果(確認用)", 9), 0);
         dialog->reject();

@@ -5,9 +5,7 @@
 #include "image/file_bytes.h"
 #include "image/source_picture.h"
 #include "platform/font.h"
-#include "services/scripted_prompter.h"
 #include "services/services.h"
-#include "services/settings_store.h"
 
 #include <array>
 #include <cstdint>
@@ -57,10 +55,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (size < 1)
         return 0;
     static const std::array<const char*, 5> kTypes{"jpeg", "gif", "bmp", "png", "tiff"};
-    static lumina::SettingsStore settings(Folder() + "/settings.ini");
     static NoFonts fonts;
-    lumina::ScriptedPrompter prompter;
-    lumina::Services services{"lumina-graph", settings, prompter, fonts};
+    lumina::EngineServices services{fonts};
     services.displayFormat =
         (data[0] & 8) ? lumina::PixelFormat::Rgb16 : lumina::PixelFormat::Rgb32;
 
@@ -69,7 +65,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     picture.path = Folder() + "/input." + picture.type;
     if (!lumina::WriteWholeFile(picture.path, std::span<const std::uint8_t>(data + 1, size - 1)))
         std::abort();
-    const bool loaded = lumina::LoadSourcePicture(services, picture);
+    lumina::Problems problems;
+    const bool loaded = lumina::LoadSourcePicture(services, picture, problems);
     if (loaded != picture.sourceSurface.has_value())
         std::abort();
     if (loaded && (picture.sourceSurface->Width() != picture.width ||

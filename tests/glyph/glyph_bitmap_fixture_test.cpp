@@ -70,13 +70,14 @@ TEST_F(BitmapFixture, SpaceHasNoBitmap) {
     SelectFixture();
     GlyphBitmap bitmap;
     EXPECT_FALSE(BuildGlyphBitmap(m_surface, ' ', bitmap));
-    EXPECT_FALSE(FetchMonoBitmap(m_services, m_surface, ' '));
-    EXPECT_TRUE(m_services.Prompter().Messages().empty());
+    const auto mono = FetchMonoBitmap(m_surface, ' ');
+    ASSERT_FALSE(mono);
+    EXPECT_EQ(mono.problem().id, kMsgNone); // nothing for the window to say
 }
 
 TEST_F(BitmapFixture, MonoBitmapOfTheSquare) {
     SelectFixture();
-    const auto mono = FetchMonoBitmap(m_services, m_surface, 'A');
+    const auto mono = FetchMonoBitmap(m_surface, 'A');
     ASSERT_TRUE(mono);
     EXPECT_EQ(mono->width, 60u);
     EXPECT_EQ(mono->height, 60u);

@@ -166,14 +166,13 @@ TEST(MonoStride, RowsStartOnFourByteBoundaries) {
 }
 
 TEST(FetchMonoBitmap, ReadsRowsOfTheFetch) {
-    test::TestServices services;
     FontedSurface s;
     // 33 x 2: rows of 8 bytes; pixel 0 of row 0 and pixel 32 of row 1 inked.
     std::vector<std::uint8_t> bits(16, 0);
     bits[0] = 0x80;
     bits[8 + 4] = 0x80;
     s.font->Set(GlyphFormat::Mono, GlyphData{Box(33, 2), bits});
-    const auto mono = FetchMonoBitmap(services, s.surface, 0x82A0);
+    const auto mono = FetchMonoBitmap(s.surface, 0x82A0);
     ASSERT_TRUE(mono);
     EXPECT_EQ(mono->width, 33u);
     EXPECT_EQ(mono->height, 2u);
@@ -182,28 +181,27 @@ TEST(FetchMonoBitmap, ReadsRowsOfTheFetch) {
     EXPECT_FALSE(mono->IsInk(1, 0));
     EXPECT_TRUE(mono->IsInk(32, 1));
     EXPECT_FALSE(mono->IsInk(32, 0));
-    EXPECT_TRUE(services.Prompter().Messages().empty());
 }
 
 TEST(FetchMonoBitmap, NothingWithoutInkAndNoMessage) {
-    test::TestServices services;
     FontedSurface s;
     s.font->Set(GlyphFormat::Mono, GlyphData{Box(0, 0), {}});
-    EXPECT_FALSE(FetchMonoBitmap(services, s.surface, 0x20));
+    const auto none = FetchMonoBitmap(s.surface, 0x20);
+    ASSERT_FALSE(none);
+    EXPECT_EQ(none.problem().id, kMsgNone);
     s.font->Set(GlyphFormat::Mono, GlyphData{Box(33, 2), std::vector<std::uint8_t>(15, 0xFF)});
-    EXPECT_FALSE(FetchMonoBitmap(services, s.surface, 0x20)); // rows shorter than the box
-    EXPECT_TRUE(services.Prompter().Messages().empty());
+    const auto shortRows = FetchMonoBitmap(s.surface, 0x20); // rows shorter than the box
+    ASSERT_FALSE(shortRows);
+    EXPECT_EQ(shortRows.problem().id, kMsgNone);
 }
 
-TEST(FetchMonoBitmap, NoMemoryShowsMessage30001) {
-    test::TestServices services;
+TEST(FetchMonoBitmap, NoMemoryIs30001) {
     FontedSurface s;
     s.font->ThrowNoMemory(true);
-    EXPECT_FALSE(FetchMonoBitmap(services, s.surface, 0x82A0));
-    const auto& messages = services.Prompter().Messages();
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].text, "メモリの確保に失敗しました");
-    EXPECT_EQ(messages[0].style, kErrorOk);
+    const auto mono = FetchMonoBitmap(s.surface, 0x82A0);
+    ASSERT_FALSE(mono);
+    EXPECT_EQ(test::ProblemText(mono.problem()), "メモリの確保に失敗しました");
+    EXPECT_EQ(mono.problem().icon, MsgIcon::Error);
 }
 
 } // namespace

@@ -34,12 +34,10 @@ class DecodeNativeOutlineTest : public testing::Test {
 protected:
     DecodeNativeOutlineTest() { m_surface.SelectFont(m_font); }
 
-    bool Decode() {
-        return DecodeNativeOutline(m_services, m_surface, 0x82A0, m_outline, m_metrics, m_observer);
+    Result<DecodeStop> Decode() {
+        return DecodeNativeOutline(m_surface, 0x82A0, m_outline, m_metrics, m_observer);
     }
-    const std::vector<MessageRequest>& Messages() { return m_services.Prompter().Messages(); }
 
-    test::TestServices m_services;
     std::shared_ptr<test::FakeFont> m_font = std::make_shared<test::FakeFont>();
     Surface m_surface = *Surface::Create(32, 32, PixelFormat::Rgb32);
     GlyphOutline m_outline;
@@ -49,7 +47,9 @@ protected:
 
 TEST_F(DecodeNativeOutlineTest, DecodesAndReportsTheGlyphMetrics) {
     m_font->Set(GlyphFormat::Native, GlyphData{SomeMetrics(), SquareRecords()});
-    ASSERT_TRUE(Decode());
+    const auto decoded = Decode();
+    ASSERT_TRUE(decoded);
+    EXPECT_EQ(*decoded, DecodeStop::None);
     EXPECT_EQ(m_outline.blockCount, 1);
     EXPECT_EQ(m_outline.pointCount, 15);
     EXPECT_EQ(m_outline.vertexCount, 4);
@@ -57,7 +57,6 @@ TEST_F(DecodeNativeOutlineTest, DecodesAndReportsTheGlyphMetrics) {
     EXPECT_EQ(m_metrics.gmCellIncY, -2);
     ASSERT_TRUE(m_observer.hasGlyphMetrics);
     EXPECT_EQ(m_observer.glyphMetrics.gmptGlyphOrigin, (Point{1, 12}));
-    EXPECT_TRUE(Messages().empty());
 }
 
 struct FailureCase {
@@ -66,7 +65,7 @@ struct FailureCase {
     const char* message; // nullptr: none
 };
 
-TEST_F(DecodeNativeOutlineTest, FailuresShowTheirMessageAndLeaveNoOutline) {
+TEST_F(DecodeNativeOutlineTest, FailuresAreRefusalsWithTheirMessageAndLeaveNoOutline) {
     const FailureCase cases[] = {
         {"refused", std::nullopt, "アウトラインを取得できません"},
         {"no outline (a space)", GlyphData{SomeMetrics(), {}}, "描画する折点がありません"},
@@ -75,40 +74,61 @@ TEST_F(DecodeNativeOutlineTest, FailuresShowTheirMessageAndLeaveNoOutline) {
         SCOPED_TRACE(c.name);
         m_font->Set(GlyphFormat::Native, GlyphData{SomeMetrics(), SquareRecords()});
         ASSERT_TRUE(Decode());
-        m_services.Prompter().Clear();
         m_observer = RecordingGlyphObserver();
 
         m_font->Set(GlyphFormat::Native, c.data);
-        EXPECT_FALSE(Decode());
+        const auto decoded = Decode();
+        ASSERT_FALSE(decoded);
         EXPECT_EQ(m_outline.pointCount, 0);
         EXPECT_FALSE(m_outline.bounds);
         EXPECT_FALSE(m_observer.hasGlyphMetrics);
-        ASSERT_EQ(Messages().size(), 1u);
-        EXPECT_EQ(Messages()[0].text, c.message);
-        EXPECT_EQ(Messages()[0].style, kInfoOk);
+        EXPECT_EQ(test::ProblemText(decoded.problem()), c.message);
+        EXPECT_EQ(decoded.problem().icon, MsgIcon::Information);
     }
 }
 
 TEST_F(DecodeNativeOutlineTest, NoFontIsARefusal) {
     m_surface.SelectFont(nullptr);
-    EXPECT_FALSE(Decode());
-    ASSERT_EQ(Messages().size(), 1u);
-    EXPECT_EQ(Messages()[0].text, "アウトラインを取得できません");
+    const auto decoded = Decode();
+    ASSERT_FALSE(decoded);
+    EXPECT_EQ(test::ProblemText(decoded.problem()), "アウトラインを取得できません");
 }
 
 TEST_F(DecodeNativeOutlineTest, NoMemoryFailsWithoutMessage) {
     m_font->ThrowNoMemory(true);
-    EXPECT_FALSE(Decode());
-    EXPECT_TRUE(Messages().empty());
+    const auto decoded = Decode();
+    ASSERT_FALSE(decoded);
+    EXPECT_EQ(decoded.problem().id, kMsgNone);
 }
 
 TEST_F(DecodeNativeOutlineTest, MalformedTailKeepsEarlierBlocksQuietly) {
     auto bytes = SquareRecords();
     bytes.insert(bytes.end(), {0xFF, 0xFF, 0xFF, 0xFF, 24, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
     m_font->Set(GlyphFormat::Native, GlyphData{SomeMetrics(), bytes});
-    EXPECT_TRUE(Decode());
+    const auto decoded = Decode();
+    ASSERT_TRUE(decoded);
+    EXPECT_EQ(*decoded, DecodeStop::Malformed);
+    EXPECT_FALSE(StopNote(*decoded)); // nothing for the window to say
     EXPECT_EQ(m_outline.blockCount, 1);
-    EXPECT_TRUE(Messages().empty());
+}
+
+TEST(StopNote, OnlyTheBlockChecksHaveAMessage) {
+    const struct {
+        DecodeStop stop;
+        std::optional<MessageId> id;
+    } cases[] = {
+        {DecodeStop::None, std::nullopt},
+        {DecodeStop::Malformed, std::nullopt},
+        {DecodeStop::BlockNotClosed, kMsgBlockNotClosed},
+        {DecodeStop::BlockNot3n1, kMsgBlockNot3n1},
+    };
+    for (const auto& c : cases) {
+        const std::optional<Problem> note = StopNote(c.stop);
+        EXPECT_EQ(note ? std::optional(note->id) : std::nullopt, c.id);
+        if (note) {
+            EXPECT_EQ(note->icon, MsgIcon::Information);
+        }
+    }
 }
 
 } // namespace

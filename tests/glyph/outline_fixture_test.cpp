@@ -32,13 +32,16 @@ protected:
         : m_services(test::MakeFixtureFontSystem()) {}
 
     // Decodes code in a fixture face at an em of 100 pixels turned by angle degrees.
+    // True when it decoded to the end; m_problem says why not.
     bool Decode(const char* family, std::uint32_t code, int angle = 0) {
         auto font =
             m_services.Get().fonts.CreateFont(LogicalFont{family, -100, 400, false, angle * 10});
         EXPECT_NE(font, nullptr);
         EXPECT_EQ(font->Face().family, family);
         m_surface.SelectFont(font);
-        return DecodeNativeOutline(m_services, m_surface, code, m_outline, m_metrics, m_observer);
+        const auto decoded = DecodeNativeOutline(m_surface, code, m_outline, m_metrics, m_observer);
+        m_problem = decoded ? StopNote(*decoded) : decoded.problem();
+        return decoded && *decoded == DecodeStop::None;
     }
     std::vector<OutlinePoint> Vertices() const {
         std::vector<OutlinePoint> out;
@@ -53,6 +56,7 @@ protected:
     GlyphOutline m_outline;
     GlyphMetrics m_metrics;
     RecordingGlyphObserver m_observer;
+    std::optional<Problem> m_problem;
 };
 
 struct FixtureCase {
@@ -75,7 +79,7 @@ TEST_P(OutlineFixtureTable, BlocksVerticesAndPoints) {
     EXPECT_EQ(m_outline.vertexCount, c.vertices);
     EXPECT_EQ(m_outline.pointCount, 3 * (c.vertices + c.blocks));
     EXPECT_EQ(Describe(Vertices()), Describe(c.vertexEntries));
-    EXPECT_TRUE(m_services.Prompter().Messages().empty());
+    EXPECT_FALSE(m_problem);
 }
 
 // Native y grows upward; the decoded points grow downward. At 90 degrees a native point (x, y)
@@ -179,13 +183,13 @@ TEST_F(OutlineFixture, GlyphMetricsComeWithTheOutline) {
     EXPECT_EQ(m_observer.glyphMetrics.gmCellIncX, 80);
 }
 
-TEST_F(OutlineFixture, SpaceAndNonCharacterShowTheirMessages) {
+TEST_F(OutlineFixture, SpaceAndNonCharacterAreRefusedWithTheirMessages) {
     EXPECT_FALSE(Decode(kQuadratic, ' '));
+    ASSERT_TRUE(m_problem);
+    EXPECT_EQ(test::ProblemText(*m_problem), "描画する折点がありません");
     EXPECT_FALSE(Decode(kQuadratic, 0x80FF));
-    const auto& messages = m_services.Prompter().Messages();
-    ASSERT_EQ(messages.size(), 2u);
-    EXPECT_EQ(messages[0].text, "描画する折点がありません");
-    EXPECT_EQ(messages[1].text, "アウトラインを取得できません");
+    ASSERT_TRUE(m_problem);
+    EXPECT_EQ(test::ProblemText(*m_problem), "アウトラインを取得できません");
     EXPECT_EQ(m_outline.pointCount, 0);
 }
 

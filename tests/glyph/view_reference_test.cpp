@@ -113,9 +113,9 @@ TEST_P(ViewReference, MatchesTheCommittedPicture) {
     RenderSetup setup = ReadArguments(c.args);
     const auto services = test::MakeServicesWithFonts();
     RecordingGlyphObserver observer;
-    GlyphView view(services->Get(), observer, nullptr);
+    GlyphView view(services->Get(), observer);
     ASSERT_TRUE(view.MakeSurfaces(setup.W, setup.H));
-    ASSERT_TRUE(view.RefreshGlyphView(setup.state));
+    ASSERT_TRUE(view.RefreshGlyphView(setup.state).ok);
     const QImage& actual = view.SurfaceOf(setup.state.mode)->Image();
     ASSERT_EQ(actual.size(), expected.size());
 

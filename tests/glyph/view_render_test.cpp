@@ -165,8 +165,8 @@ TEST(GlyphViewNumbers, TwoBlocksOfFourAndThreeShowOneToSevenAndCountSevenOfTwo) 
         for (std::size_t k = 0; k < vertices.size(); ++k) {
             SCOPED_TRACE(k + 1);
             const auto alone = [&](int number) {
-                return test::TextAlone(rig->services, 400, 300, view::LabelFont(16, 0), vertices[k],
-                                       std::to_string(number), kRed);
+                return test::TextAlone(rig->services.Get(), 400, 300, view::LabelFont(16, 0),
+                                       vertices[k], std::to_string(number), kRed);
             };
             const Surface& picture = rig->Picture(kModeOutline);
             EXPECT_GT(TextMatch(picture, alone(static_cast<int>(k) + 1)), 0.7);
@@ -212,7 +212,7 @@ TEST(GlyphViewNumbers, SwitchedOffNoRedIsLeft) {
 // Where the character alone inks the drawing surface (its ink bounds).
 Rect InkOfCharacterAlone(ViewRig& rig) {
     Surface alone = *Surface::Create(400, 300, PixelFormat::Rgb32);
-    const ScopedFont font(rig.services, alone, rig.state.request.ToFontSpec());
+    const ScopedFont font(rig.services.Get(), alone, rig.state.request.ToFontSpec());
     alone.SetTextColour(Rgb(128, 144, 192));
     alone.TextOutCode({rig.state.OrgX, rig.state.OrgY}, 65);
     const auto ink = MeasureInkBounds(alone);
@@ -343,9 +343,7 @@ TEST(GlyphViewRefresh, AFailedOutlineStillDrawsTheDrawingAndReportsNoCounts) {
     rig.state.request.Char = " ";
     rig.state.request.SjisCode = 32;
     EXPECT_FALSE(rig.Refresh());
-    ASSERT_EQ(rig.services.Prompter().Messages().size(), 1u);
-    EXPECT_NE(rig.services.Prompter().Messages()[0].text.find("描画する折点がありません"),
-              std::string::npos);
+    EXPECT_EQ(rig.ProblemTexts(), std::vector<std::string>{"描画する折点がありません"});
     EXPECT_EQ(rig.observer.counts, "");
     EXPECT_FALSE(rig.observer.hasGlyphMetrics);
     EXPECT_EQ(rig.observer.textMetrics.tmAscent, 72);
@@ -402,7 +400,7 @@ TEST(GlyphViewMeasure, LabelIsTheDistance) {
     const Point m{61, 62};
     const auto expected = [&](const std::string& text) {
         Surface s = *Surface::Create(400, 300, PixelFormat::Rgb32);
-        const ScopedFont font(rig.services, s, view::LabelFont(8, 0));
+        const ScopedFont font(rig.services.Get(), s, view::LabelFont(8, 0));
         s.SetTextColour(Rgb(32, 64, 32));
         s.DrawTextInRect({m.x - 30, m.y - 10, m.x + 30, m.y + 10}, text, kAlignLeft | kAlignBottom);
         return s;
@@ -466,13 +464,13 @@ TEST(GlyphViewRefresh, SixteenBitSurfacesAreClearedAndDrawnAlike) {
     test::TestServices services(test::FixtureFonts());
     services.Get().displayFormat = PixelFormat::Rgb16;
     RecordingGlyphObserver observer;
-    GlyphView view(services, observer, nullptr);
+    GlyphView view(services.Get(), observer);
     ASSERT_TRUE(view.MakeSurfaces(400, 300));
     GlyphViewState state;
     RequestFixtureA(state);
     state.OrgX = 200;
     state.OrgY = 150;
-    ASSERT_TRUE(view.RefreshGlyphView(state));
+    ASSERT_TRUE(view.RefreshGlyphView(state).ok);
     EXPECT_EQ(observer.counts, "4(1)");
     EXPECT_EQ(observer.inkRatio, "39%");
     for (const DisplayMode mode : {kModeOutline, kModeBitmap, kModeDrawing}) {
@@ -492,10 +490,8 @@ TEST(GlyphViewRefresh, AFailedBitmapKeepsTheOutlinePictureAndTheCountsButNotTheB
     rig.state.request.Char = " ";
     rig.state.request.SjisCode = 32;
     EXPECT_FALSE(rig.Refresh());
-    const auto& messages = rig.services.Prompter().Messages();
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].text, "ビットマップを取得できません");
-    EXPECT_EQ(messages[0].style, kInfoOk);
+    EXPECT_EQ(rig.ProblemTexts(), std::vector<std::string>{"ビットマップを取得できません"});
+    EXPECT_EQ(rig.outcome.problems.at(0).icon, MsgIcon::Information);
     EXPECT_EQ(rig.observer.counts, "7(2)");
     EXPECT_GT(CountColour(rig.Picture(kModeOutline), Rgb(0, 0, 0), {0, 0, 400, 300}), 100);
     const Surface& bitmap = rig.Picture(kModeBitmap);

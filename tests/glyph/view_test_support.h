@@ -70,7 +70,11 @@ public:
         auto inner = m_inner->CreateFont(fixture);
         return inner ? std::make_shared<GivenOutlineFont>(inner, m_native) : nullptr;
     }
-    std::vector<std::string> Families() override { return m_inner->Families(); }
+    std::vector<std::string> Families() override {
+        std::vector<std::string> families = m_inner->Families();
+        families.insert(families.begin(), kGivenOutlineFace);
+        return families;
+    }
     std::optional<ResolvedFace> Resolve(const LogicalFont& logical) override {
         return m_inner->Resolve(logical);
     }
@@ -92,18 +96,30 @@ inline std::vector<std::uint8_t> SquareAndTriangle() {
 struct ViewRig {
     explicit ViewRig(std::unique_ptr<FontSystem> fonts, int W = 400, int H = 300)
         : services(std::move(fonts))
-        , view(services, observer, nullptr) {
+        , view(services.Get(), observer) {
         EXPECT_TRUE(view.MakeSurfaces(W, H));
         state.OrgX = W / 2;
         state.OrgY = H / 2;
     }
-    bool Refresh() { return view.RefreshGlyphView(state); }
+    // True when the core succeeded; outcome keeps the problems the window would show.
+    bool Refresh() {
+        outcome = view.RefreshGlyphView(state);
+        return outcome.ok;
+    }
+    // The texts of the last refresh's problems, in order.
+    std::vector<std::string> ProblemTexts() const {
+        std::vector<std::string> texts;
+        for (const Problem& problem : outcome.problems)
+            texts.push_back(ProblemText(problem));
+        return texts;
+    }
     const Surface& Picture(DisplayMode mode) const { return *view.SurfaceOf(mode); }
 
     TestServices services;
     RecordingGlyphObserver observer;
     GlyphView view;
     GlyphViewState state;
+    RefreshOutcome outcome;
 };
 
 inline std::unique_ptr<FontSystem> FixtureFonts() {

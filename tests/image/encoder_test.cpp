@@ -74,9 +74,8 @@ TEST(Encoder, EachFormatIsReadBackAtTheRequestedSize) {
     for (const auto& c : cases) {
         test::TestServices services;
         const std::string path = services.Dir().File(std::string("art.") + c.word);
-        ASSERT_TRUE(SaveBitmapThroughEncoder(services, picture, path, 90, 50, c.word)) << c.word;
+        ASSERT_TRUE(SaveBitmapThroughEncoder(picture, path, 90, 50, c.word).ok()) << c.word;
         EXPECT_EQ(Identify("%w %h %m", path), std::string("90 50 ") + c.magick) << c.word;
-        EXPECT_TRUE(services.Prompter().Messages().empty()) << c.word;
         // The colours survive: red on the left, blue on the right, below the bar.
         const FileBytes file = ReadWholeFile(path);
         DecodedImage decoded = DecodeImage(file.bytes, "", 1'000'000);
@@ -95,7 +94,7 @@ TEST(Encoder, JpegIsQuality100WithoutChromaSubsampling) {
         GTEST_SKIP() << "ImageMagick's identify is not installed";
     test::TestServices services;
     const std::string path = services.Dir().File("art.jpeg");
-    ASSERT_TRUE(SaveBitmapThroughEncoder(services, TestPicture(), path, 60, 40, "jpeg"));
+    ASSERT_TRUE(SaveBitmapThroughEncoder(TestPicture(), path, 60, 40, "jpeg").ok());
     EXPECT_EQ(Identify("%Q %[jpeg:sampling-factor]", path), "100 1x1,1x1,1x1");
 }
 
@@ -111,45 +110,45 @@ TEST(Encoder, GifHasAtMost256Colours) {
     }
     test::TestServices services;
     const std::string path = services.Dir().File("gradient.gif");
-    ASSERT_TRUE(SaveBitmapThroughEncoder(services, *surface, path, 256, 64, "gif"));
+    ASSERT_TRUE(SaveBitmapThroughEncoder(*surface, path, 256, 64, "gif").ok());
     const int colours = std::atoi(Identify("%k", path).c_str());
     EXPECT_GT(colours, 16);
     EXPECT_LE(colours, 256);
 }
 
-TEST(Encoder, WordsWithoutAnEncoderShow30001AndWriteNothing) {
+TEST(Encoder, WordsWithoutAnEncoderAre30001AndWriteNothing) {
     for (const char* word : {"jpg", "tif", "txt"}) {
         test::TestServices services;
         const std::string path = services.Dir().File(std::string("art.") + word);
-        EXPECT_FALSE(SaveBitmapThroughEncoder(services, TestPicture(), path, 60, 40, word));
+        const Status saved = SaveBitmapThroughEncoder(TestPicture(), path, 60, 40, word);
+        ASSERT_FALSE(saved) << word;
         EXPECT_FALSE(std::filesystem::exists(path)) << word;
-        ASSERT_EQ(services.Prompter().Messages().size(), 1u) << word;
-        EXPECT_EQ(services.Prompter().Messages()[0].text, MessageText(kMsgNoMemory));
-        EXPECT_EQ(services.Prompter().Messages()[0].style, kErrorOk);
+        EXPECT_EQ(test::ProblemText(saved.problem()), MessageText(kMsgNoMemory));
+        EXPECT_EQ(saved.problem().icon, MsgIcon::Error);
     }
 }
 
-TEST(Encoder, UnwritableTargetsShow30001AndReturnFalse) {
+TEST(Encoder, UnwritableTargetsAre30001) {
     test::TestServices services;
     const std::string folder = services.Dir().File("folder.png");
     std::filesystem::create_directory(folder);
     for (const std::string& path : {folder, services.Dir().File("missing/art.png")}) {
-        services.Prompter().Clear();
-        EXPECT_FALSE(SaveBitmapThroughEncoder(services, TestPicture(), path, 60, 40, "png"));
-        ASSERT_EQ(services.Prompter().Messages().size(), 1u) << path;
-        EXPECT_EQ(services.Prompter().Messages()[0].text, MessageText(kMsgNoMemory));
+        const Status saved = SaveBitmapThroughEncoder(TestPicture(), path, 60, 40, "png");
+        ASSERT_FALSE(saved) << path;
+        EXPECT_EQ(test::ProblemText(saved.problem()), MessageText(kMsgNoMemory));
     }
 }
 
-TEST(Encoder, ReadOnlyFileShows30001AndKeepsItsContent) {
+TEST(Encoder, ReadOnlyFileIs30001AndKeepsItsContent) {
     test::TestServices services;
     const std::string path = services.Dir().File("readonly.bmp");
     std::ofstream(path) << "keep";
     chmod(path.c_str(), 0444);
     if (access(path.c_str(), W_OK) == 0)
         GTEST_SKIP() << "this user may write read-only files";
-    EXPECT_FALSE(SaveBitmapThroughEncoder(services, TestPicture(), path, 60, 40, "bmp"));
-    ASSERT_EQ(services.Prompter().Messages().size(), 1u);
+    const Status saved = SaveBitmapThroughEncoder(TestPicture(), path, 60, 40, "bmp");
+    ASSERT_FALSE(saved);
+    EXPECT_EQ(saved.problem().id, kMsgNoMemory);
     EXPECT_EQ(ReadWholeFile(path).bytes.size(), 4u);
 }
 
@@ -162,7 +161,7 @@ TEST(Encoder, StretchesEachDirectionIndependently) {
     surface->FillRect({0, 758, 950, 768}, Rgb(255, 0, 0));
     test::TestServices services;
     const std::string path = services.Dir().File("stretched.png");
-    ASSERT_TRUE(SaveBitmapThroughEncoder(services, *surface, path, 1000, 800, "png"));
+    ASSERT_TRUE(SaveBitmapThroughEncoder(*surface, path, 1000, 800, "png").ok());
     DecodedImage decoded = DecodeImage(ReadWholeFile(path).bytes, "png", 10'000'000);
     ASSERT_EQ(decoded.status, DecodeStatus::Ok);
     const ArgbImage& image = decoded.image;

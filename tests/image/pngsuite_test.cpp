@@ -28,9 +28,11 @@ TEST(PngSuite, ValidFilesLoadAndBrokenOnesFailCleanly) {
         SourcePicture picture;
         picture.path = entry.path().string();
         picture.type = "png";
-        const bool loaded = LoadSourcePicture(services, picture);
+        Problems problems;
+        const bool loaded = LoadSourcePicture(services.Get(), picture, problems);
         EXPECT_EQ(loaded, !corrupt) << name;
-        EXPECT_TRUE(services.Prompter().Messages().empty()) << name;
+        for (const Problem& problem : problems)
+            EXPECT_EQ(problem.id, kMsgNone) << name << ": " << test::ProblemText(problem);
         if (loaded) {
             EXPECT_GT(picture.width, 0) << name;
             ASSERT_TRUE(picture.sourceSurface) << name;

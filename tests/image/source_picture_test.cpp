@@ -21,11 +21,29 @@ std::string Fixture(const std::string& name) {
     return test::TestDataPath("images/" + name);
 }
 
-SourcePicture Load(test::TestServices& services, const std::string& name, bool expectOk = true) {
+// The texts of the problems a window would show, in order.
+std::vector<std::string> Shown(const Problems& problems) {
+    std::vector<std::string> texts;
+    for (const Problem& problem : problems) {
+        if (problem.id != kMsgNone)
+            texts.push_back(test::ProblemText(problem));
+    }
+    return texts;
+}
+
+// Loads a fixture; a good one loads without a word, a broken one fails with what problems gets.
+SourcePicture Load(const test::TestServices& services, const std::string& name,
+                   bool expectOk = true, Problems* problems = nullptr) {
     SourcePicture picture;
     picture.path = Fixture(name);
     picture.type = PictureTypeFromPath(name);
-    EXPECT_EQ(LoadSourcePicture(services, picture), expectOk) << name;
+    Problems found;
+    EXPECT_EQ(LoadSourcePicture(services.Get(), picture, found), expectOk) << name;
+    if (expectOk) {
+        EXPECT_TRUE(Shown(found).empty()) << name;
+    }
+    if (problems)
+        *problems = std::move(found);
     return picture;
 }
 
@@ -64,7 +82,6 @@ TEST(LoadSourcePicture, JpegIsReadDirectlyAtItsPixelSize) {
     ASSERT_TRUE(picture.sourceSurface);
     EXPECT_EQ(picture.sourceSurface->Width(), 16);
     EXPECT_FALSE(std::filesystem::exists(TemporaryJpeg())) << "read directly, no round trip";
-    EXPECT_TRUE(services.Prompter().Messages().empty());
 }
 
 TEST(LoadSourcePicture, OpaquePicturesGoThroughTheTemporaryJpeg) {
@@ -77,7 +94,6 @@ TEST(LoadSourcePicture, OpaquePicturesGoThroughTheTemporaryJpeg) {
         EXPECT_EQ(picture.height, 6) << name;
         ASSERT_GT(TemporaryJpegSize(), 0u) << name;
         EXPECT_EQ(picture.byteSize, TemporaryJpegSize()) << name;
-        EXPECT_TRUE(services.Prompter().Messages().empty()) << name;
     }
 }
 
@@ -105,7 +121,6 @@ TEST(LoadSourcePicture, KeyedBitmapFileLosesEveryPixelOfTheKeyColour) {
     EXPECT_EQ(s.PixelAt({1, 5}), kWhite);         // the alpha-237 red pixel (file's first row)
     EXPECT_EQ(s.PixelAt({0, 5}), Rgb(0, 0, 255)); // alpha 128 blue: its colour, not a key
     EXPECT_EQ(s.PixelAt({6, 0}), Rgb(120, 200, 200));
-    EXPECT_TRUE(services.Prompter().Messages().empty());
 }
 
 TEST(LoadSourcePicture, PngBackgroundReplacesTheTransparentColour) {
@@ -202,21 +217,23 @@ TEST(LoadSourcePicture, BitmapScanFailuresAreShownAndLoadingGoesOn) {
         SourcePicture picture;
         picture.path = path;
         picture.type = "bmp";
-        EXPECT_TRUE(LoadSourcePicture(services, picture));
-        ASSERT_EQ(services.Prompter().Messages().size(), 1u);
-        const MessageRequest& m = services.Prompter().Messages()[0];
-        EXPECT_EQ(m.text, std::string("形式判別エラー\n") + MessageText(kMsgBitmapInfo));
-        EXPECT_EQ(m.style, kErrorOk);
+        Problems problems;
+        EXPECT_TRUE(LoadSourcePicture(services.Get(), picture, problems));
+        ASSERT_EQ(problems.size(), 1u);
+        EXPECT_EQ(test::ProblemText(problems[0]),
+                  std::string("形式判別エラー\n") + MessageText(kMsgBitmapInfo));
+        EXPECT_EQ(problems[0].icon, MsgIcon::Error);
     }
     {
         test::TestServices services;
         SourcePicture picture;
         picture.path = services.Dir().File("none.bmp");
         picture.type = "bmp";
-        EXPECT_FALSE(LoadSourcePicture(services, picture));
-        ASSERT_EQ(services.Prompter().Messages().size(), 1u);
-        EXPECT_EQ(services.Prompter().Messages()[0].text,
-                  std::string("ファイルオープンエラー\n") + MessageText(kMsgBitmapInfo));
+        Problems problems;
+        EXPECT_FALSE(LoadSourcePicture(services.Get(), picture, problems));
+        EXPECT_EQ(Shown(problems),
+                  std::vector<std::string>{std::string("ファイルオープンエラー\n") +
+                                           MessageText(kMsgBitmapInfo)});
     }
 }
 
@@ -228,7 +245,8 @@ TEST(LoadSourcePicture, JpegNamedFileThatIsNotJpegLoadsByContent) {
     SourcePicture picture;
     picture.path = path;
     picture.type = "jpeg";
-    EXPECT_TRUE(LoadSourcePicture(services, picture));
+    Problems problems;
+    EXPECT_TRUE(LoadSourcePicture(services.Get(), picture, problems));
     EXPECT_EQ(picture.width, 8);
     EXPECT_EQ(picture.byteSize, TemporaryJpegSize()) << "opaque: through the temporary JPEG";
 }
@@ -237,11 +255,11 @@ TEST(LoadSourcePicture, JpegNamedFileThatIsNotJpegLoadsByContent) {
 // are allocated.
 TEST(LoadSourcePicture, HugePicturesAreRefusedWithTheirOwnMessage) {
     test::TestServices services;
-    const SourcePicture picture = Load(services, "huge_header.png", false);
+    Problems problems;
+    const SourcePicture picture = Load(services, "huge_header.png", false, &problems);
     EXPECT_FALSE(picture.sourceSurface);
-    ASSERT_EQ(services.Prompter().Messages().size(), 1u);
-    EXPECT_EQ(services.Prompter().Messages()[0].text, MessageText(kMsgPictureTooLarge));
-    EXPECT_EQ(services.Prompter().Messages()[0].style, kErrorOk);
+    EXPECT_EQ(Shown(problems), std::vector<std::string>{MessageText(kMsgPictureTooLarge)});
+    EXPECT_EQ(problems.back().icon, MsgIcon::Error);
 }
 
 TEST(LoadSourcePicture, WorkingFolderThatCannotBeHadShows30002) {
@@ -258,7 +276,8 @@ TEST(LoadSourcePicture, WorkingFolderThatCannotBeHadShows30002) {
     SourcePicture picture;
     picture.path = Fixture("opaque.png");
     picture.type = "png";
-    const bool loaded = LoadSourcePicture(services, picture);
+    Problems problems;
+    const bool loaded = LoadSourcePicture(services.Get(), picture, problems);
     if (runtime)
         setenv("XDG_RUNTIME_DIR", savedRuntime.c_str(), 1);
     if (cache)
@@ -266,9 +285,8 @@ TEST(LoadSourcePicture, WorkingFolderThatCannotBeHadShows30002) {
     else
         unsetenv("XDG_CACHE_HOME");
     EXPECT_FALSE(loaded);
-    ASSERT_EQ(services.Prompter().Messages().size(), 1u);
-    EXPECT_EQ(services.Prompter().Messages()[0].text, MessageText(kMsgNoWorkFolder));
-    EXPECT_EQ(services.Prompter().Messages()[0].style, kErrorOk);
+    EXPECT_EQ(Shown(problems), std::vector<std::string>{MessageText(kMsgNoWorkFolder)});
+    EXPECT_EQ(problems.back().icon, MsgIcon::Error);
 }
 
 } // namespace

@@ -56,14 +56,12 @@ TEST(Printer, PdfPrinterReportsA4AtItsResolution) {
 
 TEST(Printer, UnknownPrintSystemPrinterIsNotOpened) {
     App();
-    test::TestServices services;
     const OpenedPrinter opened = OpenPrinter({"no-such-printer-here", false, 9, 1});
     EXPECT_FALSE(opened);
-    ReportPrinterFailure(services, nullptr, opened.failure, "PrintOut");
-    ASSERT_EQ(services.Prompter().Messages().size(), 1u);
-    EXPECT_EQ(services.Prompter().Messages()[0].text,
+    const Problem problem = PrinterProblem(opened.failure, "PrintOut");
+    EXPECT_EQ(test::ProblemText(problem),
               std::string("CreateDC At PrintOut\n") + MessageText(kMsgPrinterDc));
-    EXPECT_EQ(services.Prompter().Messages()[0].style, kErrorOk);
+    EXPECT_EQ(problem.icon, MsgIcon::Error);
 }
 
 class PrintJobTest : public ::testing::Test {
@@ -71,10 +69,17 @@ protected:
     void SetUp() override { App(); }
     std::string Pdf() const { return m_services.Dir().File("out.pdf"); }
 
-    PrintOutcome Print(const test::TestPictures& pictures, const PrintRequest& request) {
-        return PrintOut(m_services, nullptr, test::PdfPrinter(), Pdf(), pictures.drawing,
-                        pictures.Pictures().size, request,
-                        [this](int page) { m_pages.push_back(page); });
+    // The outcome; a problem fails the test.
+    std::optional<PrintOutcome> Print(const test::TestPictures& pictures,
+                                      const PrintRequest& request) {
+        const auto printed = PrintOut("lumina-graph", test::PdfPrinter(), Pdf(), pictures.drawing,
+                                      pictures.Pictures().size, request,
+                                      [this](int page) { m_pages.push_back(page); });
+        if (!printed) {
+            ADD_FAILURE() << test::ProblemText(printed.problem());
+            return std::nullopt;
+        }
+        return *printed;
     }
 
     test::TestServices m_services;
@@ -152,18 +157,16 @@ TEST_F(PrintJobTest, EmptyRangePrintsNoSheet) {
     EXPECT_EQ(Print(pictures, request), PrintOutcome::NothingPrintable);
     EXPECT_TRUE(m_pages.empty());
     EXPECT_FALSE(std::filesystem::exists(Pdf()));
-    EXPECT_TRUE(m_services.Prompter().Messages().empty());
 }
 
 TEST_F(PrintJobTest, UnwritablePdfFileIsReported) {
     const test::TestPictures pictures(100, 100, {0, 0, 10, 10});
     PrintRequest request;
     const std::string path = m_services.Dir().File("missing/folder/out.pdf");
-    EXPECT_EQ(PrintOut(m_services, nullptr, test::PdfPrinter(), path, pictures.drawing, {100, 100},
-                       request),
-              PrintOutcome::DocumentRefused);
-    ASSERT_EQ(m_services.Prompter().Messages().size(), 1u);
-    EXPECT_EQ(m_services.Prompter().Messages()[0].text, path + "\n" + MessageText(kMsgOpenFailed));
+    const auto printed =
+        PrintOut("lumina-graph", test::PdfPrinter(), path, pictures.drawing, {100, 100}, request);
+    ASSERT_FALSE(printed);
+    EXPECT_EQ(test::ProblemText(printed.problem()), path + "\n" + MessageText(kMsgOpenFailed));
 }
 
 } // namespace

@@ -24,7 +24,7 @@ TEST(GlyphPrint, PaperShowsThePictureWithoutDialOrMeasuringLine) {
     test::App();
     auto services = test::MakeServicesWithFonts();
     RecordingGlyphObserver observer;
-    GlyphView view(*services, observer, nullptr);
+    GlyphView view(services->Get(), observer);
     ASSERT_TRUE(view.MakeSurfaces(600, 500));
     GlyphViewState state;
     state.mode = kModeBitmap;
@@ -33,7 +33,7 @@ TEST(GlyphPrint, PaperShowsThePictureWithoutDialOrMeasuringLine) {
     state.RoundR = 150;
     state.measure1 = {40, 460};
     state.measure2 = {560, 460};
-    ASSERT_TRUE(view.RefreshGlyphView(state));
+    ASSERT_TRUE(view.RefreshGlyphView(state).ok);
     const Surface& picture = *view.SurfaceOf(kModeBitmap);
 
     // On screen the dial and the line are there.

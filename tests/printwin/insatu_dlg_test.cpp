@@ -253,6 +253,18 @@ TEST_F(InsatuDlgTest, PrintWritesTheMarginsAndThePdf) {
     EXPECT_EQ(m_dialog->CurrentPage(), 2); // the page followed the job
 }
 
+TEST_F(InsatuDlgTest, PdfFileThatCannotBeWrittenIsShownOverTheDialog) {
+    const std::string pdf = m_services.Dir().File("missing/glyph.pdf");
+    m_services.Prompter().QueueFileName(pdf);
+    Open({1000, 500});
+    QTest::mouseClick(&Find<QPushButton>("print"), Qt::LeftButton);
+    const auto& boxes = m_services.Prompter().Messages();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, pdf + "\n" + MessageText(kMsgOpenFailed));
+    EXPECT_EQ(boxes[0].style, kErrorOk);
+    EXPECT_EQ(boxes[0].owner, static_cast<const QWidget*>(m_dialog.get()));
+}
+
 TEST_F(InsatuDlgTest, NoPdfFileChosenStaysInTheDialog) {
     Open();
     Type("marginLeft", "30");

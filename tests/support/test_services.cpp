@@ -1,5 +1,7 @@
 #include "tests/support/test_services.h"
 
+#include "services/messages.h"
+
 #include <cstdlib>
 #include <filesystem>
 #include <stdexcept>
@@ -29,7 +31,12 @@ TestServices::TestServices(std::unique_ptr<FontSystem> fonts)
     : m_iniPath(m_dir.File("settings.ini"))
     , m_settings(m_iniPath)
     , m_fonts(std::move(fonts))
-    , m_services{"lumina-graph", m_settings, m_prompter, *m_fonts} {}
+    , m_services{{*m_fonts}, "lumina-graph", m_settings, m_prompter} {}
+
+std::string ProblemText(const Problem& problem) {
+    const char* text = MessageText(problem.id);
+    return problem.prefix + (text ? text : "");
+}
 
 std::string TestDataPath(const std::string& relative) {
     const char* data = std::getenv("LUMINA_TEST_DATA");

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/font.h"
+#include "services/problem.h"
 #include "services/scripted_prompter.h"
 #include "services/services.h"
 #include "services/settings_store.h"
@@ -40,6 +41,7 @@ public:
     explicit TestServices(std::unique_ptr<FontSystem> fonts = std::make_unique<NoFontSystem>());
 
     Services& Get() { return m_services; }
+    const Services& Get() const { return m_services; }
     operator const Services&() const { return m_services; }
     SettingsStore& Settings() { return m_settings; }
     ScriptedPrompter& Prompter() { return m_prompter; }
@@ -55,6 +57,9 @@ private:
     std::unique_ptr<FontSystem> m_fonts;
     Services m_services;
 };
+
+// The text a window shows for a problem: its prefix, then its message.
+std::string ProblemText(const Problem& problem);
 
 // TestServices with the real FreeType font system.
 std::unique_ptr<TestServices> MakeServicesWithFonts();

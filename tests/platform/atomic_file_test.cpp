@@ -1,5 +1,5 @@
 // Saving through a temporary file: what is replaced, what is kept, what is left behind.
-#include "glyph/atomic_file.h"
+#include "platform/atomic_file.h"
 #include "tests/support/test_services.h"
 
 #include <gtest/gtest.h>

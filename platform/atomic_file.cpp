@@ -1,4 +1,4 @@
-#include "glyph/atomic_file.h"
+#include "platform/atomic_file.h"
 
 #include <cerrno>
 #include <cstdio>

@@ -1,4 +1,5 @@
 #include "art/export.h"
+#include "artwin/art_export.h"
 
 #include "image/file_bytes.h"
 #include "platform/image_codec.h"

@@ -1,0 +1,105 @@
+#include "mainwin/glyph_files.h"
+
+#include "glyph/glyph_save.h"
+#include "glyph/outline.h"
+#include "glyph/outline_file.h"
+#include "glyph/request.h"
+#include "platform/atomic_file.h"
+#include "platform/cp932.h"
+#include "services/messages.h"
+#include "services/services.h"
+#include "services/settings_store.h"
+
+#include <filesystem>
+
+namespace lumina {
+
+std::optional<std::string> AskSaveFileName(const Services& services, Owner owner,
+                                           const GlyphRequest& request) {
+    FileDialogRequest dialog;
+    dialog.mode = FileDialogRequest::Mode::Save;
+    dialog.owner = owner;
+    dialog.title = "保存するファイルを指定";
+    dialog.filter = "テキストファイル(*.txt)|*.txt||";
+    dialog.defaultExtension = "txt";
+    dialog.defaultName = DefaultSaveName(request);
+    std::optional<std::string> path = services.prompter.FileName(dialog);
+    if (!path || path->empty())
+        return std::nullopt;
+    std::error_code ignored;
+    if (std::filesystem::exists(*path, ignored) &&
+        ShowMessageById(services, owner, "", kMsgOverwrite, kQuestionYesNo) == kIdNo)
+        return std::nullopt;
+    return path;
+}
+
+bool SaveTextFile(const Services& services, Owner owner, const std::string& path,
+                  std::string_view bytes) {
+    if (WriteFileAtomically(path, bytes))
+        return true;
+    ShowMessageById(services, owner, path + "\n", kMsgOpenFailed, kErrorOk);
+    return false;
+}
+
+void OfferToShowFolder(const Services& services, Owner owner, const std::string& path) {
+    if (ShowMessageById(services, owner, "", kMsgSavedShowFolder, kQuestionYesNo) != kIdNo)
+        ShowInExplorer(services, path);
+}
+
+void WriteOutlinePointFile(const Services& services, Owner owner, const GlyphOutline& outline,
+                           const GlyphRequest& request) {
+    if (outline.pointCount == 0)
+        return;
+    const std::optional<std::string> path = AskSaveFileName(services, owner, request);
+    if (!path)
+        return;
+    const bool withControlPoints =
+        ShowMessageById(services, owner, "", kMsgControlPoints, kQuestionYesNo) == kIdYes;
+    if (!SaveTextFile(services, owner, *path, FormatOutlinePointFile(outline, withControlPoints)))
+        return;
+    OfferToShowFolder(services, owner, *path);
+}
+
+bool ReadBitCharacters(const Services& services, Owner owner, BitStrings& fields) {
+    if (fields.ink.empty()) {
+        if (ShowMessageById(services, owner, "", kMsgBlankInk, kQuestionYesNo) == kIdNo)
+            return false;
+        fields.ink = "1";
+    }
+    if (fields.background.empty()) {
+        if (ShowMessageById(services, owner, "", kMsgBlankBackground, kQuestionYesNo) == kIdNo)
+            return false;
+        fields.background = "0";
+    }
+    return true;
+}
+
+void WriteBitPicture(const Services& services, Owner owner, const GlyphOutline& outline,
+                     const GlyphRequest& request, BitStrings& fields) {
+    if (outline.pointCount == 0)
+        return;
+    if (!ReadBitCharacters(services, owner, fields))
+        return;
+    const std::optional<std::string> ink = cp932::FromUtf8(fields.ink);
+    const std::optional<std::string> background = cp932::FromUtf8(fields.background);
+    if (!ink || !background) {
+        ShowMessageById(services, owner, "", kMsgNotCp932, kInfoOk);
+        return;
+    }
+    services.settings.WriteString("Last", "Bit0Char", fields.background);
+    services.settings.WriteString("Last", "Bit1Char", fields.ink);
+    const std::optional<std::string> path = AskSaveFileName(services, owner, request);
+    if (!path)
+        return;
+    // Nothing to write (no font, no memory, a glyph without ink) leaves any existing file alone.
+    const Result<std::string> bytes = MakeBitPicture(services, request, *ink, *background);
+    if (!bytes) {
+        ShowProblem(services, owner, bytes.problem());
+        return;
+    }
+    if (bytes->empty() || !SaveTextFile(services, owner, *path, *bytes))
+        return;
+    OfferToShowFolder(services, owner, *path);
+}
+
+} // namespace lumina
