@@ -3,9 +3,9 @@
 #include "cli/command.h"
 #include "cli/glyph_batch.h"
 #include "cli/glyph_options.h"
+#include "platform/page_device.h"
 #include "print/paper.h"
 #include "print/print_job.h"
-#include "print/printer.h"
 
 #include <QGuiApplication>
 
@@ -130,7 +130,7 @@ bool TakePrintOptions(const std::vector<std::string>& args, PrintOptions& po, st
     return true;
 }
 
-// QPrinter needs a GUI application; a batch run has no screen to show anything on.
+// Painting pages needs a GUI application; a batch run has no screen to show anything on.
 QGuiApplication& GuiApplication() {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -162,11 +162,9 @@ int RunPrint(const std::vector<std::string>& arguments) {
     if (!picture)
         return Failure("the view has no picture");
 
-    const PrinterSettings printer{"PDF", true, po.paper, po.orientation};
-    const OpenedPrinter opened = OpenPrinter(printer);
-    if (!opened)
-        return Report(PrinterProblem(opened.failure, "PrintOut"));
-    const PrinterGeometry geometry = GeometryOf(*opened.printer);
+    const std::unique_ptr<PageDevice> pdf =
+        MakePdfPageDevice(po.output, *PageSizeOfPaper(po.paper), po.orientation == 2);
+    const PrinterGeometry geometry = pdf->Geometry();
     // Margins below what the printer can reach are raised to it, as the dialog's fields do.
     const Point offset = PhysicalOffsetMm(geometry);
     Margins margins = po.margins;
@@ -192,10 +190,13 @@ int RunPrint(const std::vector<std::string>& arguments) {
     request.from = po.from;
     request.to = po.to;
     int printed = 0;
-    const Result<PrintOutcome> outcome = PrintOut("lumina-graph", printer, po.output, *picture,
-                                                  view, request, [&printed](int) { ++printed; });
+    const Result<PrintOutcome> outcome =
+        PrintOut("lumina-graph", *pdf, *picture, view, request, [&printed](int) { ++printed; });
     if (!outcome)
         return Report(outcome.problem());
+    if (*outcome == PrintOutcome::NothingPrintable)
+        return Failure("nothing to print: the range holds none of the " +
+                       std::to_string(grid.Total()) + " pages; no file was written");
     std::printf("columns=%d\nrows=%d\npages=%d\n", grid.columns, grid.rows, printed);
     return 0;
 }

@@ -1,22 +1,12 @@
 #pragma once
 
 #include "platform/geometry.h"
+#include "platform/page_device.h"
 
 namespace lumina {
 
 inline constexpr float kMmPerInch = 25.4f;
 inline constexpr int kMaxMarginMm = 50;
-
-// What a printer surface reports, in printer pixels: resolution, the whole sheet and the
-// unprintable border at its left and top.
-struct PrinterGeometry {
-    int dpiX = 600;
-    int dpiY = 600;
-    int physicalWidth = 0;
-    int physicalHeight = 0;
-    int offsetX = 0;
-    int offsetY = 0;
-};
 
 struct Margins {
     int left = 25;

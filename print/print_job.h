@@ -3,7 +3,6 @@
 #include "platform/geometry.h"
 #include "print/page_layout.h"
 #include "print/print_plan.h"
-#include "services/printer_settings.h"
 #include "services/problem.h"
 
 #include <functional>
@@ -12,6 +11,7 @@
 namespace lumina {
 
 class Surface;
+class PageDevice;
 
 // What the print dialog hands the job.
 struct PrintRequest {
@@ -30,13 +30,12 @@ enum class PrintOutcome {
     NothingPrintable, // no page of the range has anything to print: no document was started
 };
 
-// Prints the view picture page by page on the application's printer (a PDF-file printer
-// writes pdfPath) as a document named docName. onPage is told each page number as it is
-// printed. The problem: 30064 when the printer cannot be had, 30016 after the path when the PDF
-// file cannot be written, a silent one when the print system refuses the document.
-Result<PrintOutcome> PrintOut(const std::string& docName, const PrinterSettings& settings,
-                              const std::string& pdfPath, const Surface& picture, Size viewPx,
-                              const PrintRequest& request,
+// Prints the view picture page by page on the device as a document named docName. onPage is
+// told each page number as it is printed. The problem: 30016 after the path when a PDF file
+// cannot be written, a silent one (with the cause) when the print system refuses the document
+// or a page.
+Result<PrintOutcome> PrintOut(const std::string& docName, PageDevice& device,
+                              const Surface& picture, Size viewPx, const PrintRequest& request,
                               const std::function<void(int)>& onPage = {});
 
 } // namespace lumina

@@ -5,8 +5,8 @@
 #include "print/paper.h"
 #include "print/preview.h"
 #include "print/print_job.h"
-#include "print/printer.h"
 #include "printwin/preview_frame.h"
+#include "printwin/printer.h"
 #include "printwin/spin_buttons.h"
 #include "services/messages.h"
 #include "services/services.h"
@@ -24,8 +24,6 @@
 #include <QResizeEvent>
 #include <QShowEvent>
 #include <QSignalBlocker>
-
-#include <optional>
 
 #include <algorithm>
 
@@ -105,12 +103,12 @@ void CInsatuDlg::ShowPaperName() {
 bool CInsatuDlg::ReadPrinter(const char* where) {
     if (m_geometryKnown)
         return true;
-    const OpenedPrinter opened = OpenPrinter(m_printer);
+    const OpenedPages opened = OpenPages(m_printer);
     if (!opened) {
         ShowProblem(m_services, this, PrinterProblem(opened.failure, where));
         return false;
     }
-    m_geometry = GeometryOf(*opened.printer);
+    m_geometry = opened.pages->Geometry();
     m_geometryKnown = true;
     return true;
 }
@@ -452,20 +450,28 @@ void CInsatuDlg::OnPrint() {
         request.currentPage = m_page;
         request.from = m_from;
         request.to = m_to;
-        std::optional<Result<PrintOutcome>> printed;
-        {
-            const WaitCursor wait;
-            printed = PrintOut(m_services.appName, m_printer, pdfPath, *picture, m_view.size,
-                               request, [this](int page) {
-                                   m_page = page;
-                                   const QSignalBlocker quiet(m_pageField);
-                                   m_pageField->setText(QString::number(page));
-                               });
-        }
-        if (!*printed)
-            ShowProblem(m_services, this, printed->problem());
+        const Status printed = Print(*picture, request, pdfPath);
+        if (!printed)
+            ShowProblem(m_services, this, printed.problem());
     }
     accept();
+}
+
+Status CInsatuDlg::Print(const Surface& picture, const PrintRequest& request,
+                         const std::string& pdfPath) {
+    const WaitCursor wait;
+    const OpenedPages opened = OpenPages(m_printer, pdfPath);
+    if (!opened)
+        return PrinterProblem(opened.failure, "PrintOut");
+    const Result<PrintOutcome> printed = PrintOut(m_services.appName, *opened.pages, picture,
+                                                  m_view.size, request, [this](int page) {
+                                                      m_page = page;
+                                                      const QSignalBlocker quiet(m_pageField);
+                                                      m_pageField->setText(QString::number(page));
+                                                  });
+    if (!printed)
+        return printed.problem();
+    return {};
 }
 
 void CInsatuDlg::done(int result) {

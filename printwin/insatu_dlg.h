@@ -3,6 +3,7 @@
 #include "print/field_rules.h"
 #include "print/margin_drag.h"
 #include "print/page_layout.h"
+#include "print/print_job.h"
 #include "print/print_plan.h"
 #include "print/view_pictures.h"
 #include "services/printer_settings.h"
@@ -95,6 +96,8 @@ private:
     void OnRangeEdited(RangeField field);
     bool ReadRangeFields();
     std::string PdfPathForJob();
+    // The job on the printer (or into pdfPath), under the wait cursor.
+    Status Print(const Surface& picture, const PrintRequest& request, const std::string& pdfPath);
 
     Point ClientPoint(const QMouseEvent* event) const;
     void SetDragging(MarginSide side, Point pointer);

@@ -1,12 +1,11 @@
 #include "print/print_job.h"
 
+#include "platform/page_device.h"
 #include "print/paper.h"
-#include "print/printer.h"
 #include "services/messages.h"
 #include "tests/print/print_fixture.h"
 
 #include <QPageSize>
-#include <QPrinter>
 
 #include <gtest/gtest.h>
 
@@ -38,30 +37,8 @@ TEST(Paper, NumbersMapToPageSizesAndBack) {
     EXPECT_FALSE(PageSizeOfPaper(9999).has_value());
 }
 
-TEST(Printer, PdfPrinterReportsA4AtItsResolution) {
-    App();
-    const OpenedPrinter opened = OpenPrinter(test::PdfPrinter());
-    ASSERT_TRUE(opened);
-    const PrinterGeometry geometry = GeometryOf(*opened.printer);
-    const PaperMm paper = PaperSizeMm(geometry);
-    EXPECT_NEAR(paper.width, 210.0f, 0.2f);
-    EXPECT_NEAR(paper.height, 297.0f, 0.2f);
-    EXPECT_GT(geometry.dpiX, 96);
-
-    PrinterSettings landscape = test::PdfPrinter();
-    landscape.orientation = 2;
-    const PaperMm turned = PaperSizeMm(GeometryOf(*OpenPrinter(landscape).printer));
-    EXPECT_NEAR(turned.width, 297.0f, 0.2f);
-}
-
-TEST(Printer, UnknownPrintSystemPrinterIsNotOpened) {
-    App();
-    const OpenedPrinter opened = OpenPrinter({"no-such-printer-here", false, 9, 1});
-    EXPECT_FALSE(opened);
-    const Problem problem = PrinterProblem(opened.failure, "PrintOut");
-    EXPECT_EQ(test::ProblemText(problem),
-              std::string("CreateDC At PrintOut\n") + MessageText(kMsgPrinterDc));
-    EXPECT_EQ(problem.icon, MsgIcon::Error);
+std::unique_ptr<PageDevice> A4Pdf(const std::string& path) {
+    return MakePdfPageDevice(path, QPageSize(QPageSize::A4), false);
 }
 
 class PrintJobTest : public ::testing::Test {
@@ -72,9 +49,10 @@ protected:
     // The outcome; a problem fails the test.
     std::optional<PrintOutcome> Print(const test::TestPictures& pictures,
                                       const PrintRequest& request) {
-        const auto printed = PrintOut("lumina-graph", test::PdfPrinter(), Pdf(), pictures.drawing,
-                                      pictures.Pictures().size, request,
-                                      [this](int page) { m_pages.push_back(page); });
+        const auto pdf = A4Pdf(Pdf());
+        const auto printed =
+            PrintOut("lumina-graph", *pdf, pictures.drawing, pictures.Pictures().size, request,
+                     [this](int page) { m_pages.push_back(page); });
         if (!printed) {
             ADD_FAILURE() << test::ProblemText(printed.problem());
             return std::nullopt;
@@ -164,7 +142,7 @@ TEST_F(PrintJobTest, UnwritablePdfFileIsReported) {
     PrintRequest request;
     const std::string path = m_services.Dir().File("missing/folder/out.pdf");
     const auto printed =
-        PrintOut("lumina-graph", test::PdfPrinter(), path, pictures.drawing, {100, 100}, request);
+        PrintOut("lumina-graph", *A4Pdf(path), pictures.drawing, {100, 100}, request);
     ASSERT_FALSE(printed);
     EXPECT_EQ(test::ProblemText(printed.problem()), path + "\n" + MessageText(kMsgOpenFailed));
 }

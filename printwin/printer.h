@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/page_device.h"
 #include "print/page_layout.h"
 #include "services/printer_settings.h"
 #include "services/problem.h"
@@ -30,7 +31,17 @@ struct OpenedPrinter {
 OpenedPrinter OpenPrinter(const PrinterSettings& settings, const std::string& pdfPath = {});
 
 // Resolution, sheet and unprintable border of the printer's current paper, printer pixels.
-PrinterGeometry GeometryOf(const QPrinter& printer);
+PrinterGeometry GeometryOf(QPrinter& printer);
+
+// Where a print goes: the pages of the print system's printer, or of the PDF file pdfPath for
+// the PDF-file printer (written only when its document ends well).
+struct OpenedPages {
+    std::unique_ptr<QPrinter> printer; // the print system's printer; none for a PDF file
+    std::unique_ptr<PageDevice> pages;
+    PrinterFailure failure = PrinterFailure::None;
+    explicit operator bool() const { return pages != nullptr; }
+};
+OpenedPages OpenPages(const PrinterSettings& settings, const std::string& pdfPath = {});
 
 // Takes the printer's name, paper and orientation back into the settings (after the setup
 // dialog).

@@ -1,4 +1,4 @@
-#include "print/printer.h"
+#include "printwin/printer.h"
 
 #include "print/paper.h"
 
@@ -36,17 +36,25 @@ OpenedPrinter OpenPrinter(const PrinterSettings& settings, const std::string& pd
     return opened;
 }
 
-PrinterGeometry GeometryOf(const QPrinter& printer) {
-    const QRectF paper = printer.paperRect(QPrinter::DevicePixel);
-    const QRectF page = printer.pageRect(QPrinter::DevicePixel);
-    PrinterGeometry geometry;
-    geometry.dpiX = printer.logicalDpiX();
-    geometry.dpiY = printer.logicalDpiY();
-    geometry.physicalWidth = static_cast<int>(std::lround(paper.width()));
-    geometry.physicalHeight = static_cast<int>(std::lround(paper.height()));
-    geometry.offsetX = static_cast<int>(std::lround(page.left() - paper.left()));
-    geometry.offsetY = static_cast<int>(std::lround(page.top() - paper.top()));
-    return geometry;
+PrinterGeometry GeometryOf(QPrinter& printer) {
+    return PagesOn(printer)->Geometry();
+}
+
+OpenedPages OpenPages(const PrinterSettings& settings, const std::string& pdfPath) {
+    OpenedPages opened;
+    if (settings.pdfFile) {
+        const QPageSize size =
+            PageSizeOfPaper(settings.paperSize).value_or(QPageSize(QPageSize::A4));
+        opened.pages = MakePdfPageDevice(pdfPath, size, settings.orientation == 2);
+        return opened;
+    }
+    OpenedPrinter printer = OpenPrinter(settings);
+    opened.failure = printer.failure;
+    if (!printer)
+        return opened;
+    opened.printer = std::move(printer.printer);
+    opened.pages = PagesOn(*opened.printer);
+    return opened;
 }
 
 void ReadBackSettings(const QPrinter& printer, PrinterSettings& settings) {
