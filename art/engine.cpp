@@ -62,15 +62,12 @@ bool ArtEngine::MakePalette(const Font& font) {
     PaletteCacheKey key{font.Logical(), font.Face().file, {}};
     for (const auto& info : kCharClasses)
         key.classes[static_cast<size_t>(info.cls)] = m_settings.ClassSwitch(info.cls) != 0;
-    if (m_paletteKey && *m_paletteKey == key) {
-        m_palette = m_sortedPalette;
+    if (m_paletteKey && *m_paletteKey == key)
         return !m_palette.entries.empty();
-    }
     m_paletteKey.reset();
     if (!BuildPalette(m_palette, m_settings, font))
         return false;
     SortPalette(m_palette);
-    m_sortedPalette = m_palette;
     m_paletteKey = key;
     return true;
 }

@@ -111,7 +111,6 @@ private:
         friend bool operator==(const PaletteCacheKey&, const PaletteCacheKey&) = default;
     };
     std::optional<PaletteCacheKey> m_paletteKey;
-    CharPalette m_sortedPalette;
 };
 
 } // namespace lumina

@@ -23,10 +23,11 @@ int PickEntry(const CharPalette& palette, int threshold) {
     return static_cast<int>(it - e.begin());
 }
 
-void MapDarkness(CharPalette& palette, CellGrid& grid, int brightAll) {
-    if (palette.entries.empty())
+void MapDarkness(const CharPalette& measured, CellGrid& grid, int brightAll) {
+    if (measured.entries.empty())
         return;
-    const bool uniform = palette.entries.front().density == palette.entries.back().density;
+    const bool uniform = measured.entries.front().density == measured.entries.back().density;
+    CharPalette palette = measured;
     NormalisePalette(palette);
     // One ink for every character leaves nothing to choose: the lightest (first) entry.
     if (uniform) {

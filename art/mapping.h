@@ -13,7 +13,8 @@ void NormalisePalette(CharPalette& palette);
 // the last entry when none is. The palette must be sorted and not empty.
 int PickEntry(const CharPalette& palette, int threshold);
 
-// Turns every cell's darkness into the code of its character, shifted by BrightAll.
-void MapDarkness(CharPalette& palette, CellGrid& grid, int brightAll);
+// Turns every cell's darkness into the code of its character, shifted by BrightAll, over the
+// sorted palette's densities normalised to 0 .. 1000; the palette itself is left as measured.
+void MapDarkness(const CharPalette& palette, CellGrid& grid, int brightAll);
 
 } // namespace lumina

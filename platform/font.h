@@ -76,7 +76,9 @@ struct ResolvedFace {
     bool oblique = false;  // synthetic slant
 };
 
-// A realised font: face, size, weight, slant and angle. Immutable; safe to share.
+// A realised font: face, size, weight, slant and angle. What it answers never changes, so it
+// may be shared; it keeps a glyph cache and the rasteriser's state as it works, so one thread
+// at a time uses it.
 class Font {
 public:
     virtual ~Font() = default;

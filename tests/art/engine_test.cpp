@@ -2,7 +2,7 @@
 
 #include "platform/surface.h"
 #include "services/messages.h"
-#include "tests/art/fake_font.h"
+#include "tests/support/fake_font.h"
 #include "tests/support/test_services.h"
 
 #include <gtest/gtest.h>
@@ -149,18 +149,6 @@ TEST_F(EngineTest, SixteenBitPictureAndMonoRandomRun) {
     EXPECT_TRUE(red);
 }
 
-class FakeFontSystem : public FontSystem {
-public:
-    explicit FakeFontSystem(std::shared_ptr<const Font> font)
-        : m_font(std::move(font)) {}
-    std::shared_ptr<const Font> CreateFont(const LogicalFont&) override { return m_font; }
-    std::vector<std::string> Families() override { return {}; }
-    std::optional<ResolvedFace> Resolve(const LogicalFont&) override { return std::nullopt; }
-
-private:
-    std::shared_ptr<const Font> m_font;
-};
-
 TEST(EngineFailures, ColumnCheck) {
     struct Case {
         int aveWidth;
@@ -176,7 +164,7 @@ TEST(EngineFailures, ColumnCheck) {
         SCOPED_TRACE(c.aveWidth);
         auto font = std::make_shared<test::FakeFont>(10, 2, c.aveWidth);
         font->SetGlyph(0x8260, 4, 4, 16, 12);
-        test::TestServices services(std::make_unique<FakeFontSystem>(font));
+        test::TestServices services(std::make_unique<test::OneFontSystem>(font));
         Surface picture = TestPicture(64, 48);
         ArtEngine engine(services.Get());
         engine.SetPicture(&picture, PictureFacts{"/p.png", 64, 48, 1});

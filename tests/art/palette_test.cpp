@@ -1,7 +1,7 @@
 #include "art/palette.h"
 
 #include "services/common.h"
-#include "tests/art/fake_font.h"
+#include "tests/support/fake_font.h"
 #include "tests/support/test_services.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 #include "art/render.h"
 
 #include "platform/surface.h"
-#include "tests/art/fake_font.h"
+#include "tests/support/fake_font.h"
 
 #include <gtest/gtest.h>
 

@@ -4,9 +4,9 @@
 #include "artwin/grid_choosers.h"
 #include "artwin/zoviv_dlg.h"
 #include "services/settings_store.h"
+#include "tests/support/test_app.h"
 #include "tests/support/test_services.h"
 
-#include <QApplication>
 #include <QCoreApplication>
 #include <QMouseEvent>
 
@@ -15,16 +15,6 @@
 #include <string>
 
 namespace lumina::test {
-
-// The one QApplication of the test program; never destroyed, so that the exit does not tear it
-// down under windows that static objects may still hold.
-inline QApplication& App() {
-    static int argc = 1;
-    static char name[] = "lumina_artui_tests";
-    static char* argv[] = {name, nullptr};
-    static QApplication* app = new QApplication(argc, argv);
-    return *app;
-}
 
 // Font and colour dialogs answered from a script; an empty queue cancels.
 class ScriptedChoosers : public GridChoosers {

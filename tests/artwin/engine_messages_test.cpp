@@ -1,7 +1,7 @@
 // The engine's problems reach the user as message boxes owned by the character-art window.
 #include "services/messages.h"
-#include "tests/art/fake_font.h"
 #include "tests/artwin/artwin_support.h"
+#include "tests/support/fake_font.h"
 
 #include <QCoreApplication>
 
@@ -11,19 +11,6 @@
 
 namespace lumina::test {
 namespace {
-
-// Every face is the one fake font.
-class OneFontSystem : public FontSystem {
-public:
-    explicit OneFontSystem(std::shared_ptr<const Font> font)
-        : m_font(std::move(font)) {}
-    std::shared_ptr<const Font> CreateFont(const LogicalFont&) override { return m_font; }
-    std::vector<std::string> Families() override { return {}; }
-    std::optional<ResolvedFace> Resolve(const LogicalFont&) override { return std::nullopt; }
-
-private:
-    std::shared_ptr<const Font> m_font;
-};
 
 struct Box {
     std::string text;

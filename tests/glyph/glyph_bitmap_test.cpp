@@ -1,6 +1,6 @@
 #include "glyph/bitmap.h"
 
-#include "tests/glyph/fake_font.h"
+#include "tests/support/fake_font.h"
 #include "tests/support/test_services.h"
 
 #include <gtest/gtest.h>

@@ -2,8 +2,8 @@
 
 #include "glyph/view_observer.h"
 #include "platform/surface.h"
-#include "tests/glyph/fake_font.h"
 #include "tests/glyph/native_records.h"
+#include "tests/support/fake_font.h"
 #include "tests/support/test_services.h"
 
 #include <gtest/gtest.h>

@@ -4,9 +4,9 @@
 #include "mainwin/widgets.h"
 #include "services/printer_settings.h"
 #include "services/settings_store.h"
+#include "tests/support/test_app.h"
 #include "tests/support/test_services.h"
 
-#include <QApplication>
 #include <QMouseEvent>
 #include <QToolButton>
 #include <QWheelEvent>
@@ -17,18 +17,6 @@
 #include <string>
 
 namespace lumina::test {
-
-// The one QApplication of the test program (offscreen platform).
-inline QApplication& App() {
-    static int argc = 1;
-    static char name[] = "lumina_mainwin_tests";
-    static char* argv[] = {name, nullptr};
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    // Never destroyed: the exit handlers of Qt's own globals run before a static's destructor.
-    static QApplication* app = new QApplication(argc, argv);
-    return *app;
-}
 
 // The main window over a temporary settings store, the scripted prompter and the real fonts.
 class MainWindowTest : public ::testing::Test {

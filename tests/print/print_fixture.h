@@ -3,27 +3,14 @@
 #include "platform/surface.h"
 #include "print/view_pictures.h"
 #include "services/printer_settings.h"
+#include "tests/support/test_app.h"
 #include "tests/support/test_services.h"
-
-#include <QApplication>
 
 #include <optional>
 #include <string>
 #include <vector>
 
 namespace lumina::test {
-
-// The widgets application of the print tests, made on first use. It is never destroyed: the
-// test helpers' input device would otherwise go with it during the exit handlers.
-inline QApplication& App() {
-    static int argc = 1;
-    static char name[] = "lumina_print_tests";
-    static char* argv[] = {name, nullptr};
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication* app = new QApplication(argc, argv);
-    return *app;
-}
 
 // Three white view pictures of one size at 96 dpi; the drawing picture carries a black square.
 struct TestPictures {

@@ -1,6 +1,7 @@
 #include "program/help_dlg.h"
 
 #include "services/messages.h"
+#include "tests/support/test_app.h"
 #include "tests/support/test_services.h"
 
 #include <QApplication>
@@ -20,21 +21,10 @@
 namespace lumina {
 namespace {
 
-// The test program's QApplication, made before the first test and gone before the program's
-// exit handlers run: Qt's input devices must not outlive the application.
+// The application exists before the first test.
 class QtEnvironment : public ::testing::Environment {
 public:
-    void SetUp() override {
-        if (!QApplication::instance())
-            m_app = std::make_unique<QApplication>(m_argc, m_argv);
-    }
-    void TearDown() override { m_app.reset(); }
-
-private:
-    int m_argc = 1;
-    char m_name[14] = "help_dlg_test";
-    char* m_argv[2] = {m_name, nullptr};
-    std::unique_ptr<QApplication> m_app;
+    void SetUp() override { test::App(); }
 };
 
 [[maybe_unused]] ::testing::Environment* const kQt =

@@ -3,11 +3,15 @@
 #include "platform/font.h"
 
 #include <map>
+#include <new>
+#include <optional>
+#include <utility>
 
 namespace lumina::test {
 
-// A font whose glyphs a test sets one by one: ink as Gray17 bytes, advance, and a coverage
-// image for drawing. Unset codes have no glyph.
+// A font whose glyphs a test prepares: either one answer per format for every code (exact
+// rasteriser output, refusals and allocation failures for the glyph code), or glyphs set code
+// by code with ink, advance and a coverage image (the character art). Other codes have none.
 class FakeFont : public Font {
 public:
     struct FakeGlyph {
@@ -20,6 +24,13 @@ public:
         m_metrics.tmHeight = ascent + descent;
         m_metrics.tmAveCharWidth = aveWidth;
     }
+
+    // What every code answers in a format; nullopt makes the rasteriser refuse it.
+    void Set(GlyphFormat format, std::optional<GlyphData> data) {
+        m_byFormat[format] = std::move(data);
+    }
+    void ThrowNoMemory(bool on) { m_throw = on; }
+
     // A glyph of w x h pixels with the first `ink` pixels (row by row) at level 16.
     void SetGlyph(std::uint32_t code, int w, int h, int ink, int incX, int incY = 0) {
         FakeGlyph g;
@@ -36,29 +47,31 @@ public:
             image.coverage[static_cast<size_t>(i)] = 255;
         if (ink > 0)
             g.images.push_back(std::move(image));
-        m_glyphs[code] = std::move(g);
+        m_byCode[code] = std::move(g);
     }
     void SetBlank(std::uint32_t code, int incX) {
         FakeGlyph g;
         g.gray.metrics.gmCellIncX = static_cast<std::int16_t>(incX);
-        m_glyphs[code] = std::move(g);
+        m_byCode[code] = std::move(g);
     }
 
     const LogicalFont& Logical() const override { return m_logical; }
     const ResolvedFace& Face() const override { return m_face; }
     TextMetrics Metrics() const override { return m_metrics; }
-    std::optional<GlyphData> Glyph(std::uint32_t code, GlyphFormat) const override {
-        const auto it = m_glyphs.find(code);
-        if (it == m_glyphs.end())
-            return std::nullopt;
-        return it->second.gray;
+    std::optional<GlyphData> Glyph(std::uint32_t code, GlyphFormat format) const override {
+        if (m_throw)
+            throw std::bad_alloc();
+        if (const auto it = m_byCode.find(code); it != m_byCode.end())
+            return it->second.gray;
+        const auto it = m_byFormat.find(format);
+        return it == m_byFormat.end() ? std::nullopt : it->second;
     }
     Size CodeExtent(std::uint32_t) const override { return {12, m_metrics.tmHeight}; }
     Size TextExtent(std::string_view) const override { return {12, m_metrics.tmHeight}; }
     std::vector<GlyphImage> RenderCode(std::uint32_t code) const override {
         ++renderCalls;
-        const auto it = m_glyphs.find(code);
-        return it == m_glyphs.end() ? std::vector<GlyphImage>{} : it->second.images;
+        const auto it = m_byCode.find(code);
+        return it == m_byCode.end() ? std::vector<GlyphImage>{} : it->second.images;
     }
     std::vector<GlyphImage> RenderText(std::string_view) const override { return {}; }
 
@@ -68,7 +81,22 @@ private:
     LogicalFont m_logical;
     ResolvedFace m_face;
     TextMetrics m_metrics;
-    std::map<std::uint32_t, FakeGlyph> m_glyphs;
+    std::map<GlyphFormat, std::optional<GlyphData>> m_byFormat;
+    std::map<std::uint32_t, FakeGlyph> m_byCode;
+    bool m_throw = false;
+};
+
+// A font system whose every face is one font (nullptr: no font can be made).
+class OneFontSystem : public FontSystem {
+public:
+    explicit OneFontSystem(std::shared_ptr<const Font> font)
+        : m_font(std::move(font)) {}
+    std::shared_ptr<const Font> CreateFont(const LogicalFont&) override { return m_font; }
+    std::vector<std::string> Families() override { return {}; }
+    std::optional<ResolvedFace> Resolve(const LogicalFont&) override { return std::nullopt; }
+
+private:
+    std::shared_ptr<const Font> m_font;
 };
 
 } // namespace lumina::test
