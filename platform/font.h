@@ -22,7 +22,49 @@ struct LogicalFont {
     int weight = 400;     // 400 regular, 700 bold
     bool italic = false;
     int escapement = 0; // tenths of a degree, counter-clockwise
+    bool hinted = true; // outlines and pixels fitted to the pixel grid by the font's hinting
     friend bool operator==(const LogicalFont&, const LogicalFont&) = default;
+};
+
+// Which glyph of a face: the one its character map gives a Unicode scalar value (through its
+// variation sequences when a selector follows), or one by its index in the face, as a
+// substitution gives it.
+struct GlyphKey {
+    char32_t scalar = 0;
+    char32_t selector = 0;              // U+FE00..FE0F or U+E0100..E01EF; 0 for none
+    std::optional<std::uint32_t> index; // when set, scalar and selector are not looked up
+
+    static GlyphKey Char(char32_t scalar, char32_t selector = 0) {
+        return GlyphKey{scalar, selector, std::nullopt};
+    }
+    static GlyphKey Index(std::uint32_t index) { return GlyphKey{0, 0, index}; }
+    friend bool operator==(const GlyphKey&, const GlyphKey&) = default;
+};
+
+// A point of an outline as the font stores it, before any conversion to cubic segments.
+enum class SourcePointKind {
+    On,    // on the curve
+    Conic, // a quadratic (TrueType) control point
+    Cubic, // a cubic (CFF) control point
+};
+
+struct SourcePoint {
+    double x = 0; // pixels at the font's size, right from the origin (26.6 values / 64)
+    double y = 0; // pixels up from the base line
+    SourcePointKind kind = SourcePointKind::On;
+    friend bool operator==(const SourcePoint&, const SourcePoint&) = default;
+};
+
+// The font's own outline of a glyph: its contours and points in the font's order, at the
+// font's size, slant and weight but not turned by its escapement.
+struct SourceOutline {
+    std::vector<std::vector<SourcePoint>> contours;
+    std::size_t PointCount() const {
+        std::size_t n = 0;
+        for (const auto& contour : contours)
+            n += contour.size();
+        return n;
+    }
 };
 
 // Text metrics in pixels of the realised font.
@@ -76,9 +118,9 @@ struct ResolvedFace {
     bool oblique = false;  // synthetic slant
 };
 
-// A realised font: face, size, weight, slant and angle. What it answers never changes, so it
-// may be shared; it keeps a glyph cache and the rasteriser's state as it works, so one thread
-// at a time uses it.
+// A realised font: face, size, weight, slant, angle and hinting. What it answers never changes,
+// so it may be shared; it keeps a glyph cache and the rasteriser's state as it works, so one
+// thread at a time uses it.
 class Font {
 public:
     virtual ~Font() = default;
@@ -87,9 +129,23 @@ public:
     virtual const ResolvedFace& Face() const = 0;
     virtual TextMetrics Metrics() const = 0;
 
-    // The glyph of a code page 932 code (one byte, or lead * 256 + trail) in the given format.
-    // nullopt when the code is not one character or the rasteriser refused the glyph.
-    virtual std::optional<GlyphData> Glyph(std::uint32_t code, GlyphFormat format) const = 0;
+    // A glyph in the given format; a character the face does not map gives its missing glyph
+    // (index 0). nullopt when the rasteriser refused the glyph.
+    virtual std::optional<GlyphData> GlyphOf(const GlyphKey& key, GlyphFormat format) const = 0;
+    // The glyph of a code page 932 code (one byte, or lead * 256 + trail); nullopt when the code
+    // is not one character or the rasteriser refused the glyph.
+    std::optional<GlyphData> Glyph(std::uint32_t code, GlyphFormat format) const;
+
+    // The index of the glyph a key selects; 0, the missing glyph, when the face has none.
+    virtual std::uint32_t IndexOf(const GlyphKey& key) const = 0;
+    // The outline of a glyph as the font stores it; nullopt when the face has no outline for
+    // it (a bitmap face) or the rasteriser refused it.
+    virtual std::optional<SourceOutline> SourcePointsOf(const GlyphKey& key) const = 0;
+    // The nearest character after (direction +1) or before (-1) c that the face maps to a
+    // glyph; nullopt when there is none that way.
+    virtual std::optional<char32_t> NextMapped(char32_t c, int direction) const = 0;
+    // The coverage of one glyph drawn as text (cell top-left at 0,0, turned about it).
+    virtual std::vector<GlyphImage> RenderGlyph(const GlyphKey& key) const = 0;
 
     // Width and height of the box of the code's one or two bytes as text.
     virtual Size CodeExtent(std::uint32_t code) const = 0;
@@ -98,9 +154,15 @@ public:
 
     // The coverage of the code's text (cell top-left at 0,0, turned about it).
     virtual std::vector<GlyphImage> RenderCode(std::uint32_t code) const = 0;
-    // The coverage of a UTF-8 text (cell top-left of the first character at 0,0, turned about it).
+    // The coverage of a UTF-8 text (cell top-left of the first character at 0,0, turned about
+    // it); a variation selector after a character picks that character's variant.
     virtual std::vector<GlyphImage> RenderText(std::string_view utf8) const = 0;
 };
+
+// True for the variation selectors U+FE00..FE0F and U+E0100..E01EF.
+constexpr bool IsVariationSelector(char32_t c) {
+    return (c >= 0xFE00 && c <= 0xFE0F) || (c >= 0xE0100 && c <= 0xE01EF);
+}
 
 class FontSystem {
 public:

@@ -129,27 +129,39 @@ bool FreeTypeFont::Realise() {
     return true;
 }
 
-// Loads the glyph of a character at this font's size, turned, hinted and emboldened as the
-// font says; nullptr when FreeType refuses it. A character the face lacks loads glyph 0.
-FT_GlyphSlot FreeTypeFont::Load(char32_t c) const {
+// Loads a glyph at this font's size, turned (unless asked not to), hinted and emboldened as the
+// font says; nullptr when FreeType refuses it.
+FT_GlyphSlot FreeTypeFont::Load(FT_UInt index, bool turned) const {
     FT_Face face = m_face->get();
     if (FT_Activate_Size(m_size) != 0)
         return nullptr;
     FT_Matrix matrix = m_matrix;
-    FT_Set_Transform(face, &matrix, nullptr);
-    const FT_UInt index = FT_Get_Char_Index(face, c);
-    const FT_Error error = FT_Load_Glyph(face, index, FT_LOAD_NO_BITMAP);
+    FT_Matrix shear{ToFixed(m_oblique.xx), ToFixed(m_oblique.xy), ToFixed(m_oblique.yx),
+                    ToFixed(m_oblique.yy)};
+    FT_Set_Transform(face, turned ? &matrix : &shear, nullptr);
+    const FT_Int32 flags = FT_LOAD_NO_BITMAP | (m_logical.hinted ? 0 : FT_LOAD_NO_HINTING);
+    const FT_Error error = FT_Load_Glyph(face, index, flags);
     FT_Set_Transform(face, nullptr, nullptr);
     if (error != 0 || face->glyph->format != FT_GLYPH_FORMAT_OUTLINE)
         return nullptr;
     FT_GlyphSlot slot = face->glyph;
     if (m_emboldenStrength > 0) {
+        const FT_Matrix& m = turned ? matrix : shear;
         FT_Outline_EmboldenXY(&slot->outline, m_emboldenStrength, m_emboldenStrength);
-        slot->advance.x += FT_MulFix(m_emboldenStrength, m_matrix.xx);
-        slot->advance.y += FT_MulFix(m_emboldenStrength, m_matrix.yx);
+        slot->advance.x += FT_MulFix(m_emboldenStrength, m.xx);
+        slot->advance.y += FT_MulFix(m_emboldenStrength, m.yx);
         slot->metrics.horiAdvance += m_emboldenStrength;
     }
     return slot;
+}
+
+std::uint32_t FreeTypeFont::IndexOf(const GlyphKey& key) const {
+    if (key.index)
+        return *key.index;
+    FT_Face face = m_face->get();
+    if (key.selector != 0)
+        return FT_Face_GetCharVariantIndex(face, key.scalar, key.selector);
+    return FT_Get_Char_Index(face, key.scalar);
 }
 
 // The turned advance with y down, as the base line is drawn on a surface.
@@ -160,11 +172,8 @@ GlyphMetrics FreeTypeFont::AdvanceMetrics(FT_GlyphSlot slot) const {
     return m;
 }
 
-std::optional<GlyphData> FreeTypeFont::Glyph(std::uint32_t code, GlyphFormat format) const {
-    const std::optional<char32_t> c = cp932::CodeToUnicode(code);
-    if (!c)
-        return std::nullopt;
-    FT_GlyphSlot slot = Load(*c);
+std::optional<GlyphData> FreeTypeFont::GlyphOf(const GlyphKey& key, GlyphFormat format) const {
+    FT_GlyphSlot slot = Load(IndexOf(key));
     if (!slot)
         return std::nullopt;
     GlyphData data;
@@ -210,10 +219,10 @@ std::optional<GlyphData> FreeTypeFont::Glyph(std::uint32_t code, GlyphFormat for
     return data;
 }
 
-const FreeTypeFont::CachedGlyph* FreeTypeFont::Cached(char32_t c) const {
-    if (const auto it = m_cache.find(c); it != m_cache.end())
+const FreeTypeFont::CachedGlyph* FreeTypeFont::Cached(FT_UInt index) const {
+    if (const auto it = m_cache.find(index); it != m_cache.end())
         return &it->second;
-    FT_GlyphSlot slot = Load(c);
+    FT_GlyphSlot slot = Load(index);
     if (!slot || FT_Render_Glyph(slot, FT_RENDER_MODE_NORMAL) != 0)
         return nullptr;
     CachedGlyph g;
@@ -228,13 +237,26 @@ const FreeTypeFont::CachedGlyph* FreeTypeFont::Cached(char32_t c) const {
     for (unsigned row = 0; row < bitmap.rows; ++row)
         std::memcpy(g.image.coverage.data() + static_cast<std::size_t>(row) * bitmap.width,
                     SourceRow(bitmap, row), bitmap.width);
-    return &m_cache.emplace(c, std::move(g)).first->second;
+    return &m_cache.emplace(index, std::move(g)).first->second;
+}
+
+std::vector<FT_UInt> FreeTypeFont::GlyphsOfText(std::string_view utf8) const {
+    const std::u32string text = DecodeUtf8(utf8);
+    std::vector<FT_UInt> glyphs;
+    glyphs.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const bool selected = i + 1 < text.size() && IsVariationSelector(text[i + 1]);
+        glyphs.push_back(IndexOf(GlyphKey::Char(text[i], selected ? text[i + 1] : 0)));
+        if (selected)
+            ++i;
+    }
+    return glyphs;
 }
 
 Size FreeTypeFont::TextExtent(std::string_view utf8) const {
     int width = 0;
-    for (char32_t c : DecodeUtf8(utf8))
-        if (const CachedGlyph* g = Cached(c))
+    for (FT_UInt index : GlyphsOfText(utf8))
+        if (const CachedGlyph* g = Cached(index))
             width += g->extent;
     return {width, m_metrics.tmHeight};
 }
@@ -245,14 +267,22 @@ Size FreeTypeFont::CodeExtent(std::uint32_t code) const {
 }
 
 std::vector<GlyphImage> FreeTypeFont::RenderText(std::string_view utf8) const {
+    return RenderGlyphs(GlyphsOfText(utf8));
+}
+
+std::vector<GlyphImage> FreeTypeFont::RenderGlyph(const GlyphKey& key) const {
+    return RenderGlyphs({IndexOf(key)});
+}
+
+std::vector<GlyphImage> FreeTypeFont::RenderGlyphs(const std::vector<FT_UInt>& glyphs) const {
     std::vector<GlyphImage> images;
     // The base-line origin is the cell's top-left moved down by the ascent, turned with the
     // text; the pen then follows the turned advances (26.6, y down).
     const double ascent = m_metrics.tmAscent * 64.0;
     FT_Vector pen{static_cast<FT_Pos>(std::lround(ascent * m_sin)),
                   static_cast<FT_Pos>(std::lround(ascent * m_cos))};
-    for (char32_t c : DecodeUtf8(utf8)) {
-        const CachedGlyph* g = Cached(c);
+    for (FT_UInt index : glyphs) {
+        const CachedGlyph* g = Cached(index);
         if (!g)
             continue;
         if (g->image.width > 0 && g->image.height > 0) {
@@ -270,6 +300,52 @@ std::vector<GlyphImage> FreeTypeFont::RenderText(std::string_view utf8) const {
 std::vector<GlyphImage> FreeTypeFont::RenderCode(std::uint32_t code) const {
     const std::optional<std::string> text = cp932::ToUtf8(cp932::CodeBytes(code));
     return text ? RenderText(*text) : std::vector<GlyphImage>{};
+}
+
+std::optional<SourceOutline> FreeTypeFont::SourcePointsOf(const GlyphKey& key) const {
+    FT_GlyphSlot slot = Load(IndexOf(key), false);
+    if (!slot)
+        return std::nullopt;
+    const FT_Outline& outline = slot->outline;
+    SourceOutline source;
+    int start = 0;
+    for (int c = 0; c < outline.n_contours; ++c) {
+        const int end = outline.contours[c];
+        std::vector<SourcePoint> contour;
+        for (int i = start; i <= end && i < outline.n_points; ++i) {
+            const FT_Vector& p = outline.points[i];
+            const char tag = FT_CURVE_TAG(outline.tags[i]);
+            const SourcePointKind kind = tag == FT_CURVE_TAG_ON      ? SourcePointKind::On
+                                         : tag == FT_CURVE_TAG_CONIC ? SourcePointKind::Conic
+                                                                     : SourcePointKind::Cubic;
+            contour.push_back({p.x / 64.0, p.y / 64.0, kind});
+        }
+        source.contours.push_back(std::move(contour));
+        start = end + 1;
+    }
+    return source;
+}
+
+const std::vector<char32_t>& FreeTypeFont::MappedCharacters() const {
+    if (!m_mapped.empty())
+        return m_mapped;
+    FT_Face face = m_face->get();
+    FT_UInt index = 0;
+    for (FT_ULong c = FT_Get_First_Char(face, &index); index != 0;
+         c = FT_Get_Next_Char(face, c, &index))
+        m_mapped.push_back(static_cast<char32_t>(c));
+    std::sort(m_mapped.begin(), m_mapped.end());
+    return m_mapped;
+}
+
+std::optional<char32_t> FreeTypeFont::NextMapped(char32_t c, int direction) const {
+    const std::vector<char32_t>& mapped = MappedCharacters();
+    if (direction > 0) {
+        const auto it = std::upper_bound(mapped.begin(), mapped.end(), c);
+        return it == mapped.end() ? std::nullopt : std::optional(*it);
+    }
+    const auto it = std::lower_bound(mapped.begin(), mapped.end(), c);
+    return it == mapped.begin() ? std::nullopt : std::optional(*std::prev(it));
 }
 
 } // namespace lumina

@@ -25,7 +25,11 @@ public:
     const LogicalFont& Logical() const override { return m_logical; }
     const ResolvedFace& Face() const override { return m_resolved; }
     TextMetrics Metrics() const override { return m_metrics; }
-    std::optional<GlyphData> Glyph(std::uint32_t code, GlyphFormat format) const override;
+    std::optional<GlyphData> GlyphOf(const GlyphKey& key, GlyphFormat format) const override;
+    std::uint32_t IndexOf(const GlyphKey& key) const override;
+    std::optional<SourceOutline> SourcePointsOf(const GlyphKey& key) const override;
+    std::optional<char32_t> NextMapped(char32_t c, int direction) const override;
+    std::vector<GlyphImage> RenderGlyph(const GlyphKey& key) const override;
     Size CodeExtent(std::uint32_t code) const override;
     Size TextExtent(std::string_view utf8) const override;
     std::vector<GlyphImage> RenderCode(std::uint32_t code) const override;
@@ -43,8 +47,13 @@ private:
 
     FreeTypeFont(std::shared_ptr<FtFace> face, const LogicalFont& logical, const FaceMatch& match);
     bool Realise();
-    FT_GlyphSlot Load(char32_t c) const;
-    const CachedGlyph* Cached(char32_t c) const;
+    // Loads a glyph by index, turned by the escapement or not.
+    FT_GlyphSlot Load(FT_UInt index, bool turned = true) const;
+    const CachedGlyph* Cached(FT_UInt index) const;
+    const std::vector<char32_t>& MappedCharacters() const;
+    // The glyphs of a text; a variation selector picks its character's variant.
+    std::vector<FT_UInt> GlyphsOfText(std::string_view utf8) const;
+    std::vector<GlyphImage> RenderGlyphs(const std::vector<FT_UInt>& glyphs) const;
     GlyphMetrics AdvanceMetrics(FT_GlyphSlot slot) const;
 
     std::shared_ptr<FtFace> m_face;
@@ -58,7 +67,8 @@ private:
     double m_cos = 1;
     FT_Matrix m_matrix{};
     FT_Pos m_emboldenStrength = 0;
-    mutable std::unordered_map<char32_t, CachedGlyph> m_cache;
+    mutable std::unordered_map<FT_UInt, CachedGlyph> m_cache;
+    mutable std::vector<char32_t> m_mapped; // every character the face maps, ascending
 };
 
 } // namespace lumina

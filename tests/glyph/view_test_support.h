@@ -31,11 +31,21 @@ public:
     const LogicalFont& Logical() const override { return m_inner->Logical(); }
     const ResolvedFace& Face() const override { return m_inner->Face(); }
     TextMetrics Metrics() const override { return m_inner->Metrics(); }
-    std::optional<GlyphData> Glyph(std::uint32_t code, GlyphFormat format) const override {
-        auto glyph = m_inner->Glyph(code, format);
+    std::optional<GlyphData> GlyphOf(const GlyphKey& key, GlyphFormat format) const override {
+        auto glyph = m_inner->GlyphOf(key, format);
         if (glyph && format == GlyphFormat::Native)
             glyph->bytes = m_native;
         return glyph;
+    }
+    std::uint32_t IndexOf(const GlyphKey& key) const override { return m_inner->IndexOf(key); }
+    std::optional<SourceOutline> SourcePointsOf(const GlyphKey& key) const override {
+        return m_inner->SourcePointsOf(key);
+    }
+    std::optional<char32_t> NextMapped(char32_t c, int direction) const override {
+        return m_inner->NextMapped(c, direction);
+    }
+    std::vector<GlyphImage> RenderGlyph(const GlyphKey& key) const override {
+        return m_inner->RenderGlyph(key);
     }
     Size CodeExtent(std::uint32_t code) const override { return m_inner->CodeExtent(code); }
     Size TextExtent(std::string_view utf8) const override { return m_inner->TextExtent(utf8); }

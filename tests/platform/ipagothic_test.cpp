@@ -34,6 +34,27 @@ TEST(DefaultFace, ResolvesToAJapaneseGothicFace) {
     EXPECT_TRUE(italic->oblique);
 }
 
+TEST(DefaultFace, HintingMovesThePointsAndTheBitmapFollows) {
+    auto fonts = MakeFreeTypeFontSystem();
+    LogicalFont hinted{"IPAGothic", -16};
+    LogicalFont unhinted = hinted;
+    unhinted.hinted = false;
+    const auto a = fonts->CreateFont(hinted)->SourcePointsOf(GlyphKey::Char(U'あ'));
+    const auto b = fonts->CreateFont(unhinted)->SourcePointsOf(GlyphKey::Char(U'あ'));
+    ASSERT_TRUE(a && b);
+    ASSERT_EQ(a->PointCount(), b->PointCount()) << "the same points, moved";
+    int moved = 0;
+    for (std::size_t c = 0; c < a->contours.size(); ++c)
+        for (std::size_t i = 0; i < a->contours[c].size(); ++i)
+            moved += a->contours[c][i] != b->contours[c][i];
+    EXPECT_GT(moved, 0);
+    // The bitmaps follow: the unhinted one is the plain scan of the unmoved outline.
+    const auto inkHinted = fonts->CreateFont(hinted)->Glyph(kCodeA, GlyphFormat::Gray17);
+    const auto inkUnhinted = fonts->CreateFont(unhinted)->Glyph(kCodeA, GlyphFormat::Gray17);
+    ASSERT_TRUE(inkHinted && inkUnhinted);
+    EXPECT_NE(inkHinted->bytes, inkUnhinted->bytes);
+}
+
 TEST(DefaultFace, FamiliesListIsSortedAndHasTheIpaFonts) {
     auto fonts = MakeFreeTypeFontSystem();
     const auto families = fonts->Families();

@@ -1,10 +1,12 @@
 #pragma once
 
+#include "platform/cp932.h"
 #include "platform/font.h"
 
 #include <map>
 #include <new>
 #include <optional>
+#include <string>
 #include <utility>
 
 namespace lumina::test {
@@ -58,13 +60,23 @@ public:
     const LogicalFont& Logical() const override { return m_logical; }
     const ResolvedFace& Face() const override { return m_face; }
     TextMetrics Metrics() const override { return m_metrics; }
-    std::optional<GlyphData> Glyph(std::uint32_t code, GlyphFormat format) const override {
+    std::optional<GlyphData> GlyphOf(const GlyphKey& key, GlyphFormat format) const override {
         if (m_throw)
             throw std::bad_alloc();
-        if (const auto it = m_byCode.find(code); it != m_byCode.end())
+        if (const auto it = m_byCode.find(CodeOf(key)); it != m_byCode.end())
             return it->second.gray;
         const auto it = m_byFormat.find(format);
         return it == m_byFormat.end() ? std::nullopt : it->second;
+    }
+    std::uint32_t IndexOf(const GlyphKey& key) const override {
+        return key.index ? *key.index : CodeOf(key);
+    }
+    std::optional<SourceOutline> SourcePointsOf(const GlyphKey&) const override {
+        return std::nullopt;
+    }
+    std::optional<char32_t> NextMapped(char32_t, int) const override { return std::nullopt; }
+    std::vector<GlyphImage> RenderGlyph(const GlyphKey& key) const override {
+        return RenderCode(CodeOf(key));
     }
     Size CodeExtent(std::uint32_t) const override { return {12, m_metrics.tmHeight}; }
     Size TextExtent(std::string_view) const override { return {12, m_metrics.tmHeight}; }
@@ -78,6 +90,20 @@ public:
     mutable int renderCalls = 0;
 
 private:
+    // Glyphs are set by code page 932 code; a key is its character's code (0 for none).
+    static std::uint32_t CodeOf(const GlyphKey& key) {
+        const auto bytes = cp932::FromUtf8(Utf8(key.scalar));
+        if (!bytes || bytes->empty() || bytes->size() > 2)
+            return 0;
+        const auto b0 = static_cast<unsigned char>((*bytes)[0]);
+        return bytes->size() == 1 ? b0 : b0 * 256u + static_cast<unsigned char>((*bytes)[1]);
+    }
+    static std::string Utf8(char32_t c) {
+        std::string out;
+        cp932::AppendUtf8(out, c);
+        return out;
+    }
+
     LogicalFont m_logical;
     ResolvedFace m_face;
     TextMetrics m_metrics;
