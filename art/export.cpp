@@ -2,6 +2,7 @@
 
 #include "art/text_export.h"
 #include "image/encoder.h"
+#include "platform/atomic_file.h"
 #include "platform/surface.h"
 
 #include <cstdio>
@@ -34,9 +35,10 @@ std::string ExtensionOf(std::string_view path) {
 }
 
 Status WriteArtTextFile(const std::string& path, const CellGrid& grid) {
-    if (WriteFileReplacing(path, ArtTextBytes(grid)))
+    const WriteResult written = WriteFileAtomically(path, ArtTextBytes(grid));
+    if (written)
         return {};
-    return Problem::Failed(kMsgOpenFailed, path + "\n");
+    return Problem::Failed(kMsgOpenFailed, path + "\n", written.reason);
 }
 
 Status WriteArtImageFile(const std::string& path, const Surface& art, int width, int height) {

@@ -1,11 +1,5 @@
 #include "art/text_export.h"
 
-#include <cstdio>
-#include <cstdlib>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 namespace lumina {
 
 std::string ArtTextBytes(const CellGrid& grid) {
@@ -22,39 +16,6 @@ std::string ArtTextBytes(const CellGrid& grid) {
         out += "\r\n";
     }
     return out;
-}
-
-namespace {
-
-bool WriteAll(int fd, std::string_view bytes) {
-    while (!bytes.empty()) {
-        const ssize_t n = ::write(fd, bytes.data(), bytes.size());
-        if (n <= 0)
-            return false;
-        bytes.remove_prefix(static_cast<size_t>(n));
-    }
-    return true;
-}
-
-} // namespace
-
-bool WriteFileReplacing(const std::string& path, std::string_view bytes) {
-    std::string temp = path + ".XXXXXX";
-    const int fd = ::mkstemp(temp.data());
-    if (fd < 0)
-        return false;
-    // mkstemp makes the file private; the result gets the permissions of a newly created file.
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    ::fchmod(fd, 0666 & ~mask);
-    bool ok = WriteAll(fd, bytes);
-    ok = (::fsync(fd) == 0) && ok;
-    ok = (::close(fd) == 0) && ok;
-    if (ok)
-        ok = std::rename(temp.c_str(), path.c_str()) == 0;
-    if (!ok)
-        ::unlink(temp.c_str());
-    return ok;
 }
 
 } // namespace lumina

@@ -3,7 +3,9 @@
 #include "platform/atomic_file.h"
 #include "services/common.h"
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 namespace lumina::cli {
 
@@ -49,13 +51,14 @@ bool WriteOutput(const std::string& path, const std::string& bytes, std::string&
     if (path.empty()) {
         if (std::fwrite(bytes.data(), 1, bytes.size(), stdout) != bytes.size() ||
             std::fflush(stdout) != 0) {
-            error = "cannot write to standard output";
+            error = std::string("cannot write to standard output: ") + std::strerror(errno);
             return false;
         }
         return true;
     }
-    if (!WriteFileAtomically(path, bytes)) {
-        error = "cannot write " + path;
+    const WriteResult written = WriteFileAtomically(path, bytes);
+    if (!written) {
+        error = "cannot write " + path + ": " + written.reason;
         return false;
     }
     return true;

@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <fcntl.h>
 #include <filesystem>
 #include <sys/stat.h>
@@ -37,43 +38,55 @@ mode_t NewFileMode() {
     return 0666 & ~mask;
 }
 
+WriteResult Failed(int error) {
+    return {false, std::strerror(error)};
+}
+
 } // namespace
 
-bool WriteFileAtomically(const std::string& target, std::string_view bytes) {
+WriteResult WriteFileAtomically(const std::string& target, std::string_view bytes) {
     if (target.empty())
-        return false;
+        return {false, "no file name"};
     // A link is followed, so that the file it names is replaced and the link stays a link.
     std::string path = target;
     std::error_code error;
     if (std::filesystem::is_symlink(std::filesystem::symlink_status(target, error))) {
         path = std::filesystem::weakly_canonical(target, error).string();
         if (error || path.empty())
-            return false;
+            return {false, error ? error.message() : "the link leads nowhere"};
     }
     struct stat existing {};
     const bool exists = ::stat(path.c_str(), &existing) == 0;
-    // Only a regular file (or nothing) is replaced; a folder of that name is an open failure.
+    // Only a regular file (or nothing) is replaced: a folder, device or pipe of that name stays.
     if (exists && !S_ISREG(existing.st_mode))
-        return false;
+        return {false, S_ISDIR(existing.st_mode) ? "a folder is in the way" : "not a regular file"};
     std::string temp = path + ".XXXXXX";
     const int fd = ::mkstemp(temp.data());
     if (fd < 0)
-        return false;
+        return Failed(errno);
     const mode_t mode = exists ? (existing.st_mode & 07777) : NewFileMode();
-    bool ok = ::fchmod(fd, mode) == 0 && WriteAll(fd, bytes) && ::fsync(fd) == 0;
-    ok = (::close(fd) == 0) && ok;
-    if (ok)
-        ok = ::rename(temp.c_str(), path.c_str()) == 0;
-    if (!ok) {
+    int failure = 0;
+    if (::fchmod(fd, mode) != 0 || !WriteAll(fd, bytes) || ::fsync(fd) != 0)
+        failure = errno;
+    if (::close(fd) != 0 && failure == 0)
+        failure = errno;
+    if (failure == 0 && ::rename(temp.c_str(), path.c_str()) != 0)
+        failure = errno;
+    if (failure != 0) {
         ::unlink(temp.c_str());
-        return false;
+        return Failed(failure);
     }
     const int dir = ::open(FolderOf(path).c_str(), O_RDONLY | O_DIRECTORY);
     if (dir >= 0) {
         ::fsync(dir);
         ::close(dir);
     }
-    return true;
+    return {true, {}};
+}
+
+WriteResult WriteFileAtomically(const std::string& target, std::span<const std::uint8_t> bytes) {
+    return WriteFileAtomically(
+        target, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
 }
 
 } // namespace lumina

@@ -104,8 +104,12 @@ public:
         if (!PaintedPages::End())
             return false;
         const QByteArray& bytes = buffer.data();
-        return WriteFileAtomically(FilePath(), std::string_view(bytes.constData(), bytes.size()));
+        const WriteResult written =
+            WriteFileAtomically(FilePath(), std::string_view(bytes.constData(), bytes.size()));
+        m_reason = written.reason;
+        return written.ok;
     }
+    std::string FailureReason() const override { return m_reason; }
 
     void Setup(const QPageSize& size, bool landscape) {
         writer.setResolution(kPdfDpi);
@@ -118,6 +122,9 @@ protected:
     void SetDocName(const std::string& docName) override {
         writer.setTitle(QString::fromStdString(docName));
     }
+
+private:
+    std::string m_reason;
 };
 
 } // namespace

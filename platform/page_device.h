@@ -44,6 +44,8 @@ public:
                              const Rect& destination, float scale) = 0;
     // Ends the document; false when it could not be completed.
     virtual bool End() = 0;
+    // Why the document could not be completed, in the system's words; "" when not known.
+    virtual std::string FailureReason() const { return {}; }
 };
 
 // Pages on a paged paint device the caller keeps (a printer), at its resolution.

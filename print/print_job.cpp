@@ -50,8 +50,11 @@ Result<PrintOutcome> PrintOut(const std::string& docName, PageDevice& device,
             continue;
         device.DrawPicture(picture, blit.source, blit.destination, plan.E);
     }
-    if (!device.End())
-        return DeviceFailure(device, "the document could not be completed");
+    if (!device.End()) {
+        const std::string reason = device.FailureReason();
+        return DeviceFailure(device,
+                             reason.empty() ? "the document could not be completed" : reason);
+    }
     return PrintOutcome::Printed;
 }
 
