@@ -31,7 +31,7 @@ for program in lumina-graph lumina-cli; do
     [[ -f $bin/$program && -x $bin/$program ]] || fail "$program is not installed as a program"
 done
 for file in "$data/Manual.pdf" "$man1/lumina-graph.1.gz" "$man1/lumina-cli.1.gz" "$completion" \
-    "$desktop" "$metainfo" "$icons/lumina-graph.svg"; do
+    "$desktop" "$metainfo" "$icons/lumina-graph.svg" "$prefix/share/doc/lumina-graph/copyright"; do
     [[ -s $file ]] || fail "${file#"$prefix"/} is missing or empty"
 done
 extra=$(find "$bin" -type f ! -name lumina-graph ! -name lumina-cli)
