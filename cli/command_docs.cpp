@@ -31,6 +31,10 @@ std::string Clamped(int low, int high, int fallback) {
 
 const char kCodeRangeNote[] = "decimal or 0x hexadecimal";
 
+std::string CodeRange() {
+    return Between(kMinCode, kMaxCode) + " (" + Hex(kMinCode, 4) + "-" + Hex(kMaxCode, 4) + ")";
+}
+
 std::vector<OptionDoc> GlyphOptions() {
     const GlyphRequest defaults;
     return {
@@ -38,7 +42,7 @@ std::vector<OptionDoc> GlyphOptions() {
          "default " + defaults.Char},
         {"--code", "N",
          "the character by its code page 932 code (SJIS Code), " + std::string(kCodeRangeNote),
-         Between(kMinCode, kMaxCode) + " (" + Hex(kMinCode, 4) + "-" + Hex(kMaxCode, 4) + ")"},
+         CodeRange()},
         {"--font", "FACE", "the face (フォント), a family name as fc-list shows it",
          "default " + defaults.FontName + ", or what fontconfig puts in its place"},
         {"--size", "PT", "the size (サイズ) in points",
@@ -221,8 +225,7 @@ std::vector<CommandDoc> MakeDocs() {
         {"text",
          "CODE",
          "Prints the character of a code page 932 code.",
-         {{"CODE", "", "the code, " + std::string(kCodeRangeNote),
-           Between(kMinCode, kMaxCode) + " (" + Hex(kMinCode, 4) + "-" + Hex(kMaxCode, 4) + ")"}}},
+         {{"CODE", "", "the code, " + std::string(kCodeRangeNote), CodeRange()}}},
     };
 }
 
