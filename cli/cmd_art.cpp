@@ -15,13 +15,6 @@
 namespace lumina::cli {
 namespace {
 
-constexpr const char* kUsage =
-    "INPUT [--font FACE] [--size PT] [--bold] [--italic] [--angle DEG] "
-    "[--classes kigou,num,alphau,alphal,hira,kata,kanji] [--char-spacing N] "
-    "[--line-spacing N] [--brightness 1-9] [--red 1-9] [--green 1-9] [--blue 1-9] [--mono] "
-    "[--char-colour 0xBBGGRR] [--background 0xBBGGRR] [--random] [--out-width N] "
-    "[--text FILE] [--image FILE [--picture-size]] [--progress]";
-
 struct ArtOptions {
     std::string input;
     ArtSettings settings;
@@ -224,7 +217,7 @@ int RunArt(const std::vector<std::string>& args) {
     return 0;
 }
 
-const CommandRegistration kArt("art", kUsage, RunArt);
+const CommandRegistration kArt("art", RunArt);
 
 } // namespace
 } // namespace lumina::cli

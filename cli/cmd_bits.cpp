@@ -8,10 +8,6 @@
 namespace lumina::cli {
 namespace {
 
-constexpr const char* kUsage =
-    "(--char TEXT | --code N) [--font FACE] [--size PT] [--angle DEG] [--bold] [--italic] "
-    "[--ink STR] [--background STR] [-o FILE]";
-
 int RunBits(const std::vector<std::string>& arguments) {
     std::vector<std::string> args = arguments;
     GlyphRequest request;
@@ -53,7 +49,7 @@ int RunBits(const std::vector<std::string>& arguments) {
     return 0;
 }
 
-const CommandRegistration kBits("bits", kUsage, RunBits);
+const CommandRegistration kBits("bits", RunBits);
 
 } // namespace
 } // namespace lumina::cli

@@ -34,8 +34,8 @@ int RunText(const std::vector<std::string>& args) {
     return 0;
 }
 
-const CommandRegistration kCode("code", "TEXT", RunCode);
-const CommandRegistration kText("text", "CODE", RunText);
+const CommandRegistration kCode("code", RunCode);
+const CommandRegistration kText("text", RunText);
 
 } // namespace
 } // namespace lumina::cli

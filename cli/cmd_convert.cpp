@@ -11,8 +11,6 @@
 namespace lumina::cli {
 namespace {
 
-constexpr const char* kUsage = "INPUT OUTPUT [--size WxH]";
-
 struct ConvertOptions {
     std::string input;
     std::string output;
@@ -89,7 +87,7 @@ int RunConvert(const std::vector<std::string>& args) {
     return 0;
 }
 
-const CommandRegistration kRegistration("convert", kUsage, RunConvert);
+const CommandRegistration kRegistration("convert", RunConvert);
 
 } // namespace
 } // namespace lumina::cli

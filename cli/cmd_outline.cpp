@@ -8,10 +8,6 @@
 namespace lumina::cli {
 namespace {
 
-constexpr const char* kUsage =
-    "(--char TEXT | --code N) [--font FACE] [--size PT] [--angle DEG] [--bold] [--italic] "
-    "[--control-points] [-o FILE]";
-
 int RunOutline(const std::vector<std::string>& arguments) {
     std::vector<std::string> args = arguments;
     GlyphRequest request;
@@ -37,7 +33,7 @@ int RunOutline(const std::vector<std::string>& arguments) {
     return 0;
 }
 
-const CommandRegistration kOutline("outline", kUsage, RunOutline);
+const CommandRegistration kOutline("outline", RunOutline);
 
 } // namespace
 } // namespace lumina::cli

@@ -16,11 +16,6 @@
 namespace lumina::cli {
 namespace {
 
-constexpr const char* kUsage =
-    "(--char TEXT | --code N) [--font FACE] [--size PT] [--angle DEG] [--bold] [--italic] "
-    "--mode outline|bitmap|drawing [--view WxH] [--paper N] [--orientation 1|2] "
-    "[--margins L,R,T,B] [--one-page] [--pages FROM-TO | --page N] -o FILE.pdf";
-
 struct PrintOptions {
     DisplayMode mode = 0;
     int W = 800;
@@ -201,7 +196,7 @@ int RunPrint(const std::vector<std::string>& arguments) {
     return 0;
 }
 
-const CommandRegistration kPrint("print", kUsage, RunPrint);
+const CommandRegistration kPrint("print", RunPrint);
 
 } // namespace
 } // namespace lumina::cli

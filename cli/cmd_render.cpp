@@ -11,10 +11,6 @@
 namespace lumina::cli {
 namespace {
 
-constexpr const char* kUsage =
-    "(--char TEXT | --code N) [--font FACE] [--size PT] [--angle DEG] [--bold] [--italic] "
-    "--mode outline|bitmap|drawing [--view WxH] [--origin X,Y] [--hide KEY,...] -o FILE.png";
-
 struct RenderOptions {
     DisplayMode mode = 0;
     int W = 800;
@@ -106,7 +102,7 @@ int RunRender(const std::vector<std::string>& arguments) {
     return 0;
 }
 
-const CommandRegistration kRender("render", kUsage, RunRender);
+const CommandRegistration kRender("render", RunRender);
 
 } // namespace
 } // namespace lumina::cli

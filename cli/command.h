@@ -8,9 +8,10 @@ namespace lumina::cli {
 // A subcommand of lumina-cli. Returns the exit code: 0 done, 1 the work failed, 2 usage error.
 using CommandFunction = int (*)(const std::vector<std::string>& args);
 
-// Each subcommand file registers itself with one static instance.
+// Each subcommand file registers itself with one static instance; its usage and options are
+// in the table of cli/command_docs.cpp.
 struct CommandRegistration {
-    CommandRegistration(const char* name, const char* usage, CommandFunction function);
+    CommandRegistration(const char* name, CommandFunction function);
 };
 
 // Prints "lumina-cli: message" and the usage line of the command to stderr; returns 2.

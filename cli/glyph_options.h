@@ -8,9 +8,6 @@
 
 namespace lumina::cli {
 
-inline constexpr const char* kGlyphOptionsUsage =
-    "(--char TEXT | --code N) [--font FACE] [--size PT] [--angle DEG] [--bold] [--italic]";
-
 // Takes the glyph options out of args (the rest stays in args, in order) and fills request.
 // Defaults: the default face, 300 points, angle 0, regular. On a bad option, returns false
 // with error set; a missing --char/--code keeps "あ".

@@ -2,6 +2,8 @@
 // registers itself here.
 #include "cli/command.h"
 
+#include "cli/command_docs.h"
+
 #include <QString>
 #include <QtGlobal>
 
@@ -14,20 +16,36 @@
 namespace lumina::cli {
 namespace {
 
-struct Command {
-    const char* usage;
-    CommandFunction function;
-};
-
-std::map<std::string, Command>& Registry() {
-    static std::map<std::string, Command> registry;
+std::map<std::string, CommandFunction>& Registry() {
+    static std::map<std::string, CommandFunction> registry;
     return registry;
+}
+
+const char* SynopsisOf(const std::string& name) {
+    const CommandDoc* doc = FindCommandDoc(name);
+    return doc ? doc->synopsis.c_str() : "";
 }
 
 void PrintUsage() {
     std::fprintf(stderr, "usage: lumina-cli COMMAND [OPTIONS]\ncommands:\n");
-    for (const auto& [name, command] : Registry())
-        std::fprintf(stderr, "  lumina-cli %s %s\n", name.c_str(), command.usage);
+    for (const auto& [name, function] : Registry())
+        std::fprintf(stderr, "  lumina-cli %s %s\n", name.c_str(), SynopsisOf(name));
+}
+
+// --help for the whole tool, or for the command named after it ("lumina-cli help render").
+int PrintHelp(const std::string& command) {
+    if (command.empty()) {
+        std::fputs(OverviewHelp().c_str(), stdout);
+        return 0;
+    }
+    const CommandDoc* doc = FindCommandDoc(command);
+    if (!doc || !Registry().contains(command)) {
+        std::fprintf(stderr, "lumina-cli: unknown command '%s'\n", command.c_str());
+        PrintUsage();
+        return 2;
+    }
+    std::fputs(CommandHelp(*doc).c_str(), stdout);
+    return 0;
 }
 
 // The libraries' own chatter (a decoder's "libpng error", a font's warning) would add lines to
@@ -39,16 +57,14 @@ void QuietLibraryMessages(QtMsgType type, const QMessageLogContext&, const QStri
 
 } // namespace
 
-CommandRegistration::CommandRegistration(const char* name, const char* usage,
-                                         CommandFunction function) {
-    Registry()[name] = Command{usage, function};
+CommandRegistration::CommandRegistration(const char* name, CommandFunction function) {
+    Registry()[name] = function;
 }
 
 int UsageError(const std::string& command, const std::string& message) {
     std::fprintf(stderr, "lumina-cli: %s\n", message.c_str());
-    const auto it = Registry().find(command);
-    if (it != Registry().end())
-        std::fprintf(stderr, "usage: lumina-cli %s %s\n", command.c_str(), it->second.usage);
+    if (Registry().contains(command))
+        std::fprintf(stderr, "usage: lumina-cli %s %s\n", command.c_str(), SynopsisOf(command));
     else
         PrintUsage();
     return 2;
@@ -79,8 +95,10 @@ int main(int argc, char** argv) {
         return 2;
     }
     const std::string name = argv[1];
-    if (name == "--help" || name == "-h" || name == "help") {
-        PrintUsage();
+    if (name == "--help" || name == "-h" || name == "help")
+        return PrintHelp(argc > 2 ? argv[2] : "");
+    if (name == "--version") {
+        std::printf("lumina-cli %s\n", LUMINA_VERSION);
         return 0;
     }
     const auto it = Registry().find(name);
@@ -90,5 +108,8 @@ int main(int argc, char** argv) {
         return 2;
     }
     std::vector<std::string> args(argv + 2, argv + argc);
-    return it->second.function(args);
+    const CommandDoc* doc = FindCommandDoc(name);
+    if (doc && AsksForHelp(*doc, args))
+        return PrintHelp(name);
+    return it->second(args);
 }

@@ -47,6 +47,13 @@ std::string ManualPathBeside(const std::string& executablePath, const std::strin
     return executablePath.substr(0, slash + 1) + name + ".pdf";
 }
 
+std::string ManualPathInstalled(const std::string& executablePath, const std::string& name) {
+    const auto slash = executablePath.rfind('/');
+    if (slash == std::string::npos)
+        return {};
+    return executablePath.substr(0, slash + 1) + "../share/lumina-graph/" + name + ".pdf";
+}
+
 CHelpDlg::CHelpDlg(const Services& services, std::string executablePath, QWidget* parent)
     : QDialog(parent)
     , m_services(services)
@@ -139,6 +146,12 @@ bool CHelpDlg::Initialise() {
     m_manualPath = ManualPathBeside(m_executablePath, m_manualName);
     if (m_manualPath.empty())
         return false;
+    const auto isFile = [](const std::string& p) {
+        return QFileInfo(QString::fromStdString(p)).isFile();
+    };
+    const std::string installed = ManualPathInstalled(m_executablePath, m_manualName);
+    if (!isFile(m_manualPath) && isFile(installed))
+        m_manualPath = installed;
     const QString path = QString::fromStdString(m_manualPath);
     if (!QFileInfo(path).isFile()) {
         ShowMessageById(m_services, this, "", kMsgNoManual, kInfoOk);

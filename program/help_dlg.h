@@ -13,8 +13,9 @@ namespace lumina {
 
 struct Services;
 
-// The manual viewer: the PDF manual beside the executable, shown in continuous pages,
-// maximised, with page navigation and zoom (buttons or Ctrl+wheel).
+// The manual viewer: the PDF manual beside the executable (a build tree) or in the installed
+// data folder, shown in continuous pages, maximised, with page navigation and zoom (buttons or
+// Ctrl+wheel).
 class CHelpDlg : public QDialog {
 public:
     CHelpDlg(const Services& services, std::string executablePath, QWidget* parent = nullptr);
@@ -24,9 +25,10 @@ public:
     void SetManualName(std::string name) { m_manualName = std::move(name); }
     const std::string& ManualPath() const { return m_manualPath; }
 
-    // Finds and loads the manual. False when the viewer must close: the executable path has no
-    // folder (silently) or the manual is missing (after message 30173). A file the PDF engine
-    // cannot read still opens the viewer, which then shows no pages.
+    // Finds and loads the manual, beside the executable or else in the installed data folder.
+    // False when the viewer must close: the executable path has no folder (silently) or the
+    // manual is in neither place (after message 30173). A file the PDF engine cannot read still
+    // opens the viewer, which then shows no pages.
     bool Initialise();
     // Initialise, then run modally; Rejected at once, never shown, when Initialise fails.
     int exec() override;
@@ -65,6 +67,10 @@ private:
 // The path of the manual named name beside the executable; empty when executablePath has no
 // folder part.
 std::string ManualPathBeside(const std::string& executablePath, const std::string& name);
+// The path of the manual named name in the data folder of an installed tree,
+// ../share/lumina-graph/ from the executable's folder, so that a moved install finds it too;
+// empty when executablePath has no folder part.
+std::string ManualPathInstalled(const std::string& executablePath, const std::string& name);
 
 // The main window's manual button: the viewer for the manual named manualName (message 30174,
 // "Manual") beside executablePath, opened modally and discarded when it closes.

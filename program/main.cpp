@@ -5,6 +5,7 @@
 #include "platform/font.h"
 #include "printwin/insatu_dlg.h"
 #include "program/help_dlg.h"
+#include "program/program_docs.h"
 #include "program/tavrin_app.h"
 #include "services/settings_store.h"
 #include "widgets/printer_defaults.h"
@@ -15,6 +16,9 @@
 #include <QFileInfo>
 
 int main(int argc, char** argv) {
+    // --help and --version answer on the terminal and never open a window.
+    if (const auto code = lumina::AnswerCommandLine(argc, argv, LUMINA_VERSION))
+        return *code;
     QApplication app(argc, argv);
     lumina::LoadJapaneseTranslations(app);
 

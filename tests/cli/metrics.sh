@@ -48,6 +48,41 @@ want+=" gmptGlyphOrigin.x=10 gmptGlyphOrigin.y=60 gmCellIncX=80 gmCellIncY=0"
 [[ "$(grep -v '^face=' <<<"$square" | tr '\n' ' ')" == "$want " ]] || fail "fixture: $square"
 [[ "$(value face "$square")" == "Lumina Test ("*"LuminaTest.ttf)" ]] || fail "fixture face"
 
+# --format json: one object with the names and values of the text form, in its order; only the
+# face is a string. The fixture's folder has a quote and a backslash that must be escaped.
+odd="$tmp/a \"quoted\" \\ folder"
+mkdir -p "$odd"
+cp "$here/../data/fonts/LuminaTest.ttf" "$odd/"
+cat >"$tmp/odd.conf" <<CONF
+<?xml version="1.0"?>
+<!DOCTYPE fontconfig SYSTEM "urn:fontconfig:fonts.dtd">
+<fontconfig>
+  <include ignore_missing="yes">/etc/fonts/fonts.conf</include>
+  <dir>$odd</dir>
+  <cachedir>$tmp/cache</cachedir>
+</fontconfig>
+CONF
+same_values() {
+    /usr/bin/python3 - "$1" "$2" <<'PY'
+import json, sys
+text, doc = sys.argv[1], json.loads(sys.argv[2])
+pairs = [line.split("=", 1) for line in text.splitlines()]
+assert list(doc) == [name for name, _ in pairs], list(doc)
+for name, value in pairs:
+    assert isinstance(doc[name], str) == (name == "face"), name
+    assert str(doc[name]) == value, (name, doc[name], value)
+PY
+}
+for case in "--char|あ" "--code|33440|--angle|90|--bold" "--char|A|--font|Lumina Test|--size|75"; do
+    IFS='|' read -ra args <<<"$case"
+    text=$(FONTCONFIG_FILE="$tmp/odd.conf" "$cli" metrics "${args[@]}")
+    json=$(FONTCONFIG_FILE="$tmp/odd.conf" "$cli" metrics "${args[@]}" --format json)
+    [[ "$(FONTCONFIG_FILE="$tmp/odd.conf" "$cli" metrics --format text "${args[@]}")" == "$text" ]] ||
+        fail "--format text is not the default form"
+    same_values "$text" "$json" || fail "metrics $case: $json against $text"
+done
+[[ "$text" == *'"quoted"'* ]] || fail "the fixture was not found in the odd folder: $text"
+
 set +e
 "$cli" metrics --code 0x80FF >/dev/null 2>&1; [[ $? -eq 1 ]] || fail "0x80FF is not a failure"
 "$cli" metrics --size 0 >/dev/null 2>&1; [[ $? -eq 2 ]] || fail "--size 0"

@@ -56,6 +56,7 @@ struct Seen {
     bool maximised = false;
     int pages = -1;
     QPdfDocument::Status status = QPdfDocument::Status::Null;
+    std::string path;
 };
 
 Seen OpenAndLook(const Services& services, const std::string& executable) {
@@ -69,6 +70,7 @@ Seen OpenAndLook(const Services& services, const std::string& executable) {
         seen.maximised = viewer->isMaximized();
         seen.pages = viewer->Document()->pageCount();
         seen.status = viewer->Document()->status();
+        seen.path = viewer->ManualPath();
         viewer->reject();
     });
     // A viewer that never opens leaves the timer pending: run it now, when no window is modal.
@@ -149,6 +151,50 @@ TEST_F(HelpDlgTest, FindsTheManualInFoldersWithJapaneseNames) {
     EXPECT_GT(seen.pages, 1);
     EXPECT_TRUE(m_services.Prompter().Messages().empty());
     EXPECT_EQ(ManualPathBeside("/lumina-graph", "Manual"), "/Manual.pdf");
+}
+
+TEST_F(HelpDlgTest, FindsTheInstalledManualAndPrefersTheOneBesideTheProgram) {
+    const std::string built =
+        (std::filesystem::path(BuiltExecutable()).parent_path() / "Manual.pdf").string();
+    const std::string garbage = "this is not a PDF file\n";
+    struct Case {
+        const char* name;
+        bool beside;    // a file beside the executable: the real manual, or an unreadable
+                        // one when the real one is installed too
+        bool installed; // the real manual in share/lumina-graph
+        const char* endsWith;
+    };
+    const Case cases[] = {
+        {"installed only", false, true, "/bin/../share/lumina-graph/Manual.pdf"},
+        {"beside only", true, false, "/bin/Manual.pdf"},
+        {"both: beside wins", true, true, "/bin/Manual.pdf"},
+    };
+    int tree = 0;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        m_services.Prompter().Clear();
+        const std::string prefix = m_services.Dir().File("tree" + std::to_string(++tree));
+        std::filesystem::create_directories(prefix + "/bin");
+        std::filesystem::create_directories(prefix + "/share/lumina-graph");
+        if (c.installed)
+            std::filesystem::copy_file(built, prefix + "/share/lumina-graph/Manual.pdf");
+        if (c.beside && c.installed)
+            WriteFile(prefix + "/bin/Manual.pdf", garbage);
+        else if (c.beside)
+            std::filesystem::copy_file(built, prefix + "/bin/Manual.pdf");
+
+        const Seen seen = OpenAndLook(m_services, prefix + "/bin/lumina-graph");
+        ASSERT_TRUE(seen.shown);
+        if (c.beside && c.installed)
+            EXPECT_EQ(seen.pages, 0);
+        else
+            EXPECT_GT(seen.pages, 1);
+        EXPECT_TRUE(seen.path.ends_with(c.endsWith)) << seen.path;
+        EXPECT_TRUE(m_services.Prompter().Messages().empty());
+    }
+    EXPECT_EQ(ManualPathInstalled("/usr/bin/lumina-graph", "Manual"),
+              "/usr/bin/../share/lumina-graph/Manual.pdf");
+    EXPECT_EQ(ManualPathInstalled("lumina-graph", "Manual"), "");
 }
 
 TEST_F(HelpDlgTest, CtrlWheelZoomsAndPlainWheelDoesNot) {
