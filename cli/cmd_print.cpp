@@ -22,7 +22,7 @@ constexpr const char* kUsage =
     "[--margins L,R,T,B] [--one-page] [--pages FROM-TO | --page N] -o FILE.pdf";
 
 struct PrintOptions {
-    DisplayMode mode = 0;
+    std::optional<DisplayMode> mode;
     int W = 800;
     int H = 600;
     int paper = 9;
@@ -123,7 +123,7 @@ bool TakePrintOptions(const std::vector<std::string>& args, PrintOptions& po, st
             return false;
         }
     }
-    if (po.mode == 0 || po.output.empty()) {
+    if (!po.mode || po.output.empty()) {
         error = "--mode and -o are needed";
         return false;
     }
@@ -152,7 +152,7 @@ int RunPrint(const std::vector<std::string>& arguments) {
         return UsageError("print", error);
     state.OrgX = po.W / 2;
     state.OrgY = po.H / 2;
-    state.mode = po.mode;
+    state.mode = *po.mode;
     GuiApplication();
 
     GlyphBatch batch;
@@ -160,7 +160,7 @@ int RunPrint(const std::vector<std::string>& arguments) {
         return Failure("cannot make a temporary folder for the settings");
     if (!batch.Render(state, po.W, po.H))
         return 1;
-    const Surface* picture = batch.View().SurfaceOf(po.mode);
+    const Surface* picture = batch.View().SurfaceOf(*po.mode);
     if (!picture)
         return Failure("the view has no picture");
 

@@ -2,6 +2,7 @@
 
 #include "glyph/bitmap.h"
 #include "glyph/glyph_save.h"
+#include "glyph/last_settings.h"
 #include "glyph/outline.h"
 #include "glyph/request.h"
 #include "platform/cp932.h"
@@ -81,8 +82,8 @@ void WriteBitPicture(const Services& services, Owner owner, const GlyphOutline& 
         ShowMessageById(services, owner, "", kMsgNotCp932, kInfoOk);
         return;
     }
-    services.settings.WriteString("Last", "Bit0Char", fields.background);
-    services.settings.WriteString("Last", "Bit1Char", fields.ink);
+    last::Bit0Char.Write(services.settings, fields.background);
+    last::Bit1Char.Write(services.settings, fields.ink);
     const std::optional<std::string> path = AskSaveFileName(services, owner, request);
     if (!path)
         return;

@@ -21,7 +21,7 @@ public:
     virtual void RefreshView() = 0;
     virtual void ShowAngle(int degrees) = 0;
     virtual void ShowSize(int points) = 0;
-    virtual void WriteSetting(std::string_view key, int value) = 0;
+    virtual void WriteSetting(const IntSetting& row, int value) = 0;
 };
 
 // The feedback of a drag under way, drawn over the view by its paint (window coordinates).
