@@ -16,8 +16,6 @@
 #include <QStyle>
 #include <QStyleOptionFrame>
 
-#include <algorithm>
-
 namespace lumina {
 namespace {
 

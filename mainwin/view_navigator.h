@@ -4,8 +4,6 @@
 #include "mainwin/navigation.h"
 #include "widgets/images.h"
 
-#include <string_view>
-
 namespace lumina {
 
 // What the view's mouse work needs of the main window.

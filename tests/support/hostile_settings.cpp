@@ -25,7 +25,7 @@ std::vector<HostileValue> HostileValues() {
         {"Empty", false, 0, ""},
         {"Text", false, 0, "twelve 12"},
         // Digits, so that a reader taking leading digits meets the longest number it can.
-        {"Huge", false, 0, std::string(64 * 1024, '9')},
+        {"Huge", false, 0, std::string(16 * 1024, '9')},
     };
 }
 
