@@ -9,16 +9,6 @@
 
 namespace lumina {
 
-const std::array<CharClassInfo, kCharClassCount> kCharClasses = {{
-    {CharClass::Kigou, "UseKigou", "記号", "出力文字に記号"},
-    {CharClass::Num, "UseNum", "数字", "出力文字に数字"},
-    {CharClass::AlphaU, "UseAlphaU", "英字大文字", "出力文字に英字大文字"},
-    {CharClass::AlphaL, "UseAlphaL", "英字小文字", "出力文字に英字小文字"},
-    {CharClass::Hira, "UseHira", "ひらがな", "出力文字にひらがな"},
-    {CharClass::Kata, "UseKata", "カタカナ", "出力文字にカタカナ"},
-    {CharClass::Kanji, "UseKanji", "漢字", "出力文字に漢字"},
-}};
-
 int& ArtSettings::ClassSwitch(CharClass c) {
     switch (c) {
     case CharClass::Kigou:
@@ -82,16 +72,6 @@ std::string ColourText(COLORREF colour) {
 
 namespace {
 
-// First at most max bytes of s, ending on a whole UTF-8 character.
-std::string CutUtf8(std::string_view s, size_t max) {
-    if (s.size() <= max)
-        return std::string(s);
-    size_t end = max;
-    while (end > 0 && (static_cast<unsigned char>(s[end]) & 0xC0) == 0x80)
-        --end;
-    return std::string(s.substr(0, end));
-}
-
 bool IsLead(unsigned char b) {
     return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
 }
@@ -114,35 +94,51 @@ std::string CutFaceName(std::string_view utf8) {
     return cp932::ToUtf8Lossy(std::string_view(*bytes).substr(0, end));
 }
 
+namespace {
+
+void LoadRow(const ArtSettingRow& row, const SettingsStore& store, ArtSettings& s) {
+    switch (row.kind) {
+    case GridItemKind::Font:
+        s.FontName = CutFaceName(row.text.Read(store));
+        s.FontSize = row.number.Read(store);
+        break;
+    case GridItemKind::Colour:
+        s.*row.colour = ParseColourText(row.text.Read(store), row.emptyColour);
+        break;
+    case GridItemKind::Boolean:
+    case GridItemKind::Spin:
+    case GridItemKind::Choice:
+        s.*row.field = row.number.Read(store);
+        break;
+    case GridItemKind::ReadOnly:
+        break;
+    }
+}
+
+} // namespace
+
 LoadedArtSettings LoadArtSettings(const SettingsStore& store) {
     LoadedArtSettings loaded;
-    ArtSettings& s = loaded.settings;
-    const ArtSettings d;
-    const auto readInt = [&](std::string_view key, int def) {
-        return store.ReadInt(kArtSection, key, def);
-    };
-    s.FontName = CutFaceName(store.ReadString(kArtSection, "FontName", d.FontName));
-    s.FontSize = Clamp(readInt("FontSize", d.FontSize), kFontSizeMin, kFontSizeMax);
-    s.Bold = readInt("Bold", d.Bold);
-    s.Italic = readInt("Italic", d.Italic);
-    s.FontDeg = readInt("FontDeg", d.FontDeg);
-    for (const auto& info : kCharClasses)
-        s.ClassSwitch(info.cls) = readInt(info.key, 1);
-    s.CharMa = Clamp(readInt("CharMa", d.CharMa), kSpacingMin, kSpacingMax);
-    s.LineMa = Clamp(readInt("LineMa", d.LineMa), kSpacingMin, kSpacingMax);
-    s.BrightAll = Clamp(readInt("BrightAll", d.BrightAll), kBrightMin, kBrightMax);
-    s.BrightR = Clamp(readInt("BrightR", d.BrightR), kBrightMin, kBrightMax);
-    s.BrightG = Clamp(readInt("BrightG", d.BrightG), kBrightMin, kBrightMax);
-    s.BrightB = Clamp(readInt("BrightB", d.BrightB), kBrightMin, kBrightMax);
-    s.Mono = readInt("Mono", d.Mono);
-    s.CharCol = ParseColourText(store.ReadString(kArtSection, "CharCol", ""), 0x000000);
-    s.BkCol = ParseColourText(store.ReadString(kArtSection, "BkCol", ""), 0xFFFFFF);
-    s.Rand = readInt("Rand", d.Rand);
-    s.OutW = Clamp(readInt("OutW", d.OutW), kOutWMin, kOutWMax);
-    loaded.zoom = readInt("Zoom", 0);
+    for (const ArtSettingRow* row : kArtSettingRows)
+        LoadRow(*row, store, loaded.settings);
+    loaded.zoom = zoviv::Zoom.Read(store);
     loaded.classToggle = true;
     loaded.layout = ArtLayout{};
     return loaded;
+}
+
+std::vector<SettingKey> ZovivSettingKeys() {
+    std::vector<SettingKey> keys;
+    for (const ArtSettingRow* row : kArtSettingRows) {
+        if (!row->number.key.empty())
+            keys.push_back(row->number.Key());
+        if (!row->text.key.empty())
+            keys.push_back(row->text.Key());
+    }
+    keys.push_back(zoviv::Zoom.Key());
+    for (const auto& row : zoviv::Placement.Rows())
+        keys.push_back(row.Key());
+    return keys;
 }
 
 std::string FormatThousands(std::string_view digits) {

@@ -8,10 +8,6 @@
 namespace lumina {
 namespace {
 
-constexpr std::string_view kClassCommon =
-    "を使用するかどうかを指定します。\nタイトルの「出力文字種」をクリックすると一度に「する」"
-    "「しない」を変更することができます。";
-
 GridItem ReadOnly(std::string_view caption, std::string value, std::string_view description) {
     GridItem item;
     item.caption = caption;
@@ -21,35 +17,47 @@ GridItem ReadOnly(std::string_view caption, std::string value, std::string_view 
     return item;
 }
 
-GridItem Boolean(std::string_view caption, int value, std::string description) {
+// The item of a setting, showing its value in settings.
+GridItem ItemOf(const ArtSettingRow& row, const ArtSettings& s) {
     GridItem item;
-    item.caption = caption;
-    item.kind = GridItemKind::Boolean;
-    item.value = value != 0 ? kTextOn : kTextOff;
-    item.description = std::move(description);
-    item.options = {std::string(kTextOn), std::string(kTextOff)};
+    item.caption = row.caption;
+    item.kind = row.kind;
+    item.description = std::string(row.description) + std::string(row.descriptionEnd);
+    item.row = &row;
+    switch (row.kind) {
+    case GridItemKind::Font:
+        item.value = FontItemText(s.FontName, s.FontSize);
+        break;
+    case GridItemKind::Boolean:
+        item.value = s.*row.field != 0 ? kTextOn : kTextOff;
+        item.options = {std::string(kTextOn), std::string(kTextOff)};
+        break;
+    case GridItemKind::Spin:
+        item.value = std::to_string(s.*row.field);
+        item.spinMin = row.spinMin;
+        item.spinMax = row.spinMax;
+        break;
+    case GridItemKind::Choice:
+        item.value = row.choices[s.*row.field != 0 ? 1 : 0];
+        item.options = {std::string(row.choices[0]), std::string(row.choices[1])};
+        break;
+    case GridItemKind::Colour:
+        item.value = std::to_string(s.*row.colour);
+        break;
+    case GridItemKind::ReadOnly:
+        break;
+    }
     return item;
 }
 
-GridItem Spin(std::string_view caption, int value, int low, int high,
-              std::string_view description) {
-    GridItem item;
-    item.caption = caption;
-    item.kind = GridItemKind::Spin;
-    item.value = std::to_string(value);
-    item.description = description;
-    item.spinMin = low;
-    item.spinMax = high;
-    return item;
-}
-
-GridItem Colour(std::string_view caption, COLORREF value, std::string_view description) {
-    GridItem item;
-    item.caption = caption;
-    item.kind = GridItemKind::Colour;
-    item.value = std::to_string(value);
-    item.description = description;
-    return item;
+// A group of the settings of one ArtGroup, in the table's order.
+GridGroup SettingsGroup(std::string title, ArtGroup group, const ArtSettings& s) {
+    GridGroup g{std::move(title), true, {}};
+    for (const ArtSettingRow* row : kArtSettingRows) {
+        if (row->group == group)
+            g.items.push_back(ItemOf(*row, s));
+    }
+    return g;
 }
 
 // "%s×%s" of two numbers with separators; empty while the tested number is 0.
@@ -67,67 +75,6 @@ GridGroup PictureGroup(const PictureFacts& picture) {
                  "原本イメージの大きさです。\n単位：ピクセル"));
     g.items.push_back(ReadOnly("サイズ", FormatThousands(picture.byteSize / 1024),
                                "原本イメージのサイズです。\n単位：キロバイト"));
-    return g;
-}
-
-GridGroup FontGroup(const ArtSettings& s) {
-    GridGroup g{std::string(kGroupFont), true, {}};
-    GridItem font;
-    font.caption = "フォント";
-    font.kind = GridItemKind::Font;
-    font.value = FontItemText(s.FontName, s.FontSize);
-    font.description = "フォントを指定します。\n(8～72ポイント)";
-    g.items.push_back(std::move(font));
-    g.items.push_back(Boolean("太字", s.Bold, "フォントを太字にするかどうかを指定します。"));
-    g.items.push_back(
-        Boolean("イタリック", s.Italic, "フォントをイタリックにするかどうかを指定します。"));
-    g.items.push_back(Spin("角度", s.FontDeg, 0, 359, "フォントの角度を指定します。\n(0～359度)"));
-    return g;
-}
-
-GridGroup ClassGroup(const ArtSettings& s, bool classToggle) {
-    GridGroup g{ClassGroupTitle(classToggle), true, {}};
-    for (const auto& info : kCharClasses) {
-        g.items.push_back(Boolean(info.caption, s.ClassSwitch(info.cls),
-                                  std::string(info.descriptionPrefix) + std::string(kClassCommon)));
-    }
-    return g;
-}
-
-GridGroup OutputGroup(const ArtSettings& s) {
-    GridGroup g{std::string(kGroupOutput), true, {}};
-    g.items.push_back(Spin("出力幅", s.OutW, kOutWMin, kOutWMax,
-                           "イメージ出力時の幅を指定します。\n(500～5,000ピクセル)\n※ "
-                           "高さは自動調整されます。"));
-    g.items.push_back(
-        Spin("字間", s.CharMa, kSpacingMin, kSpacingMax,
-             "字間を次の範囲で設定します。\n0(狭い)～10(標準)～30(広い)\n単位：ピクセル"));
-    g.items.push_back(
-        Spin("行間", s.LineMa, kSpacingMin, kSpacingMax,
-             "行間を次の範囲で設定します。\n0(狭い)～10(標準)～30(広い)\n単位：ピクセル"));
-    g.items.push_back(Spin("明るさ", s.BrightAll, kBrightMin, kBrightMax,
-                           "見た目の明るさを次の範囲で設定します。\n1(明るい)～5(標準)～9(暗い)"));
-    g.items.push_back(Spin("色相(赤)", s.BrightR, kBrightMin, kBrightMax,
-                           "赤色の強弱を次の範囲で設定します。\n1(弱い)～5(標準)～9(強い)"));
-    g.items.push_back(Spin("色相(緑)", s.BrightG, kBrightMin, kBrightMax,
-                           "緑色の強弱を次の範囲で設定します。\n1(弱い)～5(標準)～9(強い)"));
-    g.items.push_back(Spin("色相(青)", s.BrightB, kBrightMin, kBrightMax,
-                           "青色の強弱を次の範囲で設定します。\n1(弱い)～5(標準)～9(強い)"));
-    GridItem mono;
-    mono.caption = "カラー";
-    mono.kind = GridItemKind::Choice;
-    mono.value = s.Mono != 0 ? kTextMono : kTextColour;
-    mono.description =
-        "JPEG出力時に原本イメージに合せてカラーにするときは、「カラー」。しないときは"
-        "、「モノクロ」を選択します。";
-    mono.options = {std::string(kTextColour), std::string(kTextMono)};
-    g.items.push_back(std::move(mono));
-    g.items.push_back(
-        Colour("文字色", s.CharCol, "文字色を指定します。\n※ 「カラー」のときは無視されます。"));
-    g.items.push_back(Colour("背景色", s.BkCol, "背景色を指定します。"));
-    g.items.push_back(Boolean("ランダム", s.Rand,
-                              "文字角度をランダムにセットするかどうかを指定します。\n※ "
-                              "「する」のときは、「フォント設定」の「角度」は無視されます。"));
     return g;
 }
 
@@ -191,9 +138,9 @@ bool BuildSettingsGrid(SettingsGridModel& grid, const ArtSettings& settings,
                        const PictureFacts& picture, const ArtLayout& layout, bool classToggle) {
     grid.groups.clear();
     grid.groups.push_back(PictureGroup(picture));
-    grid.groups.push_back(FontGroup(settings));
-    grid.groups.push_back(ClassGroup(settings, classToggle));
-    grid.groups.push_back(OutputGroup(settings));
+    grid.groups.push_back(SettingsGroup(std::string(kGroupFont), ArtGroup::Font, settings));
+    grid.groups.push_back(SettingsGroup(ClassGroupTitle(classToggle), ArtGroup::Classes, settings));
+    grid.groups.push_back(SettingsGroup(std::string(kGroupOutput), ArtGroup::Output, settings));
     grid.groups.push_back(ResultGroup(settings, layout));
     return true;
 }
@@ -205,24 +152,27 @@ bool ToggleAllClasses(SettingsGridModel& grid, size_t groupIndex, bool& classTog
     if (g.items.empty() || !IsClassGroupTitle(g.title))
         return false;
     for (auto& item : g.items) {
-        for (const auto& info : kCharClasses) {
-            if (item.caption == info.caption)
-                item.value = classToggle ? kTextOn : kTextOff;
-        }
+        if (item.row && item.row->group == ArtGroup::Classes)
+            item.value = classToggle ? kTextOn : kTextOff;
     }
     classToggle = !classToggle;
     g.title = ClassGroupTitle(classToggle);
     return true;
 }
 
+std::vector<std::string> GroupTitles() {
+    return {std::string(kGroupPicture), std::string(kGroupFont),   ClassGroupTitle(true),
+            ClassGroupTitle(false),     std::string(kGroupOutput), std::string(kGroupResult)};
+}
+
 void SaveGroupStates(const SettingsGridModel& grid, SettingsStore& store) {
     for (const auto& g : grid.groups)
-        store.WriteInt(kPropSection, g.title, g.expanded ? 1 : 0);
+        GroupStateRow(g.title).Write(store, g.expanded ? 1 : 0);
 }
 
 void RestoreGroupStates(SettingsGridModel& grid, const SettingsStore& store) {
     for (auto& g : grid.groups) {
-        const int state = store.ReadInt(kPropSection, g.title, 2);
+        const int state = GroupStateRow(g.title).Read(store);
         if (state == 0)
             g.expanded = false;
         else if (state == 1)

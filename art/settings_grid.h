@@ -10,21 +10,6 @@ namespace lumina {
 
 class SettingsStore;
 
-// How an item of the settings grid is edited.
-enum class GridItemKind {
-    ReadOnly, // shown, selectable, never edited
-    Font,     // face and size as "%s(%i)"
-    Boolean,  // "する" / "しない"
-    Spin,     // decimal text, up/down within spinMin..spinMax; typed values may lie outside
-    Choice,   // one of options, no typing
-    Colour,   // a COLORREF as decimal text, no typing
-};
-
-inline constexpr std::string_view kTextOn = "する";
-inline constexpr std::string_view kTextOff = "しない";
-inline constexpr std::string_view kTextColour = "カラー";
-inline constexpr std::string_view kTextMono = "モノクロ";
-
 struct GridItem {
     std::string caption;
     GridItemKind kind = GridItemKind::ReadOnly;
@@ -33,6 +18,8 @@ struct GridItem {
     int spinMin = 0;
     int spinMax = 0;
     std::vector<std::string> options; // Boolean and Choice items
+    // The setting the item shows and is read back into; none for the facts the grid only shows.
+    const ArtSettingRow* row = nullptr;
 };
 
 struct GridGroup {
@@ -76,7 +63,11 @@ std::string FontItemText(std::string_view face, int size);
 bool BuildSettingsGrid(SettingsGridModel& grid, const ArtSettings& settings,
                        const PictureFacts& picture, const ArtLayout& layout, bool classToggle);
 
-// Reads the grid back into settings and writes each changed value to section "Zoviv".
+// Every title a group of the grid can have: the keys of section "Prop".
+std::vector<std::string> GroupTitles();
+
+// Reads the items of the grid back into settings through their rows and writes each changed value
+// to section "Zoviv".
 void ApplySettingsGrid(const SettingsGridModel& grid, ArtSettings& settings, SettingsStore& store);
 
 // A click on the caption of the group at groupIndex: when it is the class group, sets all

@@ -4,7 +4,7 @@
 
 namespace lumina {
 
-// The art view's scale, persisted as "Zoom".
+// The art view's scale, persisted under the key Zoom of its section.
 enum class ZoomMode : int { Fit = 0, Zoom1 = 1, Zoom2 = 2, Zoom4 = 4, Zoom8 = 8 };
 
 // True for the five values a zoom button can set.

@@ -223,7 +223,7 @@ bool CZovivDlg::Open(const std::string& path, const std::string& type) {
 
     m_minTrackSize = size();
     setMinimumSize(m_minTrackSize);
-    m_placement.Restore(*this, m_services.settings, kArtSection, m_minTrackSize);
+    m_placement.Restore(*this, m_services.settings, zoviv::Placement, m_minTrackSize);
     Relayout();
     SetZoom(m_engine->Zoom());
     return true;
@@ -255,8 +255,8 @@ void CZovivDlg::SavePlacement() {
     m_saved = true;
     m_engine->SaveGroupStates();
     SettingsStore& store = m_services.settings;
-    m_placement.Save(*this, store, kArtSection);
-    store.WriteInt(kArtSection, "Zoom", m_zoom);
+    m_placement.Save(*this, store, zoviv::Placement);
+    zoviv::Zoom.Write(store, m_zoom);
 }
 
 void CZovivDlg::Relayout() {

@@ -17,7 +17,7 @@ namespace lumina::cli {
 namespace {
 
 struct PrintOptions {
-    DisplayMode mode = 0;
+    std::optional<DisplayMode> mode;
     int W = 800;
     int H = 600;
     int paper = 9;
@@ -118,7 +118,7 @@ bool TakePrintOptions(const std::vector<std::string>& args, PrintOptions& po, st
             return false;
         }
     }
-    if (po.mode == 0 || po.output.empty()) {
+    if (!po.mode || po.output.empty()) {
         error = "--mode and -o are needed";
         return false;
     }
@@ -147,13 +147,13 @@ int RunPrint(const std::vector<std::string>& arguments) {
         return UsageError("print", error);
     state.OrgX = po.W / 2;
     state.OrgY = po.H / 2;
-    state.mode = po.mode;
+    state.mode = *po.mode;
     GuiApplication();
 
     GlyphBatch batch;
     if (!batch.Render(state, po.W, po.H))
         return 1;
-    const Surface* picture = batch.View().SurfaceOf(po.mode);
+    const Surface* picture = batch.View().SurfaceOf(*po.mode);
     if (!picture)
         return Failure("the view has no picture");
 

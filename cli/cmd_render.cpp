@@ -12,7 +12,7 @@ namespace lumina::cli {
 namespace {
 
 struct RenderOptions {
-    DisplayMode mode = 0;
+    std::optional<DisplayMode> mode;
     int W = 800;
     int H = 600;
     std::optional<Point> origin;
@@ -33,7 +33,7 @@ bool HideSwitches(const std::string& list, ViewOptions& options, std::string& er
         bool found = false;
         for (const auto& s : ViewOptions::Switches()) {
             if (s.key == key) {
-                options.*s.member = 0;
+                options.*s.member = false;
                 found = true;
             }
         }
@@ -70,7 +70,7 @@ bool TakeRenderOptions(const std::vector<std::string>& args, RenderOptions& ro,
             return false;
         }
     }
-    if (ro.mode == 0 || ro.output.empty()) {
+    if (!ro.mode || ro.output.empty()) {
         error = "--mode and -o are needed";
         return false;
     }
@@ -89,12 +89,12 @@ int RunRender(const std::vector<std::string>& arguments) {
     const Point origin = ro.origin.value_or(Point{ro.W / 2, ro.H / 2});
     state.OrgX = origin.x;
     state.OrgY = origin.y;
-    state.mode = ro.mode;
+    state.mode = *ro.mode;
 
     GlyphBatch batch;
     if (!batch.Render(state, ro.W, ro.H))
         return 1;
-    const Surface* surface = batch.View().SurfaceOf(ro.mode);
+    const Surface* surface = batch.View().SurfaceOf(*ro.mode);
     if (!surface || !surface->Image().save(QString::fromStdString(ro.output), "PNG"))
         return Failure("cannot write " + ro.output);
     std::printf("counts=%s\nink=%s\n", batch.Observer().counts.c_str(),

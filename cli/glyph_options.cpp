@@ -79,13 +79,13 @@ bool TakeGlyphOptions(std::vector<std::string>& args, GlyphRequest& request, std
     return true;
 }
 
-bool ParseDisplayMode(const std::string& text, DisplayMode& mode) {
+bool ParseDisplayMode(const std::string& text, std::optional<DisplayMode>& mode) {
     if (text == "outline")
-        mode = kModeOutline;
+        mode = DisplayMode::Outline;
     else if (text == "bitmap")
-        mode = kModeBitmap;
+        mode = DisplayMode::Bitmap;
     else if (text == "drawing")
-        mode = kModeDrawing;
+        mode = DisplayMode::Drawing;
     else
         return false;
     return true;

@@ -3,6 +3,7 @@
 #include "glyph/glyph_view.h"
 #include "glyph/request.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -14,7 +15,7 @@ namespace lumina::cli {
 bool TakeGlyphOptions(std::vector<std::string>& args, GlyphRequest& request, std::string& error);
 
 // "outline", "bitmap" or "drawing" as a display mode; false (mode unchanged) for anything else.
-bool ParseDisplayMode(const std::string& text, DisplayMode& mode);
+bool ParseDisplayMode(const std::string& text, std::optional<DisplayMode>& mode);
 
 // A view size "WxH", each from 1 to 10000; false (width and height unchanged) otherwise.
 bool ParseViewSize(const std::string& text, int& width, int& height);

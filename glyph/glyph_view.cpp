@@ -1,6 +1,7 @@
 #include "glyph/glyph_view.h"
 
 #include "glyph/bitmap.h"
+#include "glyph/last_settings.h"
 #include "glyph/outline.h"
 #include "glyph/text_metrics.h"
 #include "glyph/view_drawing.h"
@@ -14,22 +15,7 @@
 namespace lumina {
 
 const std::array<ViewOptions::Switch, 13>& ViewOptions::Switches() {
-    static const std::array<Switch, 13> switches{{
-        {"DspPos", &ViewOptions::DspPos},
-        {"DspNo", &ViewOptions::DspNo},
-        {"DspCenter", &ViewOptions::DspCenter},
-        {"DspDrawOrg", &ViewOptions::DspDrawOrg},
-        {"DspGlyphOrg", &ViewOptions::DspGlyphOrg},
-        {"DspGlyphOrgX", &ViewOptions::DspGlyphOrgX},
-        {"DspGlyphOrgY", &ViewOptions::DspGlyphOrgY},
-        {"DspCellIncX", &ViewOptions::DspCellIncX},
-        {"DspCellIncY", &ViewOptions::DspCellIncY},
-        {"DspBlackBoxX", &ViewOptions::DspBlackBoxX},
-        {"DspBlackBoxY", &ViewOptions::DspBlackBoxY},
-        {"DspAscent", &ViewOptions::DspAscent},
-        {"DspDescent", &ViewOptions::DspDescent},
-    }};
-    return switches;
+    return last::kSwitches;
 }
 
 namespace {
@@ -166,9 +152,9 @@ void GlyphView::Paint(Surface& paintSurface, const Rect& viewRect,
 }
 
 const Surface* GlyphView::SurfaceOf(DisplayMode mode) const {
-    const std::optional<Surface>& s = mode == kModeOutline  ? m_impl->outlineSurface
-                                      : mode == kModeBitmap ? m_impl->bitmapSurface
-                                                            : m_impl->drawingSurface;
+    const std::optional<Surface>& s = mode == DisplayMode::Outline  ? m_impl->outlineSurface
+                                      : mode == DisplayMode::Bitmap ? m_impl->bitmapSurface
+                                                                    : m_impl->drawingSurface;
     return s ? &*s : nullptr;
 }
 

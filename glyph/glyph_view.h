@@ -5,6 +5,7 @@
 #include "platform/geometry.h"
 #include "platform/surface.h"
 #include "services/problem.h"
+#include "services/settings_table.h"
 
 #include <array>
 #include <optional>
@@ -17,33 +18,28 @@ class GlyphViewObserver;
 struct GlyphOutline;
 struct GlyphBitmap;
 
-// Which of the three pictures the view shows: 1 outline, 2 bitmap, 3 actual drawing (any
-// other value shows the drawing).
-using DisplayMode = int;
-inline constexpr DisplayMode kModeOutline = 1;
-inline constexpr DisplayMode kModeBitmap = 2;
-inline constexpr DisplayMode kModeDrawing = 3;
+// Which of the three pictures the view shows; the numbers are the ones stored as DspMode.
+enum class DisplayMode { Outline = 1, Bitmap = 2, Drawing = 3 };
 
-// The thirteen overlay switches, each 0 or 1, named after their keys in section "Last".
+// The thirteen overlay switches, named after their keys in section "Last".
 struct ViewOptions {
-    int DspPos = 1;
-    int DspNo = 1;
-    int DspCenter = 1;
-    int DspDrawOrg = 1;
-    int DspGlyphOrg = 1;
-    int DspGlyphOrgX = 1;
-    int DspGlyphOrgY = 1;
-    int DspCellIncX = 1;
-    int DspCellIncY = 1;
-    int DspBlackBoxX = 1;
-    int DspBlackBoxY = 1;
-    int DspAscent = 1;
-    int DspDescent = 1;
+    bool DspPos = true;
+    bool DspNo = true;
+    bool DspCenter = true;
+    bool DspDrawOrg = true;
+    bool DspGlyphOrg = true;
+    bool DspGlyphOrgX = true;
+    bool DspGlyphOrgY = true;
+    bool DspCellIncX = true;
+    bool DspCellIncY = true;
+    bool DspBlackBoxX = true;
+    bool DspBlackBoxY = true;
+    bool DspAscent = true;
+    bool DspDescent = true;
 
-    // Key name and member of each switch, in the order of the table of switches.
-    struct Switch {
-        std::string_view key;
-        int ViewOptions::*member;
+    // The stored switch and the member it fills, in the order of the table of switches.
+    struct Switch : BoolSetting {
+        bool ViewOptions::*member = nullptr;
     };
     static const std::array<Switch, 13>& Switches();
 };
@@ -55,7 +51,7 @@ struct ViewOptions {
 struct GlyphViewState {
     GlyphRequest request;
     ViewOptions options;
-    DisplayMode mode = kModeOutline;
+    DisplayMode mode = DisplayMode::Outline;
     int OrgX = 0;
     int OrgY = 0;
     int RoundR = 100;
@@ -92,8 +88,7 @@ public:
     // paint surface, then the angle dial and the measuring line (window coordinates).
     void Paint(Surface& paintSurface, const Rect& viewRect, const GlyphViewState& state) const;
 
-    // The surface a mode shows (1 outline, 2 bitmap, anything else the drawing); nullptr
-    // before MakeSurfaces succeeded.
+    // The surface a mode shows; nullptr before MakeSurfaces succeeded.
     const Surface* SurfaceOf(DisplayMode mode) const;
 
     // The results of the last refresh, for the writers and the counts.

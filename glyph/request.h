@@ -11,7 +11,7 @@ namespace lumina {
 // font it is drawn in. Field names follow their keys in section "Last".
 struct GlyphRequest {
     std::string Char = "あ"; // UTF-8 text of the character (one code page 932 character)
-    int SjisCode = 33440;    // key "SJIS-Code": the byte, or lead * 256 + trail
+    int SjisCode = 33440;    // key SJIS-Code: the byte, or lead * 256 + trail
     std::string FontName = std::string(kDefaultFaceName);
     int FontSize = 300; // points, 1..1000
     int FontDeg = 0;    // degrees counter-clockwise, 0..360

@@ -1,5 +1,6 @@
 #include "mainwin/char_commands.h"
 
+#include "glyph/last_settings.h"
 #include "platform/cp932.h"
 #include "services/messages.h"
 #include "services/services.h"
@@ -10,8 +11,6 @@
 
 namespace lumina {
 namespace {
-
-constexpr std::string_view kSection = "Last";
 
 std::string HexText(std::uint32_t value) {
     char buffer[24];
@@ -45,7 +44,7 @@ bool GlyphRequestCommands::ApplyCharacterField() {
     }
     m_request.SjisCode = code;
     m_request.Char = text;
-    m_services.settings.WriteString(kSection, "Char", text);
+    last::Char.Write(m_services.settings, text);
 
     const std::string face = m_controls.SelectedFace();
     if (face.empty()) {
@@ -54,11 +53,11 @@ bool GlyphRequestCommands::ApplyCharacterField() {
         return false;
     }
     m_request.FontName = face;
-    m_services.settings.WriteString(kSection, "FontName", face);
-    m_request.FontSize = std::clamp(ReadDecimal(m_controls.SizeText()), 1, 1000);
-    m_services.settings.WriteInt(kSection, "FontSize", m_request.FontSize);
-    m_request.FontDeg = std::clamp(ReadDecimal(m_controls.AngleText()), 0, 360);
-    m_services.settings.WriteInt(kSection, "FontDeg", m_request.FontDeg);
+    last::FontName.Write(m_services.settings, face);
+    m_request.FontSize = last::FontSize.Clamp(ReadDecimal(m_controls.SizeText()));
+    last::FontSize.Write(m_services.settings, m_request.FontSize);
+    m_request.FontDeg = last::FontDeg.Clamp(ReadDecimal(m_controls.AngleText()));
+    last::FontDeg.Write(m_services.settings, m_request.FontDeg);
     return true;
 }
 
@@ -66,7 +65,7 @@ void GlyphRequestCommands::OnApplyCharacter() {
     if (!ApplyCharacterField())
         return;
     m_controls.SetCodeText(std::to_string(m_request.SjisCode));
-    m_services.settings.WriteInt(kSection, "SJIS-Code", m_request.SjisCode);
+    last::SjisCode.Write(m_services.settings, m_request.SjisCode);
     m_controls.SetCodeDisplay(HexText(static_cast<std::uint32_t>(m_request.SjisCode)));
     m_controls.Refresh();
 }
@@ -80,10 +79,10 @@ void GlyphRequestCommands::ApplyCodeField() {
     if (value == m_request.SjisCode || value < kMinCode || value > kMaxCode)
         return;
     m_request.SjisCode = value;
-    m_services.settings.WriteInt(kSection, "SJIS-Code", value);
+    last::SjisCode.Write(m_services.settings, value);
     m_request.Char = DisplayTextFromCode(value);
     m_controls.SetCharacterText(m_request.Char);
-    m_services.settings.WriteString(kSection, "Char", m_request.Char);
+    last::Char.Write(m_services.settings, m_request.Char);
     m_controls.Refresh();
 }
 
@@ -103,9 +102,9 @@ void GlyphRequestCommands::SelectCode(int code) {
     m_request.SjisCode = code;
     m_request.Char = DisplayTextFromCode(code);
     m_controls.SetCharacterText(m_request.Char);
-    m_services.settings.WriteString(kSection, "Char", m_request.Char);
+    last::Char.Write(m_services.settings, m_request.Char);
     m_controls.SetCodeText(std::to_string(code));
-    m_services.settings.WriteInt(kSection, "SJIS-Code", code);
+    last::SjisCode.Write(m_services.settings, code);
     m_controls.SetCodeDisplay(HexText(static_cast<std::uint32_t>(code)));
     m_controls.Refresh();
 }

@@ -1,6 +1,7 @@
 #include "mainwin/glyph_files.h"
 
 #include "glyph/glyph_save.h"
+#include "glyph/last_settings.h"
 #include "glyph/outline.h"
 #include "glyph/outline_file.h"
 #include "glyph/request.h"
@@ -86,8 +87,8 @@ void WriteBitPicture(const Services& services, Owner owner, const GlyphOutline& 
         ShowMessageById(services, owner, "", kMsgNotCp932, kInfoOk);
         return;
     }
-    services.settings.WriteString("Last", "Bit0Char", fields.background);
-    services.settings.WriteString("Last", "Bit1Char", fields.ink);
+    last::Bit0Char.Write(services.settings, fields.background);
+    last::Bit1Char.Write(services.settings, fields.ink);
     const std::optional<std::string> path = AskSaveFileName(services, owner, request);
     if (!path)
         return;

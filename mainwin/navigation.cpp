@@ -22,7 +22,7 @@ HotSpot HitTest(Point p, const HitInput& in) {
     if (IsPresent(in.measure2) && InHandleSquare(p, in.measure2))
         return HotSpot::MeasurePoint2;
     const Point origin{in.view.left + in.origin.x, in.view.top + in.origin.y};
-    if (in.mode == 3 && PointDistance(p, origin) <= 5)
+    if (in.mode == DisplayMode::Drawing && PointDistance(p, origin) <= 5)
         return HotSpot::DrawOrigin;
     const Point centre = ViewCentre(in.view);
     if (InHandleSquare(p, {centre.x + in.radius, centre.y}))

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "glyph/glyph_view.h"
 #include "platform/geometry.h"
 
 namespace lumina {
@@ -28,8 +29,8 @@ bool OnDialBand(Point p, const Rect& view, int radius);
 struct HitInput {
     Rect view;
     int radius = 100;
-    int mode = 1; // the display mode; the drawing origin is a hot spot in mode 3 only
-    Point origin; // OrgX, OrgY: view coordinates
+    DisplayMode mode = DisplayMode::Outline; // the drawing origin is a hot spot in the drawing only
+    Point origin;                            // OrgX, OrgY: view coordinates
     Point measure1{-1, -1};
     Point measure2{-1, -1};
 };

@@ -1,6 +1,7 @@
 // The main window's control handlers and the fields the commands and the refresh fill.
 #include "mainwin/tavrin_dlg.h"
 
+#include "glyph/last_settings.h"
 #include "image/picture_type.h"
 #include "mainwin/about_dlg.h"
 #include "mainwin/glyph_files.h"
@@ -22,8 +23,6 @@
 
 namespace lumina {
 namespace {
-
-constexpr std::string_view kSection = "Last";
 
 constexpr const char* kPictureFilter =
     "イメージファイル(jpeg, gif, bmp, png, tiff) "
@@ -52,17 +51,19 @@ void CTavrinDlg::ConnectControls() {
     m_angleSpin->SetOnStep([this](int step) { OnAngleStep(step); });
     connect(m_zeroAngle, &QPushButton::clicked, this, [this] { OnZeroAngle(); });
     connect(m_bold, &QCheckBox::toggled, this,
-            [this](bool on) { OnFlag(&GlyphRequest::FontBold, "FontBold", on); });
+            [this](bool on) { OnFlag(&GlyphRequest::FontBold, last::FontBold, on); });
     connect(m_italic, &QCheckBox::toggled, this,
-            [this](bool on) { OnFlag(&GlyphRequest::FontItalic, "FontItalic", on); });
+            [this](bool on) { OnFlag(&GlyphRequest::FontItalic, last::FontItalic, on); });
     const auto& switches = ViewOptions::Switches();
     for (size_t i = 0; i < switches.size(); ++i) {
-        const auto sw = switches[i];
+        const ViewOptions::Switch& row = switches[i];
         connect(m_switches[i], &QCheckBox::toggled, this,
-                [this, sw](bool on) { OnSwitch(sw.member, sw.key, on); });
+                [this, &row](bool on) { OnSwitch(row, on); });
     }
-    for (int i = 0; i < 3; ++i)
-        connect(m_modeButtons[i], &QPushButton::clicked, this, [this, i] { OnMode(i + 1); });
+    for (int i = 0; i < 3; ++i) {
+        const auto mode = static_cast<DisplayMode>(i + 1);
+        connect(m_modeButtons[i], &QPushButton::clicked, this, [this, mode] { OnMode(mode); });
+    }
     connect(m_outlineFile, &QPushButton::clicked, this, [this] { OnWriteOutlineFile(); });
     connect(m_centre, &QToolButton::clicked, this, [this] { OnCentre(); });
     connect(m_bitPicture, &QToolButton::clicked, this, [this] { OnWriteBitPicture(); });
@@ -97,7 +98,7 @@ void CTavrinDlg::OnFontSelected() {
         ShowMessageById(m_services, OwnerWindow(), "", kMsgNoFont, kInfoOk);
         return;
     }
-    m_services.settings.WriteString(kSection, "FontName", face);
+    last::FontName.Write(m_services.settings, face);
     Refresh();
 }
 
@@ -105,7 +106,7 @@ void CTavrinDlg::OnSizeStep(int step) {
     GlyphRequest& request = m_state.request;
     request.FontSize = std::clamp(request.FontSize + step, 1, 1000);
     m_sizeSpin->SetValue(request.FontSize);
-    WriteLast("FontSize", request.FontSize);
+    last::FontSize.Write(m_services.settings, request.FontSize);
     Refresh();
 }
 
@@ -113,7 +114,7 @@ void CTavrinDlg::OnAngleStep(int step) {
     GlyphRequest& request = m_state.request;
     request.FontDeg = std::clamp(request.FontDeg + step, 0, 359);
     m_angleSpin->SetValue(request.FontDeg);
-    WriteLast("FontDeg", request.FontDeg);
+    last::FontDeg.Write(m_services.settings, request.FontDeg);
     Refresh();
 }
 
@@ -126,15 +127,15 @@ void CTavrinDlg::OnZeroAngle() {
     Refresh();
 }
 
-void CTavrinDlg::OnSwitch(int ViewOptions::*member, std::string_view key, bool on) {
-    m_state.options.*member = on ? 1 : 0;
-    WriteLast(key, on ? 1 : 0);
+void CTavrinDlg::OnSwitch(const ViewOptions::Switch& row, bool on) {
+    m_state.options.*row.member = on;
+    row.Write(m_services.settings, on);
     Refresh();
 }
 
-void CTavrinDlg::OnFlag(int GlyphRequest::*member, std::string_view key, bool on) {
+void CTavrinDlg::OnFlag(int GlyphRequest::*member, const BoolSetting& row, bool on) {
     m_state.request.*member = on ? 1 : 0;
-    WriteLast(key, on ? 1 : 0);
+    row.Write(m_services.settings, on);
     Refresh();
 }
 
@@ -146,13 +147,13 @@ void CTavrinDlg::OnMode(DisplayMode mode) {
     }
     m_state.mode = mode;
     ShowModeLamps();
-    WriteLast("DspMode", mode);
+    last::DspMode.Write(m_services.settings, static_cast<int>(mode));
     RepaintView();
 }
 
 void CTavrinDlg::ShowModeLamps() {
     for (int i = 0; i < 3; ++i) {
-        const bool lit = m_state.mode == i + 1;
+        const bool lit = m_state.mode == static_cast<DisplayMode>(i + 1);
         m_modeButtons[i]->setChecked(lit);
         m_modeButtons[i]->setIcon(LampIcon(lit));
     }
@@ -160,9 +161,9 @@ void CTavrinDlg::ShowModeLamps() {
 
 void CTavrinDlg::OnCentre() {
     m_state.OrgX = m_viewRect.Width() / 2;
-    WriteLast("OrgX", m_state.OrgX);
+    last::OrgX.Write(m_services.settings, m_state.OrgX);
     m_state.OrgY = m_viewRect.Height() / 2;
-    WriteLast("OrgY", m_state.OrgY);
+    last::OrgY.Write(m_services.settings, m_state.OrgY);
     Refresh();
 }
 

@@ -63,13 +63,18 @@ QToolButton* ImageButton(QWidget* parent, const QString& name, const QString& im
     return button;
 }
 
-int SwitchIndex(std::string_view key) {
+size_t SwitchIndex(bool ViewOptions::*member) {
     const auto& switches = ViewOptions::Switches();
     for (size_t i = 0; i < switches.size(); ++i) {
-        if (switches[i].key == key)
-            return static_cast<int>(i);
+        if (switches[i].member == member)
+            return i;
     }
-    return -1;
+    return switches.size();
+}
+
+QString KeyName(size_t index) {
+    const std::string_view key = ViewOptions::Switches()[index].key;
+    return QString::fromUtf8(key.data(), static_cast<qsizetype>(key.size()));
 }
 
 } // namespace
@@ -157,34 +162,36 @@ void CTavrinDlg::BuildPanel() {
 
 void CTavrinDlg::BuildMetricGroups(int top) {
     const int rowHeight = 22;
-    const auto makeSwitch = [this](QWidget* parent, std::string_view key, const QRect& rect) {
-        const int index = SwitchIndex(key);
-        auto* box = new QCheckBox(QString::fromUtf8(key.data(), key.size()), parent);
-        box->setObjectName(QString::fromUtf8(key.data(), key.size()));
+    // Each switch's check box is named after its key.
+    const auto makeSwitch = [this](QWidget* parent, bool ViewOptions::*member,
+                                   const QString& caption, const QRect& rect) {
+        const size_t index = SwitchIndex(member);
+        auto* box = new QCheckBox(caption, parent);
+        box->setObjectName(KeyName(index));
         box->setGeometry(rect);
-        m_switches[static_cast<size_t>(index)] = box;
+        m_switches[index] = box;
         return box;
     };
 
     struct GlyphRow {
         const char* caption;
-        std::string_view key;
+        bool ViewOptions::*member;
         const char* name;
     };
     const GlyphRow glyphRows[] = {
-        {"gmBlackBoxX:", "DspBlackBoxX", "gmBlackBoxX"},
-        {"gmBlackBoxY:", "DspBlackBoxY", "gmBlackBoxY"},
-        {"gmptGlyphOrigin.x:", "DspGlyphOrgX", "gmptGlyphOrigin.x"},
-        {"gmptGlyphOrigin.y:", "DspGlyphOrgY", "gmptGlyphOrigin.y"},
-        {"gmCellIncX:", "DspCellIncX", "gmCellIncX"},
-        {"gmCellIncY:", "DspCellIncY", "gmCellIncY"},
+        {"gmBlackBoxX:", &ViewOptions::DspBlackBoxX, "gmBlackBoxX"},
+        {"gmBlackBoxY:", &ViewOptions::DspBlackBoxY, "gmBlackBoxY"},
+        {"gmptGlyphOrigin.x:", &ViewOptions::DspGlyphOrgX, "gmptGlyphOrigin.x"},
+        {"gmptGlyphOrigin.y:", &ViewOptions::DspGlyphOrgY, "gmptGlyphOrigin.y"},
+        {"gmCellIncX:", &ViewOptions::DspCellIncX, "gmCellIncX"},
+        {"gmCellIncY:", &ViewOptions::DspCellIncY, "gmCellIncY"},
     };
     auto* glyphGroup = new QGroupBox(QStringLiteral("GLYPHMETRICS"), this);
     glyphGroup->setGeometry(8, top, 232, 22 + 6 * rowHeight + 6);
     for (int i = 0; i < 6; ++i) {
         const int y = 20 + i * rowHeight;
-        makeSwitch(glyphGroup, glyphRows[i].key, {8, y, 140, 20})
-            ->setText(QString::fromLatin1(glyphRows[i].caption));
+        makeSwitch(glyphGroup, glyphRows[i].member, QString::fromLatin1(glyphRows[i].caption),
+                   {8, y, 140, 20});
         m_glyphValues[i] = Value(glyphGroup, QString::fromLatin1(glyphRows[i].name),
                                  QStringLiteral("888888888"), {148, y, 76, 20});
     }
@@ -200,8 +207,8 @@ void CTavrinDlg::BuildMetricGroups(int top) {
         const int y = 20 + i * rowHeight;
         const QString caption = QString::fromLatin1(textRows[i]) + QLatin1Char(':');
         if (i == 1 || i == 2) {
-            makeSwitch(textGroup, i == 1 ? "DspAscent" : "DspDescent", {8, y, 140, 20})
-                ->setText(caption);
+            makeSwitch(textGroup, i == 1 ? &ViewOptions::DspAscent : &ViewOptions::DspDescent,
+                       caption, {8, y, 140, 20});
         } else {
             Caption(textGroup, caption, {26, y, 122, 20});
         }
@@ -222,21 +229,22 @@ void CTavrinDlg::BuildTopBar() {
     }
 
     struct TopSwitch {
-        std::string_view key;
+        bool ViewOptions::*member;
         const char* caption;
         int x;
         int width;
     };
-    const TopSwitch topSwitches[] = {{"DspPos", "折点", 254, 52},
-                                     {"DspNo", "№", 308, 40},
-                                     {"DspCenter", "中心線", 350, 64},
-                                     {"DspDrawOrg", "描画基点", 416, 76},
-                                     {"DspGlyphOrg", "グリフ基点", 494, 90}};
+    const TopSwitch topSwitches[] = {{&ViewOptions::DspPos, "折点", 254, 52},
+                                     {&ViewOptions::DspNo, "№", 308, 40},
+                                     {&ViewOptions::DspCenter, "中心線", 350, 64},
+                                     {&ViewOptions::DspDrawOrg, "描画基点", 416, 76},
+                                     {&ViewOptions::DspGlyphOrg, "グリフ基点", 494, 90}};
     for (const TopSwitch& s : topSwitches) {
+        const size_t index = SwitchIndex(s.member);
         auto* box = new QCheckBox(QString::fromUtf8(s.caption), this);
-        box->setObjectName(QString::fromUtf8(s.key.data(), s.key.size()));
+        box->setObjectName(KeyName(index));
         box->setGeometry(s.x, 42, s.width, 22);
-        m_switches[static_cast<size_t>(SwitchIndex(s.key))] = box;
+        m_switches[index] = box;
     }
     m_centre = ImageButton(this, QStringLiteral("centre"), QStringLiteral("centre"),
                            {600, 40, 28, 26}, 20);
@@ -285,17 +293,17 @@ void CTavrinDlg::RegisterTips() {
     tip(m_inkRatio, "文字の黒さをパーセントで表しています。描画矩形 = (tmAscent + tmDescent) × "
                     "BaseLine です");
     tip(m_outlineFile, "ビューに表示している文字の折点座標をファイル出力します");
-    const auto tipOf = [&](std::string_view key, const char* text) {
-        tip(m_switches[static_cast<size_t>(SwitchIndex(key))], text);
+    const auto tipOf = [&](bool ViewOptions::*member, const char* text) {
+        tip(m_switches[SwitchIndex(member)], text);
     };
-    tipOf("DspGlyphOrgX", "BaseLine起点からグリフ基点までの水平距離です");
-    tipOf("DspGlyphOrgY", "BaseLine起点からグリフ基点までの垂直距離です");
-    tipOf("DspCellIncX", "BaseLine起点から次の文字のBaseLine起点までの水平距離です");
-    tipOf("DspCellIncY", "BaseLine起点から次の文字のBaseLine起点までの垂直距離です");
-    tipOf("DspBlackBoxX", "グリフ矩形の幅です");
-    tipOf("DspBlackBoxY", "グリフ矩形の高さです");
-    tipOf("DspAscent", "描画基点からBaseLine起点までの距離です");
-    tipOf("DspDescent", "BaseLine起点から文字全体矩形の左下までの距離です");
+    tipOf(&ViewOptions::DspGlyphOrgX, "BaseLine起点からグリフ基点までの水平距離です");
+    tipOf(&ViewOptions::DspGlyphOrgY, "BaseLine起点からグリフ基点までの垂直距離です");
+    tipOf(&ViewOptions::DspCellIncX, "BaseLine起点から次の文字のBaseLine起点までの水平距離です");
+    tipOf(&ViewOptions::DspCellIncY, "BaseLine起点から次の文字のBaseLine起点までの垂直距離です");
+    tipOf(&ViewOptions::DspBlackBoxX, "グリフ矩形の幅です");
+    tipOf(&ViewOptions::DspBlackBoxY, "グリフ矩形の高さです");
+    tipOf(&ViewOptions::DspAscent, "描画基点からBaseLine起点までの距離です");
+    tipOf(&ViewOptions::DspDescent, "BaseLine起点から文字全体矩形の左下までの距離です");
     tip(m_modeButtons[0], "アウトライン表示に切り替えます");
     tip(m_modeButtons[1], "ビットマップ表示に切り替えます");
     tip(m_modeButtons[2], "描画基点に、指定した条件で実際に描画します");

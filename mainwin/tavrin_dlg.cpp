@@ -1,5 +1,6 @@
 #include "mainwin/tavrin_dlg.h"
 
+#include "glyph/last_settings.h"
 #include "mainwin/view_widget.h"
 #include "mainwin/widgets.h"
 #include "services/common.h"
@@ -16,12 +17,8 @@
 #include <QStyle>
 #include <QStyleOptionFrame>
 
-#include <algorithm>
-
 namespace lumina {
 namespace {
-
-constexpr std::string_view kSection = "Last";
 
 Owner OwnerOf(const QWidget* window) {
     return window;
@@ -44,13 +41,13 @@ CTavrinDlg::CTavrinDlg(const Services& services, PrinterSettings& printer, QWidg
     setWindowIcon(AppIcon());
 
     BuildControls();
-    LoadRequest();
+    LoadState();
     if (!MakeViewSurfaces())
         return;
-    LoadOrigin();
+    KeepOriginInView(m_viewRect.Width(), m_viewRect.Height());
     LoadFontList();
-    LoadSwitches();
-    LoadMode();
+    ShowSwitches();
+    ShowModeLamps();
     for (ViewCursor kind : {ViewCursor::Arrow, ViewCursor::NoEntry, ViewCursor::Move,
                             ViewCursor::WestEast, ViewCursor::Rotate, ViewCursor::Pointer})
         m_cursors[static_cast<size_t>(kind)] = MakeViewCursor(kind);
@@ -60,7 +57,7 @@ CTavrinDlg::CTavrinDlg(const Services& services, PrinterSettings& printer, QWidg
     LoadBitCharacters();
     m_minimumSize = size();
     setMinimumSize(m_minimumSize);
-    m_placement.Restore(*this, m_services.settings, kSection, m_minimumSize);
+    m_placement.Restore(*this, m_services.settings, last::Placement, m_minimumSize);
     ConnectControls();
     m_opened = true;
     // The restored size may already differ from the opening size; the resize rule applies.
@@ -83,21 +80,12 @@ Owner CTavrinDlg::OwnerWindow() const {
     return OwnerOf(this);
 }
 
-void CTavrinDlg::WriteLast(std::string_view key, int value) {
-    m_services.settings.WriteInt(kSection, key, value);
-}
-
-void CTavrinDlg::LoadRequest() {
-    const SettingsStore& settings = m_services.settings;
-    GlyphRequest& request = m_state.request;
-    request.Char = settings.ReadString(kSection, "Char", "あ");
-    request.SjisCode = settings.ReadInt(kSection, "SJIS-Code", 33440);
+void CTavrinDlg::LoadState() {
+    m_state = LoadGlyphViewState(m_services.settings, {m_viewRect.Width(), m_viewRect.Height()});
+    const GlyphRequest& request = m_state.request;
     m_charField->setText(QString::fromStdString(request.Char));
     m_codeField->setText(QString::number(request.SjisCode));
     m_commands.ShowCodeHex();
-    // An edited store must not ask for a font beyond what the spins allow.
-    request.FontSize = std::clamp(settings.ReadInt(kSection, "FontSize", 300), 1, 1000);
-    request.FontDeg = std::clamp(settings.ReadInt(kSection, "FontDeg", 0), 0, 360);
     m_sizeSpin->SetValue(request.FontSize);
     m_angleSpin->SetValue(request.FontDeg);
 }
@@ -111,22 +99,14 @@ bool CTavrinDlg::MakeViewSurfaces() {
     return m_paintSurface.has_value();
 }
 
-void CTavrinDlg::LoadOrigin() {
-    const int w = m_viewRect.Width();
-    const int h = m_viewRect.Height();
-    m_state.OrgX = m_services.settings.ReadInt(kSection, "OrgX", w / 2);
-    m_state.OrgY = m_services.settings.ReadInt(kSection, "OrgY", h / 2);
-    KeepOriginInView(w, h);
-}
-
 void CTavrinDlg::KeepOriginInView(int w, int h) {
     if (m_state.OrgX > w) {
         m_state.OrgX = ClampOrigin(m_state.OrgX, w);
-        WriteLast("OrgX", m_state.OrgX);
+        last::OrgX.Write(m_services.settings, m_state.OrgX);
     }
     if (m_state.OrgY > h) {
         m_state.OrgY = ClampOrigin(m_state.OrgY, h);
-        WriteLast("OrgY", m_state.OrgY);
+        last::OrgY.Write(m_services.settings, m_state.OrgY);
     }
 }
 
@@ -134,7 +114,6 @@ void CTavrinDlg::LoadFontList() {
     const int pointSize = font().pointSize() > 0 ? font().pointSize() + 1 : 10;
     FillFontList(*m_fontList, m_services.fonts.Families(), pointSize);
     std::string& face = m_state.request.FontName;
-    face = m_services.settings.ReadString(kSection, "FontName", kDefaultFaceName);
     int index = m_fontList->findText(QString::fromStdString(face), Qt::MatchFixedString);
     if (index < 0 && face == kDefaultFaceName) {
         // The default face exists on no Linux desktop: show what it resolves to, so that a
@@ -148,42 +127,27 @@ void CTavrinDlg::LoadFontList() {
     face = index < 0 ? std::string() : m_fontList->itemText(index).toStdString();
 }
 
-void CTavrinDlg::LoadSwitches() {
-    const SettingsStore& settings = m_services.settings;
-    m_state.request.FontBold = settings.ReadInt(kSection, "FontBold", 0) != 0 ? 1 : 0;
-    m_state.request.FontItalic = settings.ReadInt(kSection, "FontItalic", 0) != 0 ? 1 : 0;
+void CTavrinDlg::ShowSwitches() {
     m_bold->setChecked(m_state.request.FontBold != 0);
     m_italic->setChecked(m_state.request.FontItalic != 0);
     const auto& switches = ViewOptions::Switches();
-    for (size_t i = 0; i < switches.size(); ++i) {
-        const int on = settings.ReadInt(kSection, switches[i].key, 1) != 0 ? 1 : 0;
-        m_state.options.*switches[i].member = on;
-        m_switches[i]->setChecked(on != 0);
-    }
-    // A radius beyond the dial's limits (an edited store) would draw for ever.
-    const int stored = settings.ReadInt(kSection, "RoundR", 100);
-    m_state.RoundR = std::clamp(stored, 30, 400);
-    if (m_state.RoundR != stored && settings.Contains(kSection, "RoundR"))
-        WriteLast("RoundR", m_state.RoundR);
-}
-
-void CTavrinDlg::LoadMode() {
-    m_state.mode = m_services.settings.ReadInt(kSection, "DspMode", kModeOutline);
-    ShowModeLamps();
+    for (size_t i = 0; i < switches.size(); ++i)
+        m_switches[i]->setChecked(m_state.options.*switches[i].member);
+    // A radius the dial's limits brought in is stored as it is now drawn.
+    if (last::RoundR.StoredOutOfRange(m_services.settings))
+        last::RoundR.Write(m_services.settings, m_state.RoundR);
 }
 
 void CTavrinDlg::LoadBitCharacters() {
-    m_bit1Field->setText(
-        QString::fromStdString(m_services.settings.ReadString(kSection, "Bit1Char", "1")));
-    m_bit0Field->setText(
-        QString::fromStdString(m_services.settings.ReadString(kSection, "Bit0Char", "0")));
+    m_bit1Field->setText(QString::fromStdString(last::Bit1Char.Read(m_services.settings)));
+    m_bit0Field->setText(QString::fromStdString(last::Bit0Char.Read(m_services.settings)));
 }
 
 void CTavrinDlg::SavePlacement() {
     if (m_placementSaved)
         return;
     m_placementSaved = true;
-    m_placement.Save(*this, m_services.settings, kSection);
+    m_placement.Save(*this, m_services.settings, last::Placement);
 }
 
 void CTavrinDlg::moveEvent(QMoveEvent* event) {
@@ -225,7 +189,7 @@ bool CTavrinDlg::ApplyClientSize(int cx, int cy) {
     const int radius = ClampRadiusToView(m_state.RoundR, w, h);
     if (radius != m_state.RoundR) {
         m_state.RoundR = radius;
-        WriteLast("RoundR", radius);
+        last::RoundR.Write(m_services.settings, radius);
     }
     KeepOriginInView(w, h);
     Refresh();
@@ -315,8 +279,8 @@ void CTavrinDlg::ShowSize(int points) {
     m_sizeSpin->SetValue(points);
 }
 
-void CTavrinDlg::WriteSetting(std::string_view key, int value) {
-    WriteLast(key, value);
+void CTavrinDlg::WriteSetting(const IntSetting& row, int value) {
+    row.Write(m_services.settings, value);
 }
 
 void CTavrinDlg::Refresh() {

@@ -13,7 +13,6 @@
 #include <memory>
 #include <optional>
 #include <string>
-#include <string_view>
 
 class QCheckBox;
 class QComboBox;
@@ -82,14 +81,12 @@ private:
     void BuildMetricGroups(int top);
     void BuildTopBar();
     void RegisterTips();
-    void LoadRequest();
+    void LoadState();
     bool MakeViewSurfaces();
-    void LoadOrigin();
     // An origin beyond the w x h view is brought back inside it and written.
     void KeepOriginInView(int w, int h);
     void LoadFontList();
-    void LoadSwitches();
-    void LoadMode();
+    void ShowSwitches();
     void LoadBitCharacters();
     void ConnectControls();
     void SavePlacement();
@@ -103,8 +100,8 @@ private:
     void OnSizeStep(int step);
     void OnAngleStep(int step);
     void OnZeroAngle();
-    void OnSwitch(int ViewOptions::*member, std::string_view key, bool on);
-    void OnFlag(int GlyphRequest::*member, std::string_view key, bool on);
+    void OnSwitch(const ViewOptions::Switch& row, bool on);
+    void OnFlag(int GlyphRequest::*member, const BoolSetting& row, bool on);
     void OnMode(DisplayMode mode);
     void ShowModeLamps();
     void OnCentre();
@@ -114,7 +111,6 @@ private:
     void OnWriteBitPicture();
 
     void PaintView(QPainter& painter);
-    void WriteLast(std::string_view key, int value);
     Owner OwnerWindow() const;
 
     // CodeControls
@@ -143,7 +139,7 @@ private:
     void RefreshView() override;
     void ShowAngle(int degrees) override;
     void ShowSize(int points) override;
-    void WriteSetting(std::string_view key, int value) override;
+    void WriteSetting(const IntSetting& row, int value) override;
 
     const Services& m_services;
     PrinterSettings& m_printer;

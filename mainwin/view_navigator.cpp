@@ -1,5 +1,7 @@
 #include "mainwin/view_navigator.h"
 
+#include "glyph/last_settings.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
@@ -169,12 +171,12 @@ void ViewNavigator::EndDrag(Point p) {
             state.OrgY = p.y - view.top;
             m_host.RefreshView();
         }
-        m_host.WriteSetting("OrgX", state.OrgX);
-        m_host.WriteSetting("OrgY", state.OrgY);
+        m_host.WriteSetting(last::OrgX, state.OrgX);
+        m_host.WriteSetting(last::OrgY, state.OrgY);
         break;
     case Drag::Radius:
         state.RoundR = RadiusFromDrag(p, view);
-        m_host.WriteSetting("RoundR", state.RoundR);
+        m_host.WriteSetting(last::RoundR, state.RoundR);
         m_host.RepaintView();
         break;
     case Drag::Angle:
@@ -216,7 +218,7 @@ bool ViewNavigator::Wheel(Point p, const WheelKeys& keys, int delta) {
         // The wheel's angle is not stored.
         m_host.ShowAngle(state.request.FontDeg);
     } else {
-        m_host.WriteSetting("FontSize", state.request.FontSize);
+        m_host.WriteSetting(last::FontSize, state.request.FontSize);
         m_host.ShowSize(state.request.FontSize);
     }
     m_host.RefreshView();

@@ -4,8 +4,6 @@
 #include "mainwin/navigation.h"
 #include "widgets/images.h"
 
-#include <string_view>
-
 namespace lumina {
 
 // What the view's mouse work needs of the main window.
@@ -21,7 +19,7 @@ public:
     virtual void RefreshView() = 0;
     virtual void ShowAngle(int degrees) = 0;
     virtual void ShowSize(int points) = 0;
-    virtual void WriteSetting(std::string_view key, int value) = 0;
+    virtual void WriteSetting(const IntSetting& row, int value) = 0;
 };
 
 // The feedback of a drag under way, drawn over the view by its paint (window coordinates).

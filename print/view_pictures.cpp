@@ -6,8 +6,8 @@ namespace lumina {
 
 ViewPictures PicturesOf(const GlyphView& view) {
     ViewPictures pictures;
-    pictures.surfaces = {view.SurfaceOf(kModeOutline), view.SurfaceOf(kModeBitmap),
-                         view.SurfaceOf(kModeDrawing)};
+    pictures.surfaces = {view.SurfaceOf(DisplayMode::Outline), view.SurfaceOf(DisplayMode::Bitmap),
+                         view.SurfaceOf(DisplayMode::Drawing)};
     pictures.size = {view.Width(), view.Height()};
     return pictures;
 }

@@ -5,6 +5,7 @@
 #include "print/paper.h"
 #include "print/preview.h"
 #include "print/print_job.h"
+#include "print/print_settings.h"
 #include "printwin/preview_frame.h"
 #include "printwin/printer.h"
 #include "printwin/spin_buttons.h"
@@ -31,7 +32,6 @@ namespace lumina {
 
 namespace {
 
-constexpr const char* kSection = "Insatu";
 constexpr const char* kNotPositive = "正の整数を入力してください。";
 
 bool RunPageSetup(QPrinter& printer, QWidget* owner) {
@@ -52,11 +52,11 @@ void SetFieldText(QLineEdit& field, const QString& text) {
 } // namespace
 
 CInsatuDlg::CInsatuDlg(const Services& services, PrinterSettings& printer, const GlyphView& view,
-                       int displayMode, QWidget* owner)
+                       DisplayMode displayMode, QWidget* owner)
     : CInsatuDlg(services, printer, PicturesOf(view), displayMode, owner) {}
 
 CInsatuDlg::CInsatuDlg(const Services& services, PrinterSettings& printer, const ViewPictures& view,
-                       int displayMode, QWidget* owner, PrintSetup setup)
+                       DisplayMode displayMode, QWidget* owner, PrintSetup setup)
     : QDialog(owner)
     , m_services(services)
     , m_printer(printer)
@@ -114,12 +114,9 @@ bool CInsatuDlg::ReadPrinter(const char* where) {
 }
 
 void CInsatuDlg::ReadStoredState() {
-    const SettingsStore& store = m_services.settings;
+    const StoredPrintChoices stored = LoadPrintChoices(m_services.settings);
     // Stored margins outside what this printer allows are brought within it.
-    m_margins.left = store.ReadInt(kSection, "MarginLmm", 25);
-    m_margins.right = store.ReadInt(kSection, "MarginRmm", 10);
-    m_margins.top = store.ReadInt(kSection, "MarginTmm", 25);
-    m_margins.bottom = store.ReadInt(kSection, "MarginBmm", 10);
+    m_margins = stored.margins;
     for (int i = 0; i < 4; ++i)
         MarginAt(i) = std::clamp(MarginAt(i), OffsetAt(i), kMaxMarginMm);
     SetSpinsForMargins();
@@ -128,9 +125,8 @@ void CInsatuDlg::ReadStoredState() {
     m_pageSpin->SetRange(1, 1);
     m_pageSpin->SetPosition(1);
 
-    m_allOne = store.ReadInt(kSection, "AllOne", 0) == 1 ? 1 : 0;
-    const int hani = store.ReadInt(kSection, "Hani", 1);
-    m_range = hani == 2 ? RangeKind::Current : hani == 3 ? RangeKind::FromTo : RangeKind::All;
+    m_allOne = stored.allOne ? 1 : 0;
+    m_range = stored.range;
     (m_range == RangeKind::Current  ? m_rangeCurrent
      : m_range == RangeKind::FromTo ? m_rangeFromTo
                                     : m_rangeAll)
@@ -140,7 +136,7 @@ void CInsatuDlg::ReadStoredState() {
     if (m_range != RangeKind::FromTo)
         m_allOne = 0;
 
-    m_showMargins = store.ReadInt(kSection, "DspYohaku", 0) == 1;
+    m_showMargins = stored.showMargins;
     m_showMarginsBox->setChecked(m_showMargins);
     m_previewDpiX = logicalDpiX();
     m_previewDpiY = logicalDpiY();
@@ -184,7 +180,7 @@ void CInsatuDlg::showEvent(QShowEvent* event) {
     }
     // Shown, the window usually knows its frame, so the stored outer size can be given back.
     m_placed = true;
-    m_placement.Restore(*this, m_services.settings, kSection, minimumSize());
+    m_placement.Restore(*this, m_services.settings, insatu::Placement, minimumSize());
 }
 
 void CInsatuDlg::moveEvent(QMoveEvent* event) {
@@ -275,10 +271,10 @@ void CInsatuDlg::PaintPreviewCanvas() {
     }
 }
 
-void CInsatuDlg::LightKind(int kind) {
+void CInsatuDlg::LightKind(DisplayMode kind) {
     for (int i = 0; i < 3; ++i) {
         QPushButton& button = *m_kindButtons[static_cast<std::size_t>(i)];
-        const bool lit = i + 1 == kind;
+        const bool lit = static_cast<DisplayMode>(i + 1) == kind;
         button.setIcon(LampIcon(lit));
         button.setChecked(lit);
     }
@@ -299,7 +295,7 @@ void CInsatuDlg::OnSetup() {
     (m_printer.orientation == 1 ? m_portrait : m_landscape)->setChecked(true);
     m_paperNumber = m_printer.paperSize;
     m_orientation = m_printer.orientation;
-    m_services.settings.WriteInt(kSection, "PaperSize", m_paperNumber);
+    insatu::PaperSize.Write(m_services.settings, m_paperNumber);
     m_geometryKnown = false;
     RunLayout(LayoutKind::Full);
 }
@@ -311,18 +307,18 @@ void CInsatuDlg::OnOrientation(int orientation) {
         m_geometryKnown = false;
         RunLayout(LayoutKind::Full);
     }
-    m_services.settings.WriteInt(kSection, "Orientation", orientation);
+    insatu::Orientation.Write(m_services.settings, orientation);
 }
 
 void CInsatuDlg::OnRange(RangeKind kind) {
     m_range = kind;
-    m_services.settings.WriteInt(kSection, "Hani", static_cast<int>(kind));
+    insatu::Hani.Write(m_services.settings, static_cast<int>(kind));
     if (kind == RangeKind::FromTo) {
         m_allOneBox->setEnabled(true);
         return;
     }
     m_allOne = 0;
-    m_services.settings.WriteInt(kSection, "AllOne", 0);
+    insatu::AllOne.Write(m_services.settings, 0);
     m_allOneBox->setChecked(false);
     m_allOneBox->setEnabled(false);
     RunLayout(LayoutKind::Full);
@@ -330,11 +326,11 @@ void CInsatuDlg::OnRange(RangeKind kind) {
 
 void CInsatuDlg::OnAllOne() {
     m_allOne = m_allOneBox->isChecked() ? 1 : 0;
-    m_services.settings.WriteInt(kSection, "AllOne", m_allOne);
+    insatu::AllOne.Write(m_services.settings, m_allOne);
     RunLayout(LayoutKind::Full);
 }
 
-void CInsatuDlg::OnDisplayKind(int kind) {
+void CInsatuDlg::OnDisplayKind(DisplayMode kind) {
     if (kind == m_kind) {
         LightKind(m_kind); // a press of the lit button leaves it lit
         return;
@@ -434,11 +430,7 @@ void CInsatuDlg::OnPrint() {
     margins.bottom = m_marginSpins[1]->Position();
     margins.left = m_marginSpins[2]->Position();
     margins.right = m_marginSpins[3]->Position();
-    SettingsStore& store = m_services.settings;
-    store.WriteInt(kSection, "MarginLmm", margins.left);
-    store.WriteInt(kSection, "MarginRmm", margins.right);
-    store.WriteInt(kSection, "MarginTmm", margins.top);
-    store.WriteInt(kSection, "MarginBmm", margins.bottom);
+    SaveMargins(m_services.settings, margins);
 
     if (const Surface* picture = m_view.Of(m_kind)) {
         PrintRequest request;
@@ -475,8 +467,8 @@ Status CInsatuDlg::Print(const Surface& picture, const PrintRequest& request,
 }
 
 void CInsatuDlg::done(int result) {
-    m_services.settings.WriteInt(kSection, "DspYohaku", m_showMargins ? 1 : 0);
-    m_placement.Save(*this, m_services.settings, kSection);
+    insatu::DspYohaku.Write(m_services.settings, m_showMargins ? 1 : 0);
+    m_placement.Save(*this, m_services.settings, insatu::Placement);
     QDialog::done(result);
 }
 

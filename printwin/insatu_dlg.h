@@ -38,9 +38,9 @@ public:
     using PrintSetup = std::function<bool(QPrinter& printer, QWidget* owner)>;
 
     CInsatuDlg(const Services& services, PrinterSettings& printer, const GlyphView& view,
-               int displayMode, QWidget* owner);
+               DisplayMode displayMode, QWidget* owner);
     CInsatuDlg(const Services& services, PrinterSettings& printer, const ViewPictures& view,
-               int displayMode, QWidget* owner, PrintSetup setup = {});
+               DisplayMode displayMode, QWidget* owner, PrintSetup setup = {});
     ~CInsatuDlg() override;
 
     // What the dialog shows and will print, for its owner and for tests.
@@ -49,7 +49,7 @@ public:
     const Margins& CurrentMargins() const { return m_margins; }
     int CurrentPage() const { return m_page; }
     int TotalPages() const { return m_grid.Total(); }
-    int DisplayKind() const { return m_kind; }
+    DisplayMode DisplayKind() const { return m_kind; }
     int RangeFrom() const { return m_from; }
     int RangeTo() const { return m_to; }
 
@@ -58,7 +58,7 @@ public:
     void OnOrientation(int orientation);
     void OnRange(RangeKind kind);
     void OnAllOne();
-    void OnDisplayKind(int kind);
+    void OnDisplayKind(DisplayMode kind);
     void OnShowMargins();
     void OnPrint();
 
@@ -89,7 +89,7 @@ private:
     int& MarginAt(int index);
     int OffsetAt(int index) const;
     void SetSpinsForMargins();
-    void LightKind(int kind);
+    void LightKind(DisplayMode kind);
 
     void OnMarginEdited(int index);
     void OnPageEdited();
@@ -137,7 +137,7 @@ private:
     // Dialog state.
     Margins m_margins;
     Point m_offsetMm;
-    int m_kind = 1;
+    DisplayMode m_kind = DisplayMode::Outline;
     RangeKind m_range = RangeKind::All;
     int m_allOne = 0;
     bool m_showMargins = false;

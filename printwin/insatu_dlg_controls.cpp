@@ -197,7 +197,8 @@ QWidget* CInsatuDlg::BuildPreviewGroup() {
         button->setAutoDefault(false);
         m_kindButtons[static_cast<std::size_t>(i)] = button;
         kinds->addWidget(button);
-        connect(button, &QPushButton::clicked, this, [this, i] { OnDisplayKind(i + 1); });
+        const auto kind = static_cast<DisplayMode>(i + 1);
+        connect(button, &QPushButton::clicked, this, [this, kind] { OnDisplayKind(kind); });
     }
     column->addLayout(kinds);
     m_pageField->setText("1");

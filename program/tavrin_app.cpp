@@ -1,5 +1,6 @@
 #include "program/tavrin_app.h"
 
+#include "print/print_settings.h"
 #include "services/messages.h"
 #include "services/settings_store.h"
 
@@ -32,8 +33,7 @@ bool CTavrinApp::InitInstance() {
         return false;
     }
     m_printer = *printer;
-    m_printer.paperSize = m_settings->ReadInt("Insatu", "PaperSize", 9);
-    m_printer.orientation = SanitiseOrientation(m_settings->ReadInt("Insatu", "Orientation", 1));
+    LoadPrinterChoice(*m_settings, m_printer);
 
     m_mainWindowRan = true;
     m_environment.runMainWindow(*this);

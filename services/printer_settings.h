@@ -12,9 +12,4 @@ struct PrinterSettings {
     int orientation = 1;    // 1 portrait, 2 landscape
 };
 
-// A stored orientation other than landscape reads as portrait.
-constexpr int SanitiseOrientation(int stored) {
-    return stored == 2 ? 2 : 1;
-}
-
 } // namespace lumina

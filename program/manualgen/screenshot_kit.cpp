@@ -1,6 +1,8 @@
 #include "program/manualgen/screenshot_kit.h"
 
+#include "glyph/last_settings.h"
 #include "platform/display.h"
+#include "print/print_settings.h"
 #include "widgets/ui_setup.h"
 
 #include <QApplication>
@@ -26,25 +28,27 @@ ScreenshotKit::ScreenshotKit(QApplication& app)
                                             m_prompter});
 }
 
-void ScreenshotKit::WriteExampleSettings(int displayMode) {
+void ScreenshotKit::WriteExampleSettings(DisplayMode displayMode) {
     SettingsStore& settings = *m_settings;
-    settings.WriteString("Last", "Char", "永");
-    settings.WriteInt("Last", "SJIS-Code", 35177);
-    settings.WriteString("Last", "FontName", "IPAMincho");
-    settings.WriteInt("Last", "FontSize", 300);
-    settings.WriteInt("Last", "DspMode", displayMode);
+    last::Char.Write(settings, "永");
+    last::SjisCode.Write(settings, 35177);
+    last::FontName.Write(settings, "IPAMincho");
+    last::FontSize.Write(settings, 300);
+    last::DspMode.Write(settings, static_cast<int>(displayMode));
     // The actual drawing with its whole construction inside the view.
-    settings.WriteInt("Last", "OrgX", 230);
-    settings.WriteInt("Last", "OrgY", 110);
-    settings.WriteInt("Last", "PX", 0);
-    settings.WriteInt("Last", "PY", 0);
-    settings.WriteInt("Last", "SX", 1100);
-    settings.WriteInt("Last", "SY", 760);
-    settings.WriteInt("Insatu", "DspYohaku", 1);
-    settings.WriteInt("Insatu", "PX", 0);
-    settings.WriteInt("Insatu", "PY", 0);
-    settings.WriteInt("Insatu", "SX", 900);
-    settings.WriteInt("Insatu", "SY", 620);
+    last::OrgX.Write(settings, 230);
+    last::OrgY.Write(settings, 110);
+    WritePlacement(settings, last::Placement, 1100, 760);
+    insatu::DspYohaku.Write(settings, 1);
+    WritePlacement(settings, insatu::Placement, 900, 620);
+}
+
+void ScreenshotKit::WritePlacement(SettingsStore& settings, const PlacementSettings& rows,
+                                   int width, int height) {
+    rows.PX.Write(settings, 0);
+    rows.PY.Write(settings, 0);
+    rows.SX.Write(settings, width);
+    rows.SY.Write(settings, height);
 }
 
 bool ScreenshotKit::Save(QWidget& window, const QString& folder, const char* name) {

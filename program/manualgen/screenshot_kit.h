@@ -1,6 +1,8 @@
 #pragma once
 
+#include "glyph/glyph_view.h"
 #include "platform/font.h"
+#include "services/placement_settings.h"
 #include "services/scripted_prompter.h"
 #include "services/services.h"
 #include "services/settings_store.h"
@@ -27,7 +29,10 @@ public:
 
     // The example every picture shows: 永, whose strokes hold every basic brush movement, in
     // the given display mode, the windows at fixed sizes.
-    void WriteExampleSettings(int displayMode);
+    void WriteExampleSettings(DisplayMode displayMode);
+    // The window at the desktop's top-left corner, width x height outside.
+    static void WritePlacement(SettingsStore& settings, const PlacementSettings& rows, int width,
+                               int height);
     // Lets the window settle and saves it as folder/name; says what it made.
     static bool Save(QWidget& window, const QString& folder, const char* name);
     // Reports the messages the windows showed (none is expected).

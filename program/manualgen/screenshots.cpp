@@ -34,9 +34,11 @@ int main(int argc, char** argv) {
 
     bool ok = true;
     const struct {
-        int mode;
+        DisplayMode mode;
         const char* file;
-    } views[] = {{1, "main-window.png"}, {2, "main-bitmap.png"}, {3, "main-drawing.png"}};
+    } views[] = {{DisplayMode::Outline, "main-window.png"},
+                 {DisplayMode::Bitmap, "main-bitmap.png"},
+                 {DisplayMode::Drawing, "main-drawing.png"}};
     for (const auto& view : views) {
         kit.WriteExampleSettings(view.mode);
         CTavrinDlg window(kit.GetServices(), *printer);

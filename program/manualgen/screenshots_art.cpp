@@ -4,6 +4,7 @@
 //   lumina-screenshots-art <images folder> <picture>
 //
 // A program of its own, so that it needs only the art window. Run through tools/make-screenshots.
+#include "art/settings.h"
 #include "artwin/zoviv_dlg.h"
 #include "program/manualgen/screenshot_kit.h"
 
@@ -27,13 +28,10 @@ int main(int argc, char** argv) {
     QDir().mkpath(images);
     ScreenshotKit kit(app);
     SettingsStore& settings = kit.Settings();
-    settings.WriteString("Zoviv", "FontName", "IPAGothic");
-    settings.WriteInt("Zoviv", "FontSize", 10);
-    settings.WriteInt("Zoviv", "Zoom", 0);
-    settings.WriteInt("Zoviv", "PX", 0);
-    settings.WriteInt("Zoviv", "PY", 0);
-    settings.WriteInt("Zoviv", "SX", 1100);
-    settings.WriteInt("Zoviv", "SY", 760);
+    zoviv::Font.text.Write(settings, "IPAGothic");
+    zoviv::Font.number.Write(settings, 10);
+    zoviv::Zoom.Write(settings, 0);
+    ScreenshotKit::WritePlacement(settings, zoviv::Placement, 1100, 760);
 
     const std::string type = QFileInfo(QString::fromStdString(picture)).suffix().toStdString();
     CZovivDlg window(kit.GetServices(), picture, type);

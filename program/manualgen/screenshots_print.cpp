@@ -25,7 +25,7 @@ int main(int argc, char** argv) {
     const QString images = QString::fromLocal8Bit(argv[1]);
     QDir().mkpath(images);
     ScreenshotKit kit(app);
-    kit.WriteExampleSettings(1);
+    kit.WriteExampleSettings(DisplayMode::Outline);
     auto printer = QueryDefaultPrinter();
     if (!printer) {
         std::fprintf(stderr, "lumina-screenshots-print: no printer, not even a PDF file\n");
@@ -40,13 +40,13 @@ int main(int argc, char** argv) {
     state.request.SjisCode = 35177;
     state.request.FontName = "IPAMincho";
     state.request.FontSize = 300;
-    state.mode = kModeOutline;
+    state.mode = DisplayMode::Outline;
     if (!view.MakeSurfaces(840, 680) || !view.RefreshGlyphView(state).ok) {
         std::fprintf(stderr, "lumina-screenshots-print: the example glyph cannot be drawn\n");
         return 1;
     }
 
-    CInsatuDlg dialog(kit.GetServices(), *printer, view, 1, nullptr);
+    CInsatuDlg dialog(kit.GetServices(), *printer, view, DisplayMode::Outline, nullptr);
     dialog.show();
     const bool ok = ScreenshotKit::Save(dialog, images, "print-dialog.png");
     kit.ReportMessages();

@@ -4,8 +4,59 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
+
 namespace lumina {
 namespace {
+
+// The grid as text, one line a group title or an item: caption | kind | value | spin range |
+// options | description (line breaks as \n).
+std::string Escaped(const std::string& text) {
+    std::string out;
+    for (char c : text)
+        out += c == '\n' ? std::string("\\n") : std::string(1, c);
+    return out;
+}
+
+const char* KindName(GridItemKind kind) {
+    switch (kind) {
+    case GridItemKind::ReadOnly:
+        return "read-only";
+    case GridItemKind::Font:
+        return "font";
+    case GridItemKind::Boolean:
+        return "boolean";
+    case GridItemKind::Spin:
+        return "spin";
+    case GridItemKind::Choice:
+        return "choice";
+    case GridItemKind::Colour:
+        return "colour";
+    }
+    return "?";
+}
+
+std::string Dump(const SettingsGridModel& grid) {
+    std::string out;
+    for (const auto& g : grid.groups) {
+        out += "[" + g.title + "]" + (g.expanded ? "" : " folded") + "\n";
+        for (const auto& item : g.items) {
+            out += item.caption + " | " + KindName(item.kind) + " | " + item.value;
+            if (item.kind == GridItemKind::Spin)
+                out += " | " + std::to_string(item.spinMin) + ".." + std::to_string(item.spinMax);
+            for (const auto& option : item.options)
+                out += " | " + option;
+            out += " | " + Escaped(item.description) + "\n";
+        }
+    }
+    return out;
+}
+
+std::string FixtureText(const std::string& name) {
+    std::ifstream in(test::TestDataPath("art/" + name), std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
 
 class GridTest : public ::testing::Test {
 protected:
@@ -44,6 +95,45 @@ TEST_F(GridTest, BuildsFiveGroupsInOrder) {
         EXPECT_TRUE(g.expanded);
     EXPECT_EQ(m_grid.groups[2].items.size(), 7u);
     EXPECT_EQ(m_grid.groups[3].items.size(), 11u);
+}
+
+// The whole grid, word for word, as the window has always shown it: with the defaults, and with
+// every setting changed, a layout and the class toggle's other title.
+TEST_F(GridTest, ShowsEveryGroupItemValueAndDescriptionAsBefore) {
+    EXPECT_EQ(Dump(m_grid), FixtureText("settings_grid_defaults.txt"));
+    ArtSettings changed = m_s;
+    changed.FontName = "IPAGothic";
+    changed.FontSize = 20;
+    changed.Bold = -1;
+    changed.Italic = 1;
+    changed.FontDeg = 400;
+    changed.UseKigou = changed.UseAlphaU = changed.UseHira = changed.UseKanji = 0;
+    changed.CharMa = 0;
+    changed.LineMa = 30;
+    changed.BrightAll = 1;
+    changed.BrightR = 9;
+    changed.BrightG = 2;
+    changed.BrightB = 8;
+    changed.Mono = 1;
+    changed.CharCol = 0x0000FF;
+    changed.BkCol = 0x123456;
+    changed.Rand = -1;
+    changed.OutW = 5000;
+    const ArtLayout layout{750, 960, 768, 64, 48, 1234, 15, 16};
+    ASSERT_TRUE(BuildSettingsGrid(m_grid, changed, m_picture, layout, false));
+    EXPECT_EQ(Dump(m_grid), FixtureText("settings_grid_changed.txt"));
+}
+
+TEST_F(GridTest, EverySettingItemKnowsItsRow) {
+    for (const auto& g : m_grid.groups) {
+        for (const auto& item : g.items) {
+            const bool shown = g.title == kGroupPicture || g.title == kGroupResult;
+            ASSERT_EQ(item.row == nullptr, shown) << item.caption;
+            if (item.row) {
+                EXPECT_EQ(item.row->caption, item.caption);
+            }
+        }
+    }
 }
 
 TEST_F(GridTest, ShowsPictureFactsWithSeparators) {

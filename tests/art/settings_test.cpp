@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+#include <set>
+
 namespace lumina {
 namespace {
 
@@ -30,6 +33,14 @@ TEST(LoadArtSettings, ClampsStoredIntegers) {
         {"FontDeg", -30, &ArtSettings::FontDeg, -30},
         {"Bold", -1, &ArtSettings::Bold, -1},
         {"UseKanji", 0, &ArtSettings::UseKanji, 0},
+        // Hostile numbers: an angle whose tenths overflow, switches beyond -1 and 1 stay on.
+        {"FontDeg", INT_MAX, &ArtSettings::FontDeg, INT_MAX / 10},
+        {"FontDeg", INT_MIN, &ArtSettings::FontDeg, -(INT_MAX / 10)},
+        {"FontSize", INT_MIN, &ArtSettings::FontSize, 8},
+        {"OutW", INT_MAX, &ArtSettings::OutW, 5000},
+        {"Italic", 5, &ArtSettings::Italic, 1},
+        {"Mono", INT_MIN, &ArtSettings::Mono, -1},
+        {"UseHira", INT_MAX, &ArtSettings::UseHira, 1},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.key) + "=" + std::to_string(c.stored));
@@ -87,6 +98,50 @@ TEST(LoadArtSettings, ReadsZoomAndWritesNothing) {
     EXPECT_EQ(loaded.zoom, 4);
     EXPECT_FALSE(services.Settings().Contains("Zoviv", "FontSize"));
     EXPECT_FALSE(services.Settings().Contains("Zoviv", "CharCol"));
+}
+
+TEST(LoadArtSettings, ZoomIsAtMostEightfoldEitherWay) {
+    const struct {
+        int stored;
+        int zoom;
+    } cases[] = {{3, 3}, {-2, -2}, {8, 8}, {9, 8}, {INT_MAX, 8}, {INT_MIN, -8}};
+    for (const auto& c : cases) {
+        test::TestServices services;
+        services.Settings().WriteInt("Zoviv", "Zoom", c.stored);
+        EXPECT_EQ(LoadArtSettings(services.Settings()).zoom, c.zoom) << c.stored;
+    }
+}
+
+TEST(LoadArtSettings, HugeTextsGiveAShortFaceAndASaturatedColour) {
+    test::TestServices services;
+    services.Settings().WriteString("Zoviv", "FontName", std::string(100000, 'f'));
+    services.Settings().WriteString("Zoviv", "BkCol", std::string(100000, '9'));
+    const ArtSettings s = LoadArtSettings(services.Settings()).settings;
+    EXPECT_EQ(s.FontName, std::string(31, 'f'));
+    EXPECT_EQ(s.BkCol, static_cast<COLORREF>(INT32_MAX)) << "a long number saturates";
+}
+
+TEST(ArtSettingRows, EveryKeyOnceAndEveryRowSound) {
+    std::set<std::string_view> keys;
+    for (const SettingKey& k : ZovivSettingKeys()) {
+        EXPECT_EQ(k.section, "Zoviv");
+        EXPECT_TRUE(keys.insert(k.key).second) << k.key;
+    }
+    // The 23 fields of ArtSettings, the zoom and the placement.
+    EXPECT_EQ(keys.size(), 23u + 1u + 5u);
+    for (const ArtSettingRow* row : kArtSettingRows) {
+        SCOPED_TRACE(row->caption);
+        const bool number = row->kind != GridItemKind::Colour;
+        const bool text = row->kind == GridItemKind::Font || row->kind == GridItemKind::Colour;
+        EXPECT_EQ(!row->number.key.empty(), number);
+        EXPECT_EQ(!row->text.key.empty(), text);
+        if (number) {
+            EXPECT_TRUE(row->number.IsSound());
+        }
+        if (row->kind == GridItemKind::Spin) {
+            EXPECT_TRUE(row->spinMin <= row->spinMax && row->field);
+        }
+    }
 }
 
 TEST(ParseDecimal, BehavesLikeStrtolOnA32BitLong) {

@@ -75,9 +75,9 @@ RenderSetup ReadArguments(const std::vector<std::string>& args) {
         } else if (a == "--angle") {
             s.state.request.FontDeg = std::stoi(v);
         } else if (a == "--mode") {
-            s.state.mode = v == "outline"  ? kModeOutline
-                           : v == "bitmap" ? kModeBitmap
-                                           : kModeDrawing;
+            s.state.mode = v == "outline"  ? DisplayMode::Outline
+                           : v == "bitmap" ? DisplayMode::Bitmap
+                                           : DisplayMode::Drawing;
         } else if (a == "--view") {
             std::tie(s.W, s.H) = Pair(v, 'x');
         } else if (a == "--origin") {
@@ -88,7 +88,7 @@ RenderSetup ReadArguments(const std::vector<std::string>& args) {
             for (std::string key; std::getline(keys, key, ',');)
                 for (const auto& sw : ViewOptions::Switches())
                     if (sw.key == key)
-                        s.state.options.*sw.member = 0;
+                        s.state.options.*sw.member = false;
         } else {
             ADD_FAILURE() << "cases.txt uses an option this test does not know: " << a;
         }

@@ -81,8 +81,9 @@ TEST(GlyphViewCentreLines, DottedRedThroughTheMiddleOfEveryPicture) {
     ViewRig rig(FixtureFonts());
     RequestFixtureA(rig.state);
     ASSERT_TRUE(rig.Refresh());
-    for (const DisplayMode mode : {kModeOutline, kModeBitmap, kModeDrawing}) {
-        SCOPED_TRACE(mode);
+    for (const DisplayMode mode :
+         {DisplayMode::Outline, DisplayMode::Bitmap, DisplayMode::Drawing}) {
+        SCOPED_TRACE(static_cast<int>(mode));
         const Surface& s = rig.Picture(mode);
         for (int i = 0; i < 20; ++i) {
             // A dotted pen inks every other pixel, starting with the first.
@@ -97,11 +98,12 @@ TEST(GlyphViewCentreLines, SwitchedOffTheyGoAndNothingElseChanges) {
     ViewRig off(FixtureFonts());
     RequestFixtureA(on.state);
     RequestFixtureA(off.state);
-    off.state.options.DspCenter = 0;
+    off.state.options.DspCenter = false;
     ASSERT_TRUE(on.Refresh());
     ASSERT_TRUE(off.Refresh());
-    for (const DisplayMode mode : {kModeOutline, kModeBitmap, kModeDrawing}) {
-        SCOPED_TRACE(mode);
+    for (const DisplayMode mode :
+         {DisplayMode::Outline, DisplayMode::Bitmap, DisplayMode::Drawing}) {
+        SCOPED_TRACE(static_cast<int>(mode));
         const Surface& a = on.Picture(mode);
         const Surface& b = off.Picture(mode);
         int differing = 0;
@@ -142,21 +144,21 @@ std::vector<Point> DrawnVertices(const GlyphOutline& outline) {
     return vertices;
 }
 
-std::unique_ptr<ViewRig> SquareAndTriangleRig(int dspPos) {
+std::unique_ptr<ViewRig> SquareAndTriangleRig(bool dspPos) {
     auto rig = std::make_unique<ViewRig>(
         std::make_unique<test::GivenOutlineFontSystem>(test::SquareAndTriangle()));
     RequestFixtureA(rig->state);
     rig->state.request.FontName = test::kGivenOutlineFace;
     rig->state.request.FontSize = 1000; // labels of 16 points
     rig->state.options.DspPos = dspPos;
-    rig->state.options.DspCenter = 0;
+    rig->state.options.DspCenter = false;
     EXPECT_TRUE(rig->Refresh());
     return rig;
 }
 
 TEST(GlyphViewNumbers, TwoBlocksOfFourAndThreeShowOneToSevenAndCountSevenOfTwo) {
-    const auto with = SquareAndTriangleRig(1);
-    const auto without = SquareAndTriangleRig(0);
+    const auto with = SquareAndTriangleRig(true);
+    const auto without = SquareAndTriangleRig(false);
     for (const auto* rig : {with.get(), without.get()}) {
         SCOPED_TRACE(rig->state.options.DspPos);
         EXPECT_EQ(rig->observer.counts, "7(2)");
@@ -168,7 +170,7 @@ TEST(GlyphViewNumbers, TwoBlocksOfFourAndThreeShowOneToSevenAndCountSevenOfTwo) 
                 return test::TextAlone(rig->services.Get(), 400, 300, view::LabelFont(16, 0),
                                        vertices[k], std::to_string(number), kRed);
             };
-            const Surface& picture = rig->Picture(kModeOutline);
+            const Surface& picture = rig->Picture(DisplayMode::Outline);
             EXPECT_GT(TextMatch(picture, alone(static_cast<int>(k) + 1)), 0.7);
             EXPECT_LT(TextMatch(picture, alone(static_cast<int>(k) + 2)), 0.7);
         }
@@ -176,8 +178,8 @@ TEST(GlyphViewNumbers, TwoBlocksOfFourAndThreeShowOneToSevenAndCountSevenOfTwo) 
     // The markers are all the two pictures differ in: a small circle about each vertex.
     const std::vector<Point> vertices = DrawnVertices(with->view.Outline());
     std::vector<int> perVertex(vertices.size(), 0);
-    const Surface& a = with->Picture(kModeOutline);
-    const Surface& b = without->Picture(kModeOutline);
+    const Surface& a = with->Picture(DisplayMode::Outline);
+    const Surface& b = without->Picture(DisplayMode::Outline);
     for (int y = 0; y < 300; ++y)
         for (int x = 0; x < 400; ++x) {
             if (a.PixelAt({x, y}) == b.PixelAt({x, y}))
@@ -196,11 +198,11 @@ TEST(GlyphViewNumbers, SwitchedOffNoRedIsLeft) {
     ViewRig rig(std::make_unique<test::GivenOutlineFontSystem>(test::SquareAndTriangle()));
     RequestFixtureA(rig.state);
     rig.state.request.FontName = test::kGivenOutlineFace;
-    rig.state.options.DspNo = 0;
-    rig.state.options.DspCenter = 0;
+    rig.state.options.DspNo = false;
+    rig.state.options.DspCenter = false;
     ASSERT_TRUE(rig.Refresh());
     EXPECT_EQ(rig.observer.counts, "7(2)");
-    const Surface& s = rig.Picture(kModeOutline);
+    const Surface& s = rig.Picture(DisplayMode::Outline);
     for (int y = 0; y < s.Height(); ++y)
         for (int x = 0; x < s.Width(); ++x) {
             const COLORREF c = s.PixelAt({x, y});
@@ -224,12 +226,12 @@ TEST(GlyphViewBlackBox, FramedInBlueAroundTheInkInTheDrawing) {
         SCOPED_TRACE(angle);
         ViewRig rig(FixtureFonts());
         RequestFixtureA(rig.state, angle);
-        rig.state.options.DspDrawOrg = 0;
-        rig.state.options.DspGlyphOrg = 0;
+        rig.state.options.DspDrawOrg = false;
+        rig.state.options.DspGlyphOrg = false;
         ASSERT_TRUE(rig.Refresh());
         const Rect ink = InkOfCharacterAlone(rig);
         ASSERT_LT(ink.left, ink.right);
-        const Surface& s = rig.Picture(kModeDrawing);
+        const Surface& s = rig.Picture(DisplayMode::Drawing);
         // The frame of the bounds grown by one: outside the ink on the left and top, on its
         // last column and row on the right and bottom.
         // Later marks (dotted legs, labels) may cross it, so half of each side is enough.
@@ -264,7 +266,7 @@ TEST(GlyphViewBlackBox, FramedInBlueAroundTheOutline) {
     ViewRig rig(FixtureFonts());
     RequestFixtureA(rig.state);
     ASSERT_TRUE(rig.Refresh());
-    const Surface& s = rig.Picture(kModeOutline);
+    const Surface& s = rig.Picture(DisplayMode::Outline);
     Rect black{400, 300, -1, -1};
     Rect blue{400, 300, -1, -1};
     const auto grow = [](Rect& r, int x, int y) {
@@ -293,7 +295,7 @@ TEST(GlyphViewBaseLine, HorizontalAtZeroDegrees) {
     const int advance = rig.view.Metrics().gmCellIncX;
     ASSERT_EQ(ascent, 72);
     ASSERT_EQ(advance, 64);
-    const Surface& s = rig.Picture(kModeDrawing);
+    const Surface& s = rig.Picture(DisplayMode::Drawing);
     const int y = 150 + ascent;
     EXPECT_GE(CountColour(s, kBaseLineColour, {200, y, 200 + advance, y + 1}), advance / 4);
     EXPECT_EQ(CountColour(s, kBaseLineColour, {200, y - 1, 200 + advance, y}), 0);
@@ -305,7 +307,7 @@ TEST(GlyphViewBaseLine, UpwardAtNinetyDegrees) {
     RequestFixtureA(rig.state, 90);
     ASSERT_TRUE(rig.Refresh());
     const int ascent = rig.state.request.tmAscent;
-    const Surface& s = rig.Picture(kModeDrawing);
+    const Surface& s = rig.Picture(DisplayMode::Drawing);
     const int x = 200 + ascent;
     // From the base-line origin up by the advance.
     EXPECT_GE(CountColour(s, kBaseLineColour, {x, 150 - 64, x + 1, 151}), 64 / 4);
@@ -315,7 +317,7 @@ TEST(GlyphViewBaseLine, UpwardAtNinetyDegrees) {
 }
 
 TEST(GlyphViewBlackBox, HeightLabelLeftOutWhenTheFrameLeavesTheView) {
-    const auto drawing = [](int orgX, int dspBlackBoxY) {
+    const auto drawing = [](int orgX, bool dspBlackBoxY) {
         auto rig = std::make_unique<ViewRig>(FixtureFonts());
         RequestFixtureA(rig->state);
         rig->state.OrgX = orgX;
@@ -330,11 +332,11 @@ TEST(GlyphViewBlackBox, HeightLabelLeftOutWhenTheFrameLeavesTheView) {
                     return false;
         return true;
     };
-    EXPECT_FALSE(
-        same(drawing(150, 1)->Picture(kModeDrawing), drawing(150, 0)->Picture(kModeDrawing)));
+    EXPECT_FALSE(same(drawing(150, true)->Picture(DisplayMode::Drawing),
+                      drawing(150, false)->Picture(DisplayMode::Drawing)));
     // At 390 the ink runs to the view's last column, so the frame's right side is off the view.
-    EXPECT_TRUE(
-        same(drawing(390, 1)->Picture(kModeDrawing), drawing(390, 0)->Picture(kModeDrawing)));
+    EXPECT_TRUE(same(drawing(390, true)->Picture(DisplayMode::Drawing),
+                     drawing(390, false)->Picture(DisplayMode::Drawing)));
 }
 
 TEST(GlyphViewRefresh, AFailedOutlineStillDrawsTheDrawingAndReportsNoCounts) {
@@ -348,10 +350,11 @@ TEST(GlyphViewRefresh, AFailedOutlineStillDrawsTheDrawingAndReportsNoCounts) {
     EXPECT_FALSE(rig.observer.hasGlyphMetrics);
     EXPECT_EQ(rig.observer.textMetrics.tmAscent, 72);
     EXPECT_EQ(rig.view.OutlinePointCount(), 0);
-    const Surface& outline = rig.Picture(kModeOutline);
+    const Surface& outline = rig.Picture(DisplayMode::Outline);
     EXPECT_EQ(CountColour(outline, Rgb(255, 255, 255), outline.Bounds()), 400 * 300);
     // The drawing origin's marker and the cell are there all the same.
-    EXPECT_GT(CountColour(rig.Picture(kModeDrawing), Rgb(0, 160, 224), {190, 140, 211, 161}), 50);
+    EXPECT_GT(
+        CountColour(rig.Picture(DisplayMode::Drawing), Rgb(0, 160, 224), {190, 140, 211, 161}), 50);
     EXPECT_EQ(rig.observer.inkRatio, "0%");
 }
 
@@ -432,8 +435,9 @@ TEST(GlyphViewPaint, CopiesTheSurfaceOfTheMode) {
     RequestFixtureA(rig.state);
     ASSERT_TRUE(rig.Refresh());
     rig.state.RoundR = 30;
-    for (const DisplayMode mode : {kModeOutline, kModeBitmap, kModeDrawing, 4}) {
-        SCOPED_TRACE(mode);
+    for (const DisplayMode mode :
+         {DisplayMode::Outline, DisplayMode::Bitmap, DisplayMode::Drawing}) {
+        SCOPED_TRACE(static_cast<int>(mode));
         rig.state.mode = mode;
         Surface paint = *Surface::Create(420, 320, PixelFormat::Rgb32);
         rig.view.Paint(paint, {10, 10, 410, 310}, rig.state);
@@ -473,7 +477,8 @@ TEST(GlyphViewRefresh, SixteenBitSurfacesAreClearedAndDrawnAlike) {
     ASSERT_TRUE(view.RefreshGlyphView(state).ok);
     EXPECT_EQ(observer.counts, "4(1)");
     EXPECT_EQ(observer.inkRatio, "39%");
-    for (const DisplayMode mode : {kModeOutline, kModeBitmap, kModeDrawing}) {
+    for (const DisplayMode mode :
+         {DisplayMode::Outline, DisplayMode::Bitmap, DisplayMode::Drawing}) {
         const Surface& s = *view.SurfaceOf(mode);
         EXPECT_EQ(s.Format(), PixelFormat::Rgb16);
         EXPECT_EQ(s.PixelAt({0, 150}), kRed);
@@ -493,10 +498,11 @@ TEST(GlyphViewRefresh, AFailedBitmapKeepsTheOutlinePictureAndTheCountsButNotTheB
     EXPECT_EQ(rig.ProblemTexts(), std::vector<std::string>{"ビットマップを取得できません"});
     EXPECT_EQ(rig.outcome.problems.at(0).icon, MsgIcon::Information);
     EXPECT_EQ(rig.observer.counts, "7(2)");
-    EXPECT_GT(CountColour(rig.Picture(kModeOutline), Rgb(0, 0, 0), {0, 0, 400, 300}), 100);
-    const Surface& bitmap = rig.Picture(kModeBitmap);
+    EXPECT_GT(CountColour(rig.Picture(DisplayMode::Outline), Rgb(0, 0, 0), {0, 0, 400, 300}), 100);
+    const Surface& bitmap = rig.Picture(DisplayMode::Bitmap);
     EXPECT_EQ(CountColour(bitmap, Rgb(255, 255, 255), bitmap.Bounds()), 400 * 300);
-    EXPECT_GT(CountColour(rig.Picture(kModeDrawing), Rgb(0, 160, 224), {190, 140, 211, 161}), 50);
+    EXPECT_GT(
+        CountColour(rig.Picture(DisplayMode::Drawing), Rgb(0, 160, 224), {190, 140, 211, 161}), 50);
 }
 
 } // namespace

@@ -31,7 +31,7 @@ TEST_F(MainWindowTest, ModeButtonsActAsOneGroupWithLamps) {
     EXPECT_FALSE(SameIcon(LampIcon(true), LampIcon(false)));
 
     bitmap->click();
-    EXPECT_EQ(window.State().mode, kModeBitmap);
+    EXPECT_EQ(window.State().mode, DisplayMode::Bitmap);
     EXPECT_EQ(Last("DspMode"), 2);
     EXPECT_TRUE(bitmap->isChecked());
     EXPECT_FALSE(outline->isChecked());
@@ -49,7 +49,7 @@ TEST_F(MainWindowTest, ModeSwitchRepaintsTheViewFromTheOtherSurface) {
     CTavrinDlg& window = OpenShown();
     const Point corner{window.ViewRect().left + 3, window.ViewRect().top + 3};
     Child<QPushButton>("mode3")->click();
-    const Surface* drawing = window.View().SurfaceOf(kModeDrawing);
+    const Surface* drawing = window.View().SurfaceOf(DisplayMode::Drawing);
     ASSERT_NE(drawing, nullptr);
     const Point origin{window.State().OrgX, window.State().OrgY};
     EXPECT_EQ(ScreenPixel({window.ViewRect().left + origin.x, window.ViewRect().top + origin.y}),
@@ -57,12 +57,14 @@ TEST_F(MainWindowTest, ModeSwitchRepaintsTheViewFromTheOtherSurface) {
     EXPECT_EQ(ScreenPixel(corner), qRgb(255, 255, 255));
 }
 
-TEST_F(MainWindowTest, UnknownStoredModeLightsNoLampAndShowsTheDrawing) {
+TEST_F(MainWindowTest, UnknownStoredModeShowsTheDrawingAndLightsItsLamp) {
     Store("DspMode", 4);
     CTavrinDlg& window = OpenShown();
+    EXPECT_EQ(window.State().mode, DisplayMode::Drawing);
     for (const char* name : {"mode1", "mode2", "mode3"}) {
-        EXPECT_FALSE(Child<QPushButton>(name)->isChecked()) << name;
-        EXPECT_TRUE(SameIcon(Child<QPushButton>(name)->icon(), LampIcon(false))) << name;
+        const bool lit = std::string(name) == "mode3";
+        EXPECT_EQ(Child<QPushButton>(name)->isChecked(), lit) << name;
+        EXPECT_TRUE(SameIcon(Child<QPushButton>(name)->icon(), LampIcon(lit))) << name;
     }
     // The drawing-origin marker at the origin is the drawing surface's.
     const Point origin{window.State().OrgX, window.State().OrgY};
@@ -74,7 +76,7 @@ TEST_F(MainWindowTest, SwitchesAndFlagsAreWrittenAtOnce) {
     CTavrinDlg& window = Open();
     for (const auto& sw : ViewOptions::Switches()) {
         Child<QCheckBox>(std::string(sw.key).c_str())->click();
-        EXPECT_EQ(window.State().options.*sw.member, 0) << sw.key;
+        EXPECT_FALSE(window.State().options.*sw.member) << sw.key;
         EXPECT_EQ(Last(std::string(sw.key).c_str()), 0) << sw.key;
     }
     Child<QCheckBox>("bold")->click();

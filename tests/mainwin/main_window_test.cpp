@@ -19,11 +19,11 @@ TEST_F(MainWindowTest, FirstStartShowsTheDefaultsAndWritesNothing) {
     const GlyphViewState& state = window.State();
     EXPECT_EQ(state.request.FontSize, 300);
     EXPECT_EQ(state.request.FontDeg, 0);
-    EXPECT_EQ(state.mode, kModeOutline);
+    EXPECT_EQ(state.mode, DisplayMode::Outline);
     EXPECT_TRUE(Child<QPushButton>("mode1")->isChecked());
     EXPECT_FALSE(Child<QPushButton>("mode2")->isChecked());
     for (const auto& sw : ViewOptions::Switches()) {
-        EXPECT_EQ(state.options.*sw.member, 1) << sw.key;
+        EXPECT_TRUE(state.options.*sw.member) << sw.key;
         EXPECT_TRUE(Child<QCheckBox>(std::string(sw.key).c_str())->isChecked()) << sw.key;
     }
     const Rect view = window.ViewRect();

@@ -20,7 +20,7 @@ TEST(HitTest, HotSpotsAreTestedInTheirOrder) {
     HitInput in;
     in.view = kView;
     in.radius = 100;
-    in.mode = 3;
+    in.mode = DisplayMode::Drawing;
     // The drawing origin sits on the radius handle, which sits on the dial band, and a
     // measuring point covers all three.
     in.origin = {kCentre.x + 100 - kView.left, kCentre.y - kView.top};
@@ -32,7 +32,7 @@ TEST(HitTest, HotSpotsAreTestedInTheirOrder) {
     EXPECT_EQ(HitTest(handle, in), HotSpot::MeasurePoint1);
 
     in.measure1 = in.measure2 = {-1, -1};
-    in.mode = 1; // the origin is no hot spot outside the actual drawing
+    in.mode = DisplayMode::Outline; // the origin is no hot spot outside the actual drawing
     EXPECT_EQ(HitTest(handle, in), HotSpot::RadiusHandle);
     EXPECT_EQ(HitTest({kCentre.x, kCentre.y + 100}, in), HotSpot::DialBand);
     EXPECT_EQ(HitTest(kCentre, in), HotSpot::None);
@@ -54,7 +54,7 @@ TEST(HitTest, SquaresIncludeTheirLowEdgeAndExcludeTheirHighEdge) {
 TEST(HitTest, DrawOriginWithinFivePixels) {
     HitInput in;
     in.view = kView;
-    in.mode = 3;
+    in.mode = DisplayMode::Drawing;
     in.origin = {100, 100};
     EXPECT_EQ(HitTest({kView.left + 103, kView.top + 104}, in), HotSpot::DrawOrigin);
     EXPECT_EQ(HitTest({kView.left + 104, kView.top + 104}, in), HotSpot::DrawOrigin); // 5.66

@@ -27,14 +27,14 @@ TEST(GlyphPrint, PaperShowsThePictureWithoutDialOrMeasuringLine) {
     GlyphView view(services->Get(), observer);
     ASSERT_TRUE(view.MakeSurfaces(600, 500));
     GlyphViewState state;
-    state.mode = kModeBitmap;
+    state.mode = DisplayMode::Bitmap;
     state.OrgX = 300;
     state.OrgY = 250;
     state.RoundR = 150;
     state.measure1 = {40, 460};
     state.measure2 = {560, 460};
     ASSERT_TRUE(view.RefreshGlyphView(state).ok);
-    const Surface& picture = *view.SurfaceOf(kModeBitmap);
+    const Surface& picture = *view.SurfaceOf(DisplayMode::Bitmap);
 
     // On screen the dial and the line are there.
     auto screen = Surface::Create(600, 500, PixelFormat::Rgb32);
@@ -50,7 +50,7 @@ TEST(GlyphPrint, PaperShowsThePictureWithoutDialOrMeasuringLine) {
     PrinterSettings printer = test::PdfPrinter();
     const std::string pdf = services->Dir().File("glyph.pdf");
     services->Prompter().QueueFileName(pdf);
-    CInsatuDlg dialog(*services, printer, view, kModeBitmap, nullptr);
+    CInsatuDlg dialog(*services, printer, view, DisplayMode::Bitmap, nullptr);
     dialog.show();
     QTest::mouseClick(dialog.findChild<QPushButton*>("print"), Qt::LeftButton);
     ASSERT_EQ(test::PdfInfo(pdf, "Pages"), "1");

@@ -31,8 +31,8 @@ protected:
     CInsatuDlg& Open(Size view = {600, 500}, CInsatuDlg::PrintSetup setup = {}) {
         m_pictures =
             std::make_unique<test::TestPictures>(view.cx, view.cy, Rect{100, 100, 150, 150});
-        m_dialog = std::make_unique<CInsatuDlg>(m_services, m_printer, m_pictures->Pictures(), 3,
-                                                nullptr, std::move(setup));
+        m_dialog = std::make_unique<CInsatuDlg>(m_services, m_printer, m_pictures->Pictures(),
+                                                DisplayMode::Drawing, nullptr, std::move(setup));
         m_dialog->show();
         return *m_dialog;
     }
@@ -291,7 +291,7 @@ TEST_F(InsatuDlgTest, PrinterThatCannotBeOpenedLeavesNoPreview) {
 TEST_F(InsatuDlgTest, DisplayKindButtonsLightOneLamp) {
     CInsatuDlg& dialog = Open();
     QTest::mouseClick(&Find<QPushButton>("kind1"), Qt::LeftButton);
-    EXPECT_EQ(dialog.DisplayKind(), 1);
+    EXPECT_EQ(dialog.DisplayKind(), DisplayMode::Outline);
     EXPECT_TRUE(Find<QPushButton>("kind1").isChecked());
     EXPECT_FALSE(Find<QPushButton>("kind3").isChecked());
     QTest::mouseClick(&Find<QPushButton>("kind1"), Qt::LeftButton);

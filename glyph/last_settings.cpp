@@ -1,0 +1,40 @@
+#include "glyph/last_settings.h"
+
+#include "services/settings_store.h"
+
+namespace lumina {
+
+std::vector<SettingKey> LastSettingKeys() {
+    using namespace last;
+    std::vector<SettingKey> keys{Char.Key(),    SjisCode.Key(), FontName.Key(),   FontSize.Key(),
+                                 FontDeg.Key(), FontBold.Key(), FontItalic.Key(), DspMode.Key(),
+                                 OrgX.Key(),    OrgY.Key(),     RoundR.Key(),     Bit1Char.Key(),
+                                 Bit0Char.Key()};
+    for (const auto& row : kSwitches)
+        keys.push_back(row.Key());
+    for (const auto& row : Placement.Rows())
+        keys.push_back(row.Key());
+    return keys;
+}
+
+GlyphViewState LoadGlyphViewState(const SettingsStore& store, Size view) {
+    using namespace last;
+    GlyphViewState state;
+    GlyphRequest& request = state.request;
+    request.Char = Char.Read(store);
+    request.SjisCode = SjisCode.Read(store);
+    request.FontName = FontName.Read(store);
+    request.FontSize = FontSize.Read(store);
+    request.FontDeg = FontDeg.Read(store);
+    request.FontBold = FontBold.Read(store) ? 1 : 0;
+    request.FontItalic = FontItalic.Read(store) ? 1 : 0;
+    for (const auto& row : kSwitches)
+        state.options.*row.member = row.Read(store);
+    state.mode = static_cast<DisplayMode>(DspMode.Read(store));
+    state.OrgX = OrgX.Read(store, view.cx / 2);
+    state.OrgY = OrgY.Read(store, view.cy / 2);
+    state.RoundR = RoundR.Read(store);
+    return state;
+}
+
+} // namespace lumina
