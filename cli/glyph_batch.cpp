@@ -31,8 +31,13 @@ bool GlyphBatch::DecodeOutline(const GlyphRequest& request, GlyphOutline& outlin
         return false;
     const ScopedFont font(Get(), *surface, request.ToFontSpec());
     GlyphMetrics metrics;
-    const Result<DecodeStop> decoded = DecodeNativeOutline(
-        *surface, static_cast<std::uint32_t>(request.SjisCode), outline, metrics, m_observer);
+    const std::optional<GlyphKey> key = request.Key();
+    if (!key) {
+        Report(Problem::Refused(kMsgNoOutline));
+        return false;
+    }
+    const Result<DecodeStop> decoded =
+        DecodeNativeOutline(*surface, *key, outline, metrics, m_observer);
     if (!decoded) {
         Report(decoded.problem());
         return false;

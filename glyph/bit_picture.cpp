@@ -41,8 +41,10 @@ Result<std::string> MakeBitPicture(const EngineServices& services, const GlyphRe
         font.emplace(services, *surface, request.ToFontSpec());
     if (!font || !*font)
         return Problem::Failed(kMsgFontFailed);
-    const Result<GlyphMonoBitmap> bitmap =
-        FetchMonoBitmap(*surface, static_cast<std::uint32_t>(request.SjisCode));
+    const std::optional<GlyphKey> key = request.Key();
+    if (!key)
+        return Problem::Silent("the code is not one character");
+    const Result<GlyphMonoBitmap> bitmap = FetchMonoBitmap(*surface, *key);
     if (!bitmap)
         return bitmap.problem();
     return FormatBitPicture(*bitmap, ink, background);

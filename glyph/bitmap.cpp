@@ -1,5 +1,7 @@
 #include "glyph/bitmap.h"
 
+#include "platform/cp932.h"
+
 #include <algorithm>
 #include <climits>
 #include <cstdio>
@@ -93,12 +95,26 @@ std::optional<GlyphBitmap> MakeGlyphBitmap(const GlyphMetrics& metrics,
     return bitmap;
 }
 
+namespace {
+
+std::optional<GlyphKey> KeyOfCode(std::uint32_t code) {
+    const std::optional<char32_t> c = cp932::CodeToUnicode(code);
+    return c ? std::optional(GlyphKey::Char(*c)) : std::nullopt;
+}
+
+} // namespace
+
 bool BuildGlyphBitmap(const Surface& surfaceWithFont, std::uint32_t code, GlyphBitmap& bitmap) {
+    const std::optional<GlyphKey> key = KeyOfCode(code);
+    return key && BuildGlyphBitmap(surfaceWithFont, *key, bitmap);
+}
+
+bool BuildGlyphBitmap(const Surface& surfaceWithFont, const GlyphKey& key, GlyphBitmap& bitmap) {
     const Font* font = surfaceWithFont.SelectedFont();
     if (!font)
         return false;
     try {
-        const std::optional<GlyphData> gray = font->Glyph(code, GlyphFormat::Gray17);
+        const std::optional<GlyphData> gray = font->GlyphOf(key, GlyphFormat::Gray17);
         if (!gray || gray->bytes.empty())
             return false;
         std::optional<GlyphBitmap> built =
@@ -157,11 +173,18 @@ std::string InkRatioText(int percent) {
 }
 
 Result<GlyphMonoBitmap> FetchMonoBitmap(const Surface& surfaceWithFont, std::uint32_t code) {
+    const std::optional<GlyphKey> key = KeyOfCode(code);
+    if (!key)
+        return Problem::Silent("the code is not one character");
+    return FetchMonoBitmap(surfaceWithFont, *key);
+}
+
+Result<GlyphMonoBitmap> FetchMonoBitmap(const Surface& surfaceWithFont, const GlyphKey& key) {
     const Font* font = surfaceWithFont.SelectedFont();
     if (!font)
         return Problem::Silent("no font");
     try {
-        std::optional<GlyphData> mono = font->Glyph(code, GlyphFormat::Mono);
+        std::optional<GlyphData> mono = font->GlyphOf(key, GlyphFormat::Mono);
         if (!mono || mono->bytes.empty())
             return Problem::Silent("the glyph has no ink");
         GlyphMonoBitmap bitmap;

@@ -52,6 +52,8 @@ std::optional<GlyphBitmap> MakeGlyphBitmap(const GlyphMetrics& metrics,
 // Fetches the gray bitmap of code through the surface's selected font and builds the grid, its
 // image (in the surface's format) and the black pixel count into bitmap. On failure bitmap is
 // left as it was; the caller shows message 30068.
+bool BuildGlyphBitmap(const Surface& surfaceWithFont, const GlyphKey& key, GlyphBitmap& bitmap);
+// The same for a code page 932 code; a code that is not one character has no bitmap.
 bool BuildGlyphBitmap(const Surface& surfaceWithFont, std::uint32_t code, GlyphBitmap& bitmap);
 
 // The ink bounds of a drawing on white: left, top, right and bottom of the pixels that are not
@@ -66,6 +68,7 @@ std::string InkRatioText(int percent);
 
 // Fetches the one-bit bitmap of code through the surface's selected font. A silent problem when
 // the glyph has no ink (a space) or none can be had; 30001 when there is no memory for it.
+Result<GlyphMonoBitmap> FetchMonoBitmap(const Surface& surfaceWithFont, const GlyphKey& key);
 Result<GlyphMonoBitmap> FetchMonoBitmap(const Surface& surfaceWithFont, std::uint32_t code);
 
 } // namespace lumina

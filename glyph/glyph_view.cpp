@@ -74,9 +74,14 @@ bool GlyphView::Impl::Core(GlyphViewState& state, Problems& problems) {
     state.request.tmDescent = tm.tmDescent;
     observer.ShowGlyphMetrics(nullptr);
 
-    const auto code = static_cast<std::uint32_t>(state.request.SjisCode);
+    const std::optional<GlyphKey> key = state.request.Key();
+    if (!key) {
+        problems.push_back(
+            Problem::Refused(kMsgNoOutline)); // what the font says to a non-character
+        return false;
+    }
     const Result<DecodeStop> decoded =
-        DecodeNativeOutline(*outlineSurface, code, outline, metrics, observer);
+        DecodeNativeOutline(*outlineSurface, *key, outline, metrics, observer);
     if (!decoded) {
         problems.push_back(decoded.problem());
         return false;
@@ -88,7 +93,7 @@ bool GlyphView::Impl::Core(GlyphViewState& state, Problems& problems) {
                                            state.options, state.request.FontSize);
     observer.ShowCounts(view::CountsText(vertexCount, outline.blockCount));
 
-    if (!BuildGlyphBitmap(*bitmapSurface, code, bitmap)) {
+    if (!BuildGlyphBitmap(*bitmapSurface, *key, bitmap)) {
         problems.push_back(Problem::Refused(kMsgNoBitmap));
         return false;
     }

@@ -1,6 +1,7 @@
 #include "glyph/outline.h"
 
 #include "glyph/view_observer.h"
+#include "platform/cp932.h"
 #include "platform/surface.h"
 
 #include <algorithm>
@@ -237,11 +238,20 @@ DecodeResult DecodeNativeRecords(std::span<const std::uint8_t> data, GlyphOutlin
 Result<DecodeStop> DecodeNativeOutline(const Surface& surfaceWithFont, std::uint32_t code,
                                        GlyphOutline& outline, GlyphMetrics& metrics,
                                        GlyphViewObserver& observer) {
+    if (const std::optional<char32_t> c = cp932::CodeToUnicode(code))
+        return DecodeNativeOutline(surfaceWithFont, GlyphKey::Char(*c), outline, metrics, observer);
+    outline.Clear();
+    return Problem::Refused(kMsgNoOutline);
+}
+
+Result<DecodeStop> DecodeNativeOutline(const Surface& surfaceWithFont, const GlyphKey& key,
+                                       GlyphOutline& outline, GlyphMetrics& metrics,
+                                       GlyphViewObserver& observer) {
     outline.Clear();
     std::optional<GlyphData> glyph;
     try {
         if (const Font* font = surfaceWithFont.SelectedFont())
-            glyph = font->Glyph(code, GlyphFormat::Native);
+            glyph = font->GlyphOf(key, GlyphFormat::Native);
     } catch (const std::bad_alloc&) {
         return Problem::Silent("no memory for the outline");
     }

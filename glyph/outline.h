@@ -63,6 +63,10 @@ DecodeResult DecodeNativeRecords(std::span<const std::uint8_t> data, GlyphOutlin
 // with 30066 when it has no points; a silent problem when no memory could be had. Otherwise the
 // outline holds the blocks decoded and the value says where decoding stopped (a block that
 // failed its checks keeps the blocks before it).
+Result<DecodeStop> DecodeNativeOutline(const Surface& surfaceWithFont, const GlyphKey& key,
+                                       GlyphOutline& outline, GlyphMetrics& metrics,
+                                       GlyphViewObserver& observer);
+// The same for a code page 932 code; a code that is not one character is refused with 30067.
 Result<DecodeStop> DecodeNativeOutline(const Surface& surfaceWithFont, std::uint32_t code,
                                        GlyphOutline& outline, GlyphMetrics& metrics,
                                        GlyphViewObserver& observer);

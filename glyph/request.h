@@ -1,8 +1,10 @@
 #pragma once
 
+#include "platform/font.h"
 #include "services/common.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace lumina {
@@ -17,14 +19,19 @@ struct GlyphRequest {
     int FontDeg = 0;    // degrees counter-clockwise, 0..360
     int FontBold = 0;
     int FontItalic = 0;
+    bool hinted = true; // the glyph rasterised with the font's hinting
 
     // Kept at every refresh from the request's font; used by the ink ratio and the overlays.
     int tmAscent = 0;
     int tmDescent = 0;
 
     FontSpec ToFontSpec() const {
-        return FontSpec{FontName, FontSize, FontBold != 0, FontItalic != 0, FontDeg};
+        return FontSpec{FontName, FontSize, FontBold != 0, FontItalic != 0, FontDeg, hinted};
     }
+
+    // The glyph the request asks the font for: the character of SjisCode. nullopt when the code
+    // is not one character (the font refuses such a glyph).
+    std::optional<GlyphKey> Key() const;
 };
 
 } // namespace lumina

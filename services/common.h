@@ -17,7 +17,8 @@ struct FontSpec {
     int size = 0;     // points
     bool bold = false;
     bool italic = false;
-    int angle = 0; // whole degrees, counter-clockwise
+    int angle = 0;      // whole degrees, counter-clockwise
+    bool hinted = true; // fitted to the pixel grid by the font's hinting
 };
 
 // MulDiv: a * b / c rounded to the nearest integer, halves away from zero; -1 when c is 0.

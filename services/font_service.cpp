@@ -32,6 +32,7 @@ LogicalFont MakeLogicalFont(const FontSpec& fontSpec, int dpiY) {
     logical.height = -MulDiv(std::max(fontSpec.size, 2), dpiY, 72);
     logical.italic = fontSpec.italic;
     logical.escapement = fontSpec.angle * 10;
+    logical.hinted = fontSpec.hinted;
     return logical;
 }
 
