@@ -1,5 +1,7 @@
 #include "platform/surface.h"
 
+#include "platform/glyph_compositor.h"
+
 #include <QImage>
 #include <QPainter>
 
@@ -64,17 +66,6 @@ public:
             Rgb16Pixel::Store(row + x * Rgb16Pixel::kBytes, static_cast<std::uint16_t>(raw));
         else
             Rgb32Pixel::Store(row + x * Rgb32Pixel::kBytes, raw);
-    }
-    // Blends colour over the pixel with coverage 0..255.
-    void Blend(int x, int y, COLORREF colour, int coverage) {
-        if (coverage <= 0 || !Inside(x, y))
-            return;
-        if (m_format == PixelFormat::Rgb16)
-            SetRaw(x, y,
-                   BlendPixel<Rgb16Pixel>(static_cast<std::uint16_t>(Raw(x, y)), ChannelsOf(colour),
-                                          coverage));
-        else
-            SetRaw(x, y, BlendPixel<Rgb32Pixel>(Raw(x, y), ChannelsOf(colour), coverage));
     }
 
 private:
@@ -246,41 +237,16 @@ void Surface::FrameRect(const Rect& rect, COLORREF colour) {
     FillRect({rect.right - 1, rect.top, rect.right, rect.bottom}, colour);
 }
 
-namespace {
-
-// Draws coverage images in a colour at an offset, clipped to clip.
-void CompositeGlyphs(QImage& image, PixelFormat format, const std::vector<GlyphImage>& glyphs,
-                     Point offset, COLORREF colour, const Rect& clip) {
-    PixelWriter writer(image, format);
-    for (const GlyphImage& g : glyphs) {
-        for (int row = 0; row < g.height; ++row) {
-            const int y = offset.y + g.top + row;
-            if (y < clip.top || y >= clip.bottom)
-                continue;
-            const std::uint8_t* cov = g.coverage.data() + static_cast<std::size_t>(row) * g.width;
-            for (int col = 0; col < g.width; ++col) {
-                const int x = offset.x + g.left + col;
-                if (x >= clip.left && x < clip.right)
-                    writer.Blend(x, y, colour, cov[col]);
-            }
-        }
-    }
-}
-
-} // namespace
-
 void Surface::TextOut(Point p, std::string_view utf8) {
     if (!m_impl->font || utf8.empty())
         return;
-    CompositeGlyphs(m_impl->image, Format(), m_impl->font->RenderText(utf8), p, m_impl->textColour,
-                    Bounds());
+    CompositeGlyphs(*this, m_impl->font->RenderText(utf8), p, m_impl->textColour);
 }
 
 void Surface::TextOutCode(Point p, std::uint32_t code) {
     if (!m_impl->font)
         return;
-    CompositeGlyphs(m_impl->image, Format(), m_impl->font->RenderCode(code), p, m_impl->textColour,
-                    Bounds());
+    CompositeGlyphs(*this, m_impl->font->RenderCode(code), p, m_impl->textColour);
 }
 
 void Surface::DrawTextInRect(const Rect& rect, std::string_view utf8, unsigned align) {
@@ -296,8 +262,8 @@ void Surface::DrawTextInRect(const Rect& rect, std::string_view utf8, unsigned a
         p.y = rect.top + (rect.Height() - extent.cy) / 2;
     else if (align & kAlignBottom)
         p.y = rect.bottom - extent.cy;
-    CompositeGlyphs(m_impl->image, Format(), m_impl->font->RenderText(utf8), p, m_impl->textColour,
-                    Intersect(rect, Bounds()));
+    CompositeGlyphs(*this, m_impl->font->RenderText(utf8), p, m_impl->textColour,
+                    Widening::Expanded, rect);
 }
 
 void Surface::CopyFrom(const Surface& source, const Rect& sourceRect, Point destination) {
