@@ -27,7 +27,7 @@ PieceResult SamplePiece(const Surface& s, int x0, int y0, int range, double g[3]
     for (int y = y0; y < y1; ++y) {
         const std::uint8_t* p = bits + static_cast<size_t>(y) * stride + x0 * Px::kBytes;
         for (int x = x0; x < x1; ++x, p += Px::kBytes) {
-            const Channels c = Px::Fields(Px::Load(p));
+            const Channels c = FieldsAt<Px>(p);
             sum += static_cast<double>(c.r * c.g * c.b);
         }
     }

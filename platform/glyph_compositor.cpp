@@ -31,7 +31,7 @@ void CompositeOne(std::uint8_t* bits, std::ptrdiff_t stride, const GlyphImage& g
             const int a = *cov;
             if (a == 0)
                 continue;
-            Px::Store(p, BlendPixel<Px, W>(Px::Load(p), colour, a));
+            BlendAt<Px, W>(p, colour, a);
         }
     }
 }

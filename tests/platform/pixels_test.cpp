@@ -98,6 +98,15 @@ TEST(PixelTraits, BlendsAColourWithACoverage) {
         const auto raw16 = BlendPixel<Rgb16Pixel>(EncodeColour<Rgb16Pixel>(c.under),
                                                   ChannelsOf(c.over), c.coverage);
         EXPECT_EQ(DecodeColour<Rgb16Pixel>(raw16), c.blended16);
+        // The row loops' blend in place gives the same pixels.
+        std::array<std::uint8_t, 4> bytes{};
+        Rgb32Pixel::Store(bytes.data(), EncodeColour<Rgb32Pixel>(c.under));
+        BlendAt<Rgb32Pixel>(bytes.data(), ChannelsOf(c.over), c.coverage);
+        EXPECT_EQ(Rgb32Pixel::Load(bytes.data()), raw32);
+        EXPECT_EQ(FieldsAt<Rgb32Pixel>(bytes.data()), ChannelsOf(c.blended32));
+        Rgb16Pixel::Store(bytes.data(), EncodeColour<Rgb16Pixel>(c.under));
+        BlendAt<Rgb16Pixel>(bytes.data(), ChannelsOf(c.over), c.coverage);
+        EXPECT_EQ(Rgb16Pixel::Load(bytes.data()), raw16);
     }
 }
 
