@@ -1,5 +1,6 @@
 #include "art/render.h"
 
+#include "platform/glyph_compositor.h"
 #include "platform/surface.h"
 
 #include <algorithm>
@@ -72,67 +73,9 @@ const GlyphCache::Entry* GlyphCache::GetTurned(std::uint32_t code, int angle) {
     return &it->second;
 }
 
-namespace {
-
-inline int Blend(int src, int dst, int a) {
-    return (src * a + dst * (255 - a) + 127) / 255;
-}
-
-template <bool kWide>
-void CompositeOne(Surface& surface, const GlyphImage& g, Point origin, COLORREF colour) {
-    const int x0 = origin.x + g.left;
-    const int y0 = origin.y + g.top;
-    const int xs = std::max(0, -x0);
-    const int ys = std::max(0, -y0);
-    const int xe = std::min(g.width, surface.Width() - x0);
-    const int ye = std::min(g.height, surface.Height() - y0);
-    if (xs >= xe || ys >= ye)
-        return;
-    const int r = RedOf(colour), gr = GreenOf(colour), b = BlueOf(colour);
-    std::uint8_t* bits = surface.Bits();
-    const int stride = surface.Stride();
-    for (int y = ys; y < ye; ++y) {
-        const std::uint8_t* cov = g.coverage.data() + static_cast<size_t>(y) * g.width;
-        std::uint8_t* row = bits + static_cast<size_t>(y0 + y) * stride;
-        for (int x = xs; x < xe; ++x) {
-            const int a = cov[x];
-            if (a == 0)
-                continue;
-            if constexpr (kWide) {
-                std::uint8_t* p = row + (x0 + x) * 4;
-                p[0] = static_cast<std::uint8_t>(Blend(b, p[0], a));
-                p[1] = static_cast<std::uint8_t>(Blend(gr, p[1], a));
-                p[2] = static_cast<std::uint8_t>(Blend(r, p[2], a));
-            } else {
-                std::uint8_t* p = row + (x0 + x) * 2;
-                const int v = p[0] | (p[1] << 8);
-                const int dr = ((v >> 11) & 31) * 255 / 31;
-                const int dg = ((v >> 5) & 63) * 255 / 63;
-                const int db = (v & 31) * 255 / 31;
-                const int nr = Blend(r, dr, a) >> 3;
-                const int ng = Blend(gr, dg, a) >> 2;
-                const int nb = Blend(b, db, a) >> 3;
-                const int nv = (nr << 11) | (ng << 5) | nb;
-                p[0] = static_cast<std::uint8_t>(nv & 0xFF);
-                p[1] = static_cast<std::uint8_t>(nv >> 8);
-            }
-        }
-    }
-}
-
-} // namespace
-
 void CompositeGlyph(Surface& surface, const std::vector<GlyphImage>& images, Point origin,
                     COLORREF colour) {
-    const bool wide = surface.Format() == PixelFormat::Rgb32;
-    for (const auto& g : images) {
-        if (g.coverage.size() < static_cast<size_t>(g.width) * static_cast<size_t>(g.height))
-            continue;
-        if (wide)
-            CompositeOne<true>(surface, g, origin, colour);
-        else
-            CompositeOne<false>(surface, g, origin, colour);
-    }
+    CompositeGlyphs(surface, images, origin, colour, Widening::Scaled);
 }
 
 void RenderArt(Surface& surface, const RenderJob& job) {

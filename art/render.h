@@ -69,7 +69,8 @@ private:
     std::array<bool, 360> m_angleTried{};
 };
 
-// Draws coverage images in a colour onto the surface, their reference point at origin.
+// Draws coverage images in a colour onto the surface, their reference point at origin. On a
+// 16-bit surface the pixel under a glyph's edge is read scaled, as art has always been drawn.
 void CompositeGlyph(Surface& surface, const std::vector<GlyphImage>& images, Point origin,
                     COLORREF colour);
 

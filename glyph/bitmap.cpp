@@ -1,11 +1,11 @@
 #include "glyph/bitmap.h"
 
 #include "platform/cp932.h"
+#include "platform/pixels.h"
 
 #include <algorithm>
 #include <climits>
 #include <cstdio>
-#include <cstring>
 #include <limits>
 #include <new>
 
@@ -16,31 +16,34 @@ namespace {
 // Far beyond any glyph at 1000 points on a printer, and small enough that no size overflows.
 constexpr std::uint32_t kMaxGlyphSide = 1u << 16;
 
-constexpr std::uint32_t kBlack32 = 0xFF000000u;
-constexpr std::uint32_t kWhite32 = 0xFFFFFFFFu;
-constexpr std::uint16_t kBlack16 = 0x0000;
-constexpr std::uint16_t kWhite16 = 0xFFFF;
+// Ink black, everything else white.
+template <class Px>
+void WriteRow(std::uint8_t* row, const std::uint8_t* ink, int width) {
+    const auto black = EncodeColour<Px>(Rgb(0, 0, 0));
+    const auto white = EncodeColour<Px>(Rgb(255, 255, 255));
+    for (int c = 0; c < width; ++c)
+        Px::Store(row + c * Px::kBytes, ink[c] ? black : white);
+}
 
-void WriteRow32(std::uint8_t* row, const std::uint8_t* ink, int width) {
-    for (int c = 0; c < width; ++c) {
-        const std::uint32_t pixel = ink[c] ? kBlack32 : kWhite32;
-        std::memcpy(row + 4 * c, &pixel, sizeof pixel);
+// Widens the bounds by every pixel of the surface that is not pure white.
+template <class Px>
+void ExtendByInk(const Surface& surface, Rect& bounds) {
+    const std::uint8_t* bits = surface.Bits();
+    // The size is read once: the refresh measures a whole view surface each time.
+    const int width = surface.Width();
+    const int height = surface.Height();
+    const int stride = surface.Stride();
+    for (int y = 0; y < height; ++y) {
+        const std::uint8_t* row = bits + static_cast<std::ptrdiff_t>(y) * stride;
+        for (int x = 0; x < width; ++x) {
+            if (Px::IsWhite(Px::Load(row + x * Px::kBytes)))
+                continue;
+            bounds.left = std::min(bounds.left, x);
+            bounds.right = std::max(bounds.right, x);
+            bounds.top = std::min(bounds.top, y);
+            bounds.bottom = std::max(bounds.bottom, y);
+        }
     }
-}
-
-void WriteRow16(std::uint8_t* row, const std::uint8_t* ink, int width) {
-    for (int c = 0; c < width; ++c) {
-        const std::uint16_t pixel = ink[c] ? kBlack16 : kWhite16;
-        std::memcpy(row + 2 * c, &pixel, sizeof pixel);
-    }
-}
-
-bool IsWhite32(const std::uint8_t* pixel) {
-    return pixel[0] == 0xFF && pixel[1] == 0xFF && pixel[2] == 0xFF; // blue, green, red
-}
-
-bool IsWhite16(const std::uint8_t* pixel) {
-    return pixel[0] == 0xFF && pixel[1] == 0xFF;
 }
 
 } // namespace
@@ -87,9 +90,9 @@ std::optional<GlyphBitmap> MakeGlyphBitmap(const GlyphMetrics& metrics,
         const std::uint8_t* ink = bitmap.ink.data() + static_cast<std::size_t>(r) * width;
         std::uint8_t* row = bits + static_cast<std::ptrdiff_t>(r) * stride;
         if (format == PixelFormat::Rgb16)
-            WriteRow16(row, ink, width);
+            WriteRow<Rgb16Pixel>(row, ink, width);
         else
-            WriteRow32(row, ink, width);
+            WriteRow<Rgb32Pixel>(row, ink, width);
     }
     bitmap.image = std::move(image);
     return bitmap;
@@ -132,26 +135,11 @@ std::optional<Rect> MeasureInkBounds(const Surface& surface) {
     const int depth = surface.BitsPerPixel();
     if (depth < 16 || depth > 32)
         return std::nullopt;
-    const bool rgb16 = surface.Format() == PixelFormat::Rgb16;
-    const int bytesPerPixel = rgb16 ? 2 : 4;
     Rect bounds{INT_MAX, INT_MAX, 0, 0};
-    const std::uint8_t* bits = surface.Bits();
-    // The size is read once: the refresh measures a whole view surface each time.
-    const int width = surface.Width();
-    const int height = surface.Height();
-    const int stride = surface.Stride();
-    for (int y = 0; y < height; ++y) {
-        const std::uint8_t* row = bits + static_cast<std::ptrdiff_t>(y) * stride;
-        for (int x = 0; x < width; ++x) {
-            const std::uint8_t* pixel = row + x * bytesPerPixel;
-            if (rgb16 ? IsWhite16(pixel) : IsWhite32(pixel))
-                continue;
-            bounds.left = std::min(bounds.left, x);
-            bounds.right = std::max(bounds.right, x);
-            bounds.top = std::min(bounds.top, y);
-            bounds.bottom = std::max(bounds.bottom, y);
-        }
-    }
+    if (surface.Format() == PixelFormat::Rgb16)
+        ExtendByInk<Rgb16Pixel>(surface, bounds);
+    else
+        ExtendByInk<Rgb32Pixel>(surface, bounds);
     return bounds;
 }
 

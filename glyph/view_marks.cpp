@@ -1,7 +1,6 @@
 #include "glyph/view_marks.h"
 
 #include <cstdio>
-#include <cstring>
 
 namespace lumina::view {
 
@@ -14,11 +13,7 @@ void Circle(Surface& surface, Point p, int r) {
 }
 
 void FillWhite(Surface& surface) {
-    // White has every bit set in both pixel formats (0xFFFFFFFF in 32 bits, 0xFFFF in 5-6-5),
-    // so the refresh clears its 800 x 600 surfaces at memory speed rather than pixel by pixel.
-    std::memset(surface.Bits(), 0xFF,
-                static_cast<std::size_t>(surface.Stride()) *
-                    static_cast<std::size_t>(surface.Height()));
+    surface.FillRect(surface.Bounds(), Rgb(255, 255, 255));
 }
 
 void Line(Surface& surface, Point a, Point b) {

@@ -32,7 +32,7 @@ void Circle(Surface& surface, Point p, int r);
 // The two dotted red lines through the middle of a W x H picture; the pen is given back.
 void DrawCentreLines(Surface& surface, int W, int H);
 
-// Fills the whole surface with white in one pass over its bits.
+// Fills the whole surface with white (row by row, as the refresh clears 800 x 600 surfaces).
 void FillWhite(Surface& surface);
 
 // A line from a to b with the current pen.

@@ -1,5 +1,7 @@
 #include "image/raw_scan.h"
 
+#include "platform/pixels.h"
+
 #include <algorithm>
 #include <array>
 #include <optional>
@@ -102,10 +104,12 @@ BmpScan ScanBmpBytes(std::span<const std::uint8_t> bytes) {
         const std::uint64_t at = *offBits + 4 * i;
         if (at + 4 > bytes.size())
             break;
-        const std::uint8_t alpha = bytes[at + 3];
+        // The file's pixels lie as those of a 32-bit surface: blue, green, red, alpha.
+        const std::uint32_t pixel = Rgb32Pixel::Load(bytes.data() + at);
+        const int alpha = Rgb32Pixel::Alpha(pixel);
         if (alpha == 0 || alpha == 237) {
             result.found = true;
-            result.colour = Rgb(bytes[at + 2], bytes[at + 1], bytes[at]);
+            result.colour = DecodeColour<Rgb32Pixel>(pixel);
             break;
         }
     }

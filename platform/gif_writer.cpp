@@ -1,6 +1,7 @@
 #include "platform/gif_writer.h"
 
 #include "platform/image_codec.h"
+#include "platform/pixels.h"
 
 #include <gif_lib.h>
 #include <libimagequant.h>
@@ -32,9 +33,10 @@ std::vector<unsigned char> OpaqueRgba(const ArgbImage& image) {
     for (int y = 0; y < image.Height(); ++y) {
         const std::uint32_t* row = image.Row(y);
         for (int x = 0; x < image.Width(); ++x) {
-            rgba[i++] = static_cast<unsigned char>((row[x] >> 16) & 0xFF);
-            rgba[i++] = static_cast<unsigned char>((row[x] >> 8) & 0xFF);
-            rgba[i++] = static_cast<unsigned char>(row[x] & 0xFF);
+            const Channels c = Rgb32Pixel::Split(row[x]);
+            rgba[i++] = static_cast<unsigned char>(c.r);
+            rgba[i++] = static_cast<unsigned char>(c.g);
+            rgba[i++] = static_cast<unsigned char>(c.b);
             rgba[i++] = 0xFF;
         }
     }

@@ -1,6 +1,7 @@
 #include "platform/jpeg_writer.h"
 
 #include "platform/image_codec.h"
+#include "platform/pixels.h"
 
 #include <csetjmp>
 #include <cstdio>
@@ -34,10 +35,10 @@ void SilentMessage(j_common_ptr) {}
 void FillRgbRow(const ArgbImage& image, int y, std::vector<JSAMPLE>& row) {
     const std::uint32_t* pixels = image.Row(y);
     for (int x = 0; x < image.Width(); ++x) {
-        const std::uint32_t p = pixels[x];
-        row[3 * x] = static_cast<JSAMPLE>((p >> 16) & 0xFF);
-        row[3 * x + 1] = static_cast<JSAMPLE>((p >> 8) & 0xFF);
-        row[3 * x + 2] = static_cast<JSAMPLE>(p & 0xFF);
+        const Channels c = Rgb32Pixel::Split(pixels[x]);
+        row[3 * x] = static_cast<JSAMPLE>(c.r);
+        row[3 * x + 1] = static_cast<JSAMPLE>(c.g);
+        row[3 * x + 2] = static_cast<JSAMPLE>(c.b);
     }
 }
 

@@ -1,5 +1,7 @@
 #include "platform/surface.h"
 
+#include "platform/glyph_compositor.h"
+
 #include <QImage>
 #include <QPainter>
 
@@ -29,24 +31,6 @@ QColor ToQColor(COLORREF colour) {
     return QColor(RedOf(colour), GreenOf(colour), BlueOf(colour));
 }
 
-// The raw pixel value of a colour in the surface's own format.
-std::uint32_t Encode(PixelFormat format, COLORREF colour) {
-    const std::uint32_t r = RedOf(colour), g = GreenOf(colour), b = BlueOf(colour);
-    if (format == PixelFormat::Rgb16)
-        return ((r >> 3) << 11) | ((g >> 2) << 5) | (b >> 3);
-    return 0xFF000000u | (r << 16) | (g << 8) | b;
-}
-
-// Expands a raw pixel to a colour; 5- and 6-bit channels repeat their high bits so that the
-// full-scale value reads back as 255.
-COLORREF Decode(PixelFormat format, std::uint32_t raw) {
-    if (format == PixelFormat::Rgb16) {
-        const int r = (raw >> 11) & 0x1F, g = (raw >> 5) & 0x3F, b = raw & 0x1F;
-        return Rgb((r << 3) | (r >> 2), (g << 2) | (g >> 4), (b << 3) | (b >> 2));
-    }
-    return Rgb((raw >> 16) & 0xFF, (raw >> 8) & 0xFF, raw & 0xFF);
-}
-
 Rect Intersect(const Rect& a, const Rect& b) {
     return {std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right),
             std::min(a.bottom, b.bottom)};
@@ -71,34 +55,17 @@ public:
     std::uint32_t Raw(int x, int y) const {
         const std::uint8_t* row = m_bits + static_cast<std::ptrdiff_t>(y) * m_stride;
         if (m_format == PixelFormat::Rgb16)
-            return reinterpret_cast<const std::uint16_t*>(row)[x];
-        return reinterpret_cast<const std::uint32_t*>(row)[x];
+            return Rgb16Pixel::Load(row + x * Rgb16Pixel::kBytes);
+        return Rgb32Pixel::Load(row + x * Rgb32Pixel::kBytes);
     }
     void SetRaw(int x, int y, std::uint32_t raw) {
         if (!Inside(x, y))
             return;
         std::uint8_t* row = m_bits + static_cast<std::ptrdiff_t>(y) * m_stride;
         if (m_format == PixelFormat::Rgb16)
-            reinterpret_cast<std::uint16_t*>(row)[x] = static_cast<std::uint16_t>(raw);
+            Rgb16Pixel::Store(row + x * Rgb16Pixel::kBytes, static_cast<std::uint16_t>(raw));
         else
-            reinterpret_cast<std::uint32_t*>(row)[x] = raw;
-    }
-    // Blends colour over the pixel with coverage 0..255.
-    void Blend(int x, int y, COLORREF colour, int coverage) {
-        if (coverage <= 0 || !Inside(x, y))
-            return;
-        if (coverage >= 255) {
-            SetRaw(x, y, Encode(m_format, colour));
-            return;
-        }
-        const COLORREF under = Decode(m_format, Raw(x, y));
-        const auto mix = [coverage](int a, int b) {
-            return (a * (255 - coverage) + b * coverage + 127) / 255;
-        };
-        SetRaw(x, y,
-               Encode(m_format,
-                      Rgb(mix(RedOf(under), RedOf(colour)), mix(GreenOf(under), GreenOf(colour)),
-                          mix(BlueOf(under), BlueOf(colour)))));
+            Rgb32Pixel::Store(row + x * Rgb32Pixel::kBytes, raw);
     }
 
 private:
@@ -129,7 +96,7 @@ void StampPen(PixelWriter& writer, int x, int y, int width, std::uint32_t raw) {
 // do not ink their joints twice; a dotted pen inks every other pixel starting with the first.
 // Wider pens are round and draw both ends; a dotted pen wider than one pixel draws solid.
 void DrawLine(PixelWriter& writer, Point a, Point b, const Pen& pen, PixelFormat format) {
-    const std::uint32_t raw = Encode(format, pen.colour);
+    const std::uint32_t raw = EncodePixel(format, pen.colour);
     const int width = std::max(pen.width, 1);
     const bool dotted = pen.style == PenStyle::Dot && width == 1;
     const int dx = std::abs(b.x - a.x), dy = -std::abs(b.y - a.y);
@@ -221,16 +188,13 @@ void Surface::FillRect(const Rect& rect, COLORREF colour) {
     if (r.IsEmpty())
         return;
     // Whole views are cleared on every refresh: fill rows directly.
-    const std::uint32_t raw = Encode(Format(), colour);
     QImage& image = m_impl->image;
-    for (int y = r.top; y < r.bottom; ++y) {
-        std::uint8_t* row = image.scanLine(y);
-        if (Format() == PixelFormat::Rgb16)
-            std::fill_n(reinterpret_cast<std::uint16_t*>(row) + r.left, r.Width(),
-                        static_cast<std::uint16_t>(raw));
-        else
-            std::fill_n(reinterpret_cast<std::uint32_t*>(row) + r.left, r.Width(), raw);
-    }
+    WithPixelTraits(Format(), [&]<class Px>(Px) {
+        const auto raw = EncodeColour<Px>(colour);
+        for (int y = r.top; y < r.bottom; ++y)
+            std::fill_n(reinterpret_cast<typename Px::Raw*>(image.scanLine(y)) + r.left, r.Width(),
+                        raw);
+    });
 }
 
 void Surface::MoveTo(Point p) {
@@ -261,7 +225,7 @@ void Surface::Ellipse(const Rect& box) {
 void Surface::PenDot(Point p) {
     PixelWriter writer(m_impl->image, Format());
     StampPen(writer, p.x, p.y, std::max(m_impl->pen.width, 1),
-             Encode(Format(), m_impl->pen.colour));
+             EncodePixel(Format(), m_impl->pen.colour));
 }
 
 void Surface::FrameRect(const Rect& rect, COLORREF colour) {
@@ -273,41 +237,16 @@ void Surface::FrameRect(const Rect& rect, COLORREF colour) {
     FillRect({rect.right - 1, rect.top, rect.right, rect.bottom}, colour);
 }
 
-namespace {
-
-// Draws coverage images in a colour at an offset, clipped to clip.
-void CompositeGlyphs(QImage& image, PixelFormat format, const std::vector<GlyphImage>& glyphs,
-                     Point offset, COLORREF colour, const Rect& clip) {
-    PixelWriter writer(image, format);
-    for (const GlyphImage& g : glyphs) {
-        for (int row = 0; row < g.height; ++row) {
-            const int y = offset.y + g.top + row;
-            if (y < clip.top || y >= clip.bottom)
-                continue;
-            const std::uint8_t* cov = g.coverage.data() + static_cast<std::size_t>(row) * g.width;
-            for (int col = 0; col < g.width; ++col) {
-                const int x = offset.x + g.left + col;
-                if (x >= clip.left && x < clip.right)
-                    writer.Blend(x, y, colour, cov[col]);
-            }
-        }
-    }
-}
-
-} // namespace
-
 void Surface::TextOut(Point p, std::string_view utf8) {
     if (!m_impl->font || utf8.empty())
         return;
-    CompositeGlyphs(m_impl->image, Format(), m_impl->font->RenderText(utf8), p, m_impl->textColour,
-                    Bounds());
+    CompositeGlyphs(*this, m_impl->font->RenderText(utf8), p, m_impl->textColour);
 }
 
 void Surface::TextOutCode(Point p, std::uint32_t code) {
     if (!m_impl->font)
         return;
-    CompositeGlyphs(m_impl->image, Format(), m_impl->font->RenderCode(code), p, m_impl->textColour,
-                    Bounds());
+    CompositeGlyphs(*this, m_impl->font->RenderCode(code), p, m_impl->textColour);
 }
 
 void Surface::DrawTextInRect(const Rect& rect, std::string_view utf8, unsigned align) {
@@ -323,8 +262,8 @@ void Surface::DrawTextInRect(const Rect& rect, std::string_view utf8, unsigned a
         p.y = rect.top + (rect.Height() - extent.cy) / 2;
     else if (align & kAlignBottom)
         p.y = rect.bottom - extent.cy;
-    CompositeGlyphs(m_impl->image, Format(), m_impl->font->RenderText(utf8), p, m_impl->textColour,
-                    Intersect(rect, Bounds()));
+    CompositeGlyphs(*this, m_impl->font->RenderText(utf8), p, m_impl->textColour,
+                    Widening::Expanded, rect);
 }
 
 void Surface::CopyFrom(const Surface& source, const Rect& sourceRect, Point destination) {
@@ -369,7 +308,7 @@ void Surface::TransparentFrom(const Surface& source, const Rect& sourceRect,
         scaled = scaled.scaled(destinationRect.Width(), destinationRect.Height(),
                                Qt::IgnoreAspectRatio, Qt::FastTransformation);
     const PixelFormat sourceFormat = source.Format();
-    const std::uint32_t keyRaw = Encode(sourceFormat, key);
+    const std::uint32_t keyRaw = EncodePixel(sourceFormat, key);
     PixelWriter from(scaled, sourceFormat);
     PixelWriter to(m_impl->image, Format());
     for (int y = 0; y < scaled.height(); ++y)
@@ -378,23 +317,22 @@ void Surface::TransparentFrom(const Surface& source, const Rect& sourceRect,
             if (raw == keyRaw)
                 continue;
             to.SetRaw(destinationRect.left + x, destinationRect.top + y,
-                      Encode(Format(), Decode(sourceFormat, raw)));
+                      EncodePixel(Format(), DecodePixel(sourceFormat, raw)));
         }
 }
 
 COLORREF Surface::PixelAt(Point p) const {
     if (!Bounds().Contains(p))
         return kNoColour;
-    const QImage& image = m_impl->image;
-    const std::uint8_t* row = image.constScanLine(p.y);
-    if (Format() == PixelFormat::Rgb16)
-        return Decode(PixelFormat::Rgb16, reinterpret_cast<const std::uint16_t*>(row)[p.x]);
-    return Decode(PixelFormat::Rgb32, reinterpret_cast<const std::uint32_t*>(row)[p.x]);
+    const std::uint8_t* row = m_impl->image.constScanLine(p.y);
+    return WithPixelTraits(Format(), [&]<class Px>(Px) {
+        return DecodeColour<Px>(Px::Load(row + static_cast<std::ptrdiff_t>(p.x) * Px::kBytes));
+    });
 }
 
 void Surface::SetPixel(Point p, COLORREF colour) {
     PixelWriter writer(m_impl->image, Format());
-    writer.SetRaw(p.x, p.y, Encode(Format(), colour));
+    writer.SetRaw(p.x, p.y, EncodePixel(Format(), colour));
 }
 
 const std::uint8_t* Surface::Bits() const {

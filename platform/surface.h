@@ -2,6 +2,7 @@
 
 #include "platform/font.h"
 #include "platform/geometry.h"
+#include "platform/pixels.h"
 
 #include <cstdint>
 #include <memory>
@@ -11,11 +12,6 @@
 class QImage;
 
 namespace lumina {
-
-enum class PixelFormat {
-    Rgb32, // 32 bits: blue, green, red, unused (memory order)
-    Rgb16, // 16 bits: red 5, green 6, blue 5, little-endian
-};
 
 enum class PenStyle { Solid, Dot };
 

@@ -1,0 +1,78 @@
+#include "platform/glyph_compositor.h"
+
+#include "platform/surface.h"
+
+#include <algorithm>
+#include <cstddef>
+
+namespace lumina {
+namespace {
+
+Rect Intersect(const Rect& a, const Rect& b) {
+    return {std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right),
+            std::min(a.bottom, b.bottom)};
+}
+
+template <class Px, Widening W>
+void CompositeOne(std::uint8_t* bits, std::ptrdiff_t stride, const GlyphImage& g, Point origin,
+                  Channels colour, const Rect& clip) {
+    const int x0 = origin.x + g.left;
+    const int y0 = origin.y + g.top;
+    const int xs = std::max(0, clip.left - x0);
+    const int ys = std::max(0, clip.top - y0);
+    const int xe = std::min(g.width, clip.right - x0);
+    const int ye = std::min(g.height, clip.bottom - y0);
+    for (int y = ys; y < ye; ++y) {
+        const std::uint8_t* cov = g.coverage.data() + static_cast<std::size_t>(y) * g.width + xs;
+        const std::uint8_t* end = cov + (xe - xs);
+        std::uint8_t* p =
+            bits + (y0 + y) * stride + static_cast<std::ptrdiff_t>(x0 + xs) * Px::kBytes;
+        for (; cov < end; ++cov, p += Px::kBytes) {
+            const int a = *cov;
+            if (a == 0)
+                continue;
+            BlendAt<Px, W>(p, colour, a);
+        }
+    }
+}
+
+template <class Px, Widening W>
+void CompositeAll(Surface& surface, std::span<const GlyphImage> images, Point origin,
+                  Channels colour, const Rect& clip) {
+    std::uint8_t* bits = surface.Bits();
+    const std::ptrdiff_t stride = surface.Stride();
+    for (const GlyphImage& g : images) {
+        if (g.width <= 0 || g.height <= 0 ||
+            g.coverage.size() <
+                static_cast<std::size_t>(g.width) * static_cast<std::size_t>(g.height))
+            continue;
+        CompositeOne<Px, W>(bits, stride, g, origin, colour, clip);
+    }
+}
+
+template <class Px>
+void CompositeIn(Surface& surface, std::span<const GlyphImage> images, Point origin,
+                 Channels colour, const Rect& clip, Widening under) {
+    switch (under) {
+    case Widening::Expanded:
+        return CompositeAll<Px, Widening::Expanded>(surface, images, origin, colour, clip);
+    case Widening::Shifted:
+        return CompositeAll<Px, Widening::Shifted>(surface, images, origin, colour, clip);
+    case Widening::Scaled:
+        return CompositeAll<Px, Widening::Scaled>(surface, images, origin, colour, clip);
+    }
+}
+
+} // namespace
+
+void CompositeGlyphs(Surface& surface, std::span<const GlyphImage> images, Point origin,
+                     COLORREF colour, Widening under, const std::optional<Rect>& clip) {
+    const Rect area = clip ? Intersect(*clip, surface.Bounds()) : surface.Bounds();
+    if (area.IsEmpty() || images.empty())
+        return;
+    WithPixelTraits(surface.Format(), [&]<class Px>(Px) {
+        CompositeIn<Px>(surface, images, origin, ChannelsOf(colour), area, under);
+    });
+}
+
+} // namespace lumina
