@@ -55,7 +55,11 @@ TEST_F(UnicodeFontTest, GlyphsOfTheKeysAreTheirOwnShapes) {
     EXPECT_EQ(plain->contours.size(), 1u);
     EXPECT_EQ(variant->contours.size(), 2u);
     // Text picks the variant when the selector follows its character.
-    EXPECT_NE(m_font->RenderText("葛\U000E0100")[0].coverage, m_font->RenderText("葛")[0].coverage);
+    const auto plainText = m_font->RenderText("葛");
+    const auto variantText = m_font->RenderText("葛\U000E0100");
+    ASSERT_EQ(plainText.size(), 1u);
+    ASSERT_EQ(variantText.size(), 1u);
+    EXPECT_NE(variantText[0].coverage, plainText[0].coverage);
 }
 
 TEST_F(UnicodeFontTest, SteppingReachesTheSupplementaryPlanes) {
