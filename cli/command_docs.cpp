@@ -155,6 +155,22 @@ std::vector<CommandDoc> MakeDocs() {
          "TEXT",
          "Prints the code page 932 code of one character, decimal and hexadecimal.",
          {{"TEXT", "", "one character that code page 932 can represent", ""}}},
+        {"codes",
+         "TEXT [--format text|json]",
+         "Prints one character in every code: Unicode code points, name and block, UTF-8, "
+         "UTF-16, code page 932, JIS X 0208 区点, JIS X 0213 面区点, EUC-JIS-2004 and "
+         "Shift_JIS-2004 bytes.",
+         {
+             {"TEXT", "",
+              "one character, or one followed by a variation selector (U+FE00-FE0F, "
+              "U+E0100-E01EF); or its code points typed as U+845B or \"U+845B + U+E0100\"",
+              "the Japanese codes are the base character's, and only codes that read back as "
+              "it (U+301C has none in code page 932); name adds the selector's after ' + '"},
+             {"--format", "text|json",
+              "key=value lines, none where a code lacks the character; or one JSON object of "
+              "the same keys, null there",
+              "default text"},
+         }},
         {"convert",
          "INPUT OUTPUT [--size WxH]",
          "Loads a picture by the character-art window's rules and saves it through the image "

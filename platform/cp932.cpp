@@ -1,55 +1,18 @@
 #include "platform/cp932.h"
 
-#include <cerrno>
-#include <iconv.h>
+#include "platform/iconv_converter.h"
 
 namespace lumina::cp932 {
 namespace {
 
-// One iconv descriptor per direction and thread, reset before each use.
-class Converter {
-public:
-    Converter(const char* to, const char* from)
-        : m_cd(iconv_open(to, from)) {}
-    ~Converter() {
-        if (Valid())
-            iconv_close(m_cd);
-    }
-    Converter(const Converter&) = delete;
-    Converter& operator=(const Converter&) = delete;
-
-    bool Valid() const { return m_cd != reinterpret_cast<iconv_t>(-1); }
-
-    // Converts all of in; nullopt on the first byte sequence that has no form in the target.
-    std::optional<std::string> Convert(std::string_view in) const {
-        if (!Valid())
-            return std::nullopt;
-        iconv(m_cd, nullptr, nullptr, nullptr, nullptr);
-        std::string out;
-        out.resize(in.size() * 4 + 8);
-        char* src = const_cast<char*>(in.data());
-        size_t srcLeft = in.size();
-        char* dst = out.data();
-        size_t dstLeft = out.size();
-        if (iconv(m_cd, &src, &srcLeft, &dst, &dstLeft) == static_cast<size_t>(-1))
-            return std::nullopt;
-        if (iconv(m_cd, nullptr, nullptr, &dst, &dstLeft) == static_cast<size_t>(-1))
-            return std::nullopt;
-        out.resize(out.size() - dstLeft);
-        return out;
-    }
-
-private:
-    iconv_t m_cd;
-};
-
-const Converter& ToCp932() {
-    thread_local const Converter converter("CP932", "UTF-8");
+// One descriptor per direction and thread.
+const IconvConverter& ToCp932() {
+    thread_local const IconvConverter converter("CP932", "UTF-8");
     return converter;
 }
 
-const Converter& FromCp932() {
-    thread_local const Converter converter("UTF-8", "CP932");
+const IconvConverter& FromCp932() {
+    thread_local const IconvConverter converter("UTF-8", "CP932");
     return converter;
 }
 

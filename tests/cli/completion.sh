@@ -39,7 +39,7 @@ while IFS='|' read -r want line; do
     [[ "$got" == "$(words $want)" ]] || fail "'$line' offers [$(echo $got)], not [$want]"
 done <<'CASES'
 render|re
-art bits code convert help metrics outline print render text --help -h --version|""
+art bits code codes convert help metrics outline print render text --help -h --version|""
 --version|--v
 outline bitmap drawing|render --mode ""
 outline bitmap drawing|print --char あ --mode ""
