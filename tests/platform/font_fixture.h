@@ -15,10 +15,11 @@ inline std::string FixtureFontPath(const char* name) {
     return std::string(data ? data : "tests/data") + "/fonts/" + name;
 }
 
-// A font system that also knows the two fixture fonts.
+// A font system that also knows the fixture fonts.
 inline std::unique_ptr<FontSystem> MakeFixtureFontSystem() {
-    return MakeFreeTypeFontSystem(
-        {FixtureFontPath("LuminaTest.ttf"), FixtureFontPath("LuminaTestCFF.otf")});
+    return MakeFreeTypeFontSystem({FixtureFontPath("LuminaTest.ttf"),
+                                   FixtureFontPath("LuminaTestCFF.otf"),
+                                   FixtureFontPath("LuminaTestVert.ttf")});
 }
 
 // One decoded native polygon: start point and records, coordinates in pixels.
