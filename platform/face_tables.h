@@ -52,10 +52,13 @@ struct FaceTables {
 struct VerticalGlyph {
     // The glyph the font's vertical forms give; drawn through GlyphKey::Index(glyphIndex).
     std::uint32_t glyphIndex = 0;
-    // Pixels the pen moves down after the glyph.
+    // Pixels the pen moves down after the glyph: the face's vmtx advance, or without vmtx
+    // FreeType's default (the OS/2 typo ascender to descender, else hhea's), as loaded at the
+    // font's size and hinting.
     int advance = 0;
     // The point the glyph hangs from, relative to its horizontal origin, pixels, y up: the pen
-    // position of vertical text (the middle of the top of the glyph's vertical cell).
+    // position of vertical text, half the horizontal advance across and the vmtx top side
+    // bearing above the glyph's top (without vmtx, FreeType centres the glyph in its advance).
     Point origin;
     // The glyph differs from the one the character map gives the character.
     bool substituted = false;
