@@ -12,11 +12,14 @@ constexpr std::uint32_t kBar = 6;
 constexpr std::uint32_t kBarVert = 7;
 constexpr std::uint32_t kIdeograph = 8;
 
+constexpr const char* kVert = "Lumina Test Vert";
+
 struct VerticalCase {
     const char* what;
     const char* family;
     GlyphKey key;
     VerticalGlyph expected;
+    int weight = 400;
 };
 
 class VerticalGlyphTest : public ::testing::TestWithParam<VerticalCase> {
@@ -26,47 +29,40 @@ protected:
 
 TEST_P(VerticalGlyphTest, GivesTheVerticalFormAdvanceAndOrigin) {
     const VerticalCase& c = GetParam();
-    const auto font = m_fonts->CreateFont(LogicalFont{c.family, -100});
+    const auto font = m_fonts->CreateFont(LogicalFont{c.family, -100, c.weight});
     ASSERT_NE(font, nullptr);
     EXPECT_EQ(font->Vertical(c.key), c.expected);
+}
+
+VerticalGlyph Hanging(std::uint32_t glyph, int advance, bool substituted, int x = 50) {
+    return {glyph, advance, {x, 88}, substituted};
 }
 
 // At an em of 100 pixels. In LuminaTestVert.ttf every glyph hangs from 880 units up, half its
 // horizontal advance across, and advances 1000 units down (A turned: 800).
 INSTANTIATE_TEST_SUITE_P(
     Fixtures, VerticalGlyphTest,
-    ::testing::Values(VerticalCase{"ProlongedSoundMark",
-                                   "Lumina Test Vert",
-                                   GlyphKey::Char(U'ー'),
-                                   {kBarVert, 100, {50, 88}, true}},
-                      VerticalCase{"CornerBracket",
-                                   "Lumina Test Vert",
-                                   GlyphKey::Char(U'「'),
-                                   {kBracketVert, 100, {50, 88}, true}},
-                      // Only 'vrt2' turns A.
-                      VerticalCase{"LatinTurnedByVrt2",
-                                   "Lumina Test Vert",
-                                   GlyphKey::Char(U'A'),
-                                   {kTurnedA, 80, {50, 88}, true}},
-                      VerticalCase{"IdeographKeepsItsGlyph",
-                                   "Lumina Test Vert",
-                                   GlyphKey::Char(U'漢'),
-                                   {kIdeograph, 100, {50, 88}, false}},
-                      VerticalCase{"IndexIsNotSubstituted",
-                                   "Lumina Test Vert",
-                                   GlyphKey::Index(kBar),
-                                   {kBar, 100, {50, 88}, false}},
-                      // The missing glyph: advance 500 across.
-                      VerticalCase{"UnmappedIsTheMissingGlyph",
-                                   "Lumina Test Vert",
-                                   GlyphKey::Char(U'あ'),
-                                   {0, 100, {25, 88}, false}},
-                      // No vmtx: FreeType's default advance of typo ascender 800 to descender -200,
-                      // with the square (600 high, 800 across) centred in it.
-                      VerticalCase{"WithoutVmtx",
-                                   "Lumina Test",
-                                   GlyphKey::Char(U'A'),
-                                   {2, 100, {40, 80}, false}}),
+    ::testing::Values(
+        VerticalCase{"ProlongedSoundMark", kVert, GlyphKey::Char(U'ー'),
+                     Hanging(kBarVert, 100, true)},
+        VerticalCase{"CornerBracket", kVert, GlyphKey::Char(U'「'),
+                     Hanging(kBracketVert, 100, true)},
+        // Only 'vrt2' turns A.
+        VerticalCase{"LatinTurnedByVrt2", kVert, GlyphKey::Char(U'A'), Hanging(kTurnedA, 80, true)},
+        VerticalCase{"IdeographKeepsItsGlyph", kVert, GlyphKey::Char(U'漢'),
+                     Hanging(kIdeograph, 100, false)},
+        VerticalCase{"IndexIsNotSubstituted", kVert, GlyphKey::Index(kBar),
+                     Hanging(kBar, 100, false)},
+        // The missing glyph: advance 500 across.
+        VerticalCase{"UnmappedIsTheMissingGlyph", kVert, GlyphKey::Char(U'あ'),
+                     Hanging(0, 100, false, 25)},
+        // A synthetic bold widens the glyph by 1/24 em and advances as much further.
+        VerticalCase{"SyntheticBoldAdvancesFurther", kVert, GlyphKey::Char(U'ー'),
+                     Hanging(kBarVert, 104, true), 700},
+        // No vmtx: FreeType's default advance of typo ascender 800 to descender -200, with the
+        // square (600 high, 800 across) centred in it.
+        VerticalCase{
+            "WithoutVmtx", "Lumina Test", GlyphKey::Char(U'A'), {2, 100, {40, 80}, false}}),
     [](const auto& info) { return std::string(info.param.what); });
 
 TEST(VerticalGlyph, TheVerticalFormIsDrawnByItsIndex) {
