@@ -1,11 +1,13 @@
 // lumina-cli metrics: the text and glyph metrics of one character in a font, as name=value
-// lines, with the face and file the font resolved to.
+// lines, with the face and file the font resolved to, then the glyph's index, the face's own
+// line values and, when asked, the character's vertical form.
 #include "cli/batch_services.h"
 #include "cli/command.h"
 #include "cli/glyph_options.h"
 #include "glyph/request.h"
 #include "glyph/text_metrics.h"
 #include "glyph/view_observer.h"
+#include "platform/cp932.h"
 #include "platform/surface.h"
 #include "services/common.h"
 
@@ -54,6 +56,33 @@ std::vector<Field> MetricFields(const TextMetrics& tm, const GlyphMetrics& gm,
     };
 }
 
+// The glyph's index and the face's table values, pixels at the request's size (rounded to the
+// nearest, y up from the base line); a value the face does not give has no line.
+std::vector<Field> TableFields(std::uint32_t glyphId, const FaceTables& t,
+                               const std::optional<VerticalGlyph>& vertical) {
+    std::vector<Field> fields{Number("glyphId", glyphId)};
+    const auto add = [&fields](const char* name, const std::optional<int>& value) {
+        if (value)
+            fields.push_back(Number(name, *value));
+    };
+    add("hheaAscender", t.hheaAscender);
+    add("hheaDescender", t.hheaDescender);
+    add("typoAscender", t.typoAscender);
+    add("typoDescender", t.typoDescender);
+    add("winAscent", t.winAscent);
+    add("winDescent", t.winDescent);
+    add("ideoEmBottom", t.ideoEmBottom);
+    if (t.ideoEmBottom)
+        add("ideoEmTop", t.IdeographicEmBox().top);
+    add("icfBottom", t.icfBottom);
+    add("icfTop", t.icfTop);
+    if (vertical) {
+        fields.push_back(Number("vertGlyphId", vertical->glyphIndex));
+        fields.push_back(Number("vertAdvance", vertical->advance));
+    }
+    return fields;
+}
+
 void PrintText(const std::vector<Field>& fields) {
     for (const Field& f : fields)
         std::printf("%s=%s\n", f.name.c_str(), f.value.c_str());
@@ -88,9 +117,14 @@ void PrintJson(const std::vector<Field>& fields) {
     std::printf("}\n");
 }
 
-// The options left after the glyph options: --format text|json only.
-bool TakeFormat(const std::vector<std::string>& args, bool& json, std::string& error) {
+// The options left after the glyph options: --format text|json and --vertical.
+bool TakeOptions(const std::vector<std::string>& args, bool& json, bool& vertical,
+                 std::string& error) {
     for (std::size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == "--vertical") {
+            vertical = true;
+            continue;
+        }
         if (args[i] != "--format") {
             error = "unexpected argument '" + args[i] + "'";
             return false;
@@ -111,7 +145,8 @@ int RunMetrics(const std::vector<std::string>& arguments) {
     if (!TakeGlyphOptions(args, request, error))
         return UsageError("metrics", error);
     bool json = false;
-    if (!TakeFormat(args, json, error))
+    bool vertical = false;
+    if (!TakeOptions(args, json, vertical, error))
         return UsageError("metrics", error);
 
     const BatchServices batch;
@@ -131,7 +166,18 @@ int RunMetrics(const std::vector<std::string>& arguments) {
     if (!glyph)
         return Failure("code " + std::to_string(request.SjisCode) +
                        " is not a character the font can give");
-    const auto fields = MetricFields(tm, glyph->metrics, font.get()->Face());
+    auto fields = MetricFields(tm, glyph->metrics, font.get()->Face());
+    // The glyph was given, so the code is one character.
+    const GlyphKey key = GlyphKey::Char(*cp932::CodeToUnicode(request.SjisCode));
+    std::optional<VerticalGlyph> vertGlyph;
+    if (vertical) {
+        vertGlyph = font.get()->Vertical(key);
+        if (!vertGlyph)
+            return Failure("the font gives no vertical form of code " +
+                           std::to_string(request.SjisCode));
+    }
+    const auto tables = TableFields(font.get()->IndexOf(key), font.get()->Tables(), vertGlyph);
+    fields.insert(fields.end(), tables.begin(), tables.end());
     if (json)
         PrintJson(fields);
     else

@@ -182,10 +182,13 @@ std::vector<CommandDoc> MakeDocs() {
              {"--size", "WxH", "stretches the picture to this size in pixels",
               "each 1-65535; default the picture's own"},
          }},
-        {"metrics", glyphUsage + " [--format text|json]",
+        {"metrics", glyphUsage + " [--vertical] [--format text|json]",
          "The text and glyph metrics (TEXTMETRIC, GLYPHMETRICS) of one character, with the face "
-         "and file the font resolved to.",
-         With(GlyphOptions(), {{"--format", "text|json",
+         "and file the font resolved to, the glyph's index and the face's own lines (hhea, OS/2, "
+         "BASE) in pixels.",
+         With(GlyphOptions(), {{"--vertical", "",
+                                "also the glyph and advance of the character in vertical text", ""},
+                               {"--format", "text|json",
                                 "name=value lines, or one JSON object of the same names and values",
                                 "default text"}})},
         {"outline", glyphUsage + " [--control-points] [-o FILE]",

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/face_tables.h"
 #include "platform/geometry.h"
 
 #include <cstdint>
@@ -157,6 +158,15 @@ public:
     // The coverage of a UTF-8 text (cell top-left of the first character at 0,0, turned about
     // it); a variation selector after a character picks that character's variant.
     virtual std::vector<GlyphImage> RenderText(std::string_view utf8) const = 0;
+
+    // The values of the face's own tables at this font's em (see FaceTables); every table
+    // value nullopt for a font that has no tables to read.
+    virtual FaceTables Tables() const { return {}; }
+    // The glyph a character becomes in vertical Japanese text, with its vertical advance and
+    // origin at this font's size, unturned. A key by index is already a glyph and is not
+    // substituted. nullopt when the rasteriser refused the glyph, or for a font without
+    // vertical forms to give.
+    virtual std::optional<VerticalGlyph> Vertical(const GlyphKey&) const { return std::nullopt; }
 };
 
 // True for the variation selectors U+FE00..FE0F and U+E0100..E01EF.

@@ -3,6 +3,7 @@
 #include "platform/cp932.h"
 #include "platform/freetype_metrics.h"
 #include "platform/freetype_outline.h"
+#include "platform/freetype_tables.h"
 
 #include <ft2build.h>
 #include FT_OUTLINE_H
@@ -151,6 +152,7 @@ FT_GlyphSlot FreeTypeFont::Load(FT_UInt index, bool turned) const {
         slot->advance.x += FT_MulFix(m_emboldenStrength, m.xx);
         slot->advance.y += FT_MulFix(m_emboldenStrength, m.yx);
         slot->metrics.horiAdvance += m_emboldenStrength;
+        slot->metrics.vertAdvance += m_emboldenStrength;
     }
     return slot;
 }
@@ -346,6 +348,38 @@ std::optional<char32_t> FreeTypeFont::NextMapped(char32_t c, int direction) cons
     }
     const auto it = std::lower_bound(mapped.begin(), mapped.end(), c);
     return it == mapped.begin() ? std::nullopt : std::optional(*std::prev(it));
+}
+
+FaceTables FreeTypeFont::Tables() const {
+    if (!m_tables)
+        m_tables = ReadFaceTables(m_face->get(), m_em);
+    return *m_tables;
+}
+
+// The vertical advance and origin are FreeType's vertical metrics of the glyph as this font
+// loads it (hinted or not): the face's vmtx where it has one, else FreeType's default (an
+// advance of the OS/2 typo ascender to descender, or hhea's, with the glyph centred in it).
+std::optional<VerticalGlyph> FreeTypeFont::Vertical(const GlyphKey& key) const {
+    VerticalGlyph v;
+    const std::uint32_t nominal = IndexOf(key);
+    v.glyphIndex = nominal;
+    // A character the face does not map stays the missing glyph, as it does across.
+    if (!key.index && nominal != 0) {
+        if (!m_shaper)
+            m_shaper = std::make_unique<VerticalShaper>(m_face->get());
+        v.glyphIndex = m_shaper->GlyphOf(key.scalar, key.selector);
+    }
+    v.substituted = v.glyphIndex != nominal;
+    FT_GlyphSlot slot = Load(v.glyphIndex, false);
+    if (!slot)
+        return std::nullopt;
+    // FreeType's vertical bearings run from the vertical origin to the top-left of the black
+    // box, y down; the horizontal ones from the horizontal origin, y up.
+    const FT_Glyph_Metrics& m = slot->metrics;
+    v.advance = RoundPixels(m.vertAdvance);
+    v.origin = {RoundPixels(m.horiBearingX - m.vertBearingX),
+                RoundPixels(m.horiBearingY + m.vertBearingY)};
+    return v;
 }
 
 } // namespace lumina

@@ -3,6 +3,7 @@
 #include "platform/font.h"
 #include "platform/fontconfig_resolver.h"
 #include "platform/freetype_face.h"
+#include "platform/vertical_shaper.h"
 
 #include <unordered_map>
 
@@ -34,6 +35,8 @@ public:
     Size TextExtent(std::string_view utf8) const override;
     std::vector<GlyphImage> RenderCode(std::uint32_t code) const override;
     std::vector<GlyphImage> RenderText(std::string_view utf8) const override;
+    FaceTables Tables() const override;
+    std::optional<VerticalGlyph> Vertical(const GlyphKey& key) const override;
 
     int EmPixels() const { return m_em; }
 
@@ -69,6 +72,8 @@ private:
     FT_Pos m_emboldenStrength = 0;
     mutable std::unordered_map<FT_UInt, CachedGlyph> m_cache;
     mutable std::vector<char32_t> m_mapped; // every character the face maps, ascending
+    mutable std::optional<FaceTables> m_tables;
+    mutable std::unique_ptr<VerticalShaper> m_shaper; // made on the first vertical question
 };
 
 } // namespace lumina

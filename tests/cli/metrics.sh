@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# lumina-cli metrics: the default face on a fresh machine, exact values on the fixture font,
-# turned advances and the failures.
+# lumina-cli metrics: the default face on a fresh machine, exact values on the fixture fonts,
+# turned advances, the face's own lines, vertical forms and the failures.
 set -euo pipefail
 cli=$1
 here=$(cd "$(dirname "$0")" && pwd)
@@ -11,7 +11,8 @@ out=$("$cli" metrics --char あ)
 names=$(cut -d= -f1 <<<"$out" | tr '\n' ' ')
 expected="tmHeight tmAscent tmDescent tmInternalLeading tmExternalLeading tmAveCharWidth"
 expected+=" tmMaxCharWidth tmWeight gmBlackBoxX gmBlackBoxY gmptGlyphOrigin.x gmptGlyphOrigin.y"
-expected+=" gmCellIncX gmCellIncY face "
+expected+=" gmCellIncX gmCellIncY face glyphId hheaAscender hheaDescender typoAscender"
+expected+=" typoDescender winAscent winDescent "
 [[ "$names" == "$expected" ]] || fail "lines: $names"
 [[ "$(value face "$out")" == IPAGothic\ \(*\) ]] || fail "face: $(value face "$out")"
 (( $(value tmHeight "$out") == $(value tmAscent "$out") + $(value tmDescent "$out") )) ||
@@ -21,6 +22,22 @@ expected+=" gmCellIncX gmCellIncY face "
 [[ "$(value gmCellIncX "$out")" == 400 && "$(value gmCellIncY "$out")" == 0 ]] || fail "advance"
 (( $(value gmBlackBoxX "$out") > 200 )) || fail "black box"
 [[ "$(value tmWeight "$("$cli" metrics --char あ --bold)")" == 700 ]] || fail "bold weight"
+# IPAGothic's lines (2048 units: hhea and typo 1802 -246, win 1802 401) at an em of 400; it has
+# no BASE table.
+lines=$(sed -n '/^hheaAscender=/,$p' <<<"$out" | tr '\n' ' ')
+want="hheaAscender=352 hheaDescender=-48 typoAscender=352 typoDescender=-48 winAscent=352"
+[[ "$lines" == "$want winDescent=-78 " ]] || fail "IPAGothic lines: $lines"
+(( $(value glyphId "$out") > 0 )) || fail "glyphId of あ"
+
+# The prolonged sound mark has a vertical form, one em down; the ideograph keeps its glyph.
+bar=$("$cli" metrics --char ー --vertical)
+[[ "$(tail -n2 <<<"$bar" | cut -d= -f1 | tr '\n' ' ')" == "vertGlyphId vertAdvance " ]] ||
+    fail "vertical lines: $bar"
+(( $(value vertGlyphId "$bar") != $(value glyphId "$bar") )) || fail "ー is not substituted"
+[[ "$(value vertAdvance "$bar")" == 400 ]] || fail "vertical advance of ー"
+kan=$("$cli" metrics --char 漢 --vertical)
+[[ "$(value vertGlyphId "$kan")" == "$(value glyphId "$kan")" ]] || fail "漢 was substituted"
+[[ "$("$cli" metrics --char ー)" != *vert* ]] || fail "vertical lines without --vertical"
 
 up=$("$cli" metrics --code 33440 --angle 90)
 [[ "$(value gmCellIncX "$up")" == 0 && "$(value gmCellIncY "$up")" == -400 ]] ||
@@ -45,8 +62,24 @@ square=$(FONTCONFIG_FILE="$tmp/fonts.conf" "$cli" metrics --char A --font "Lumin
 want="tmHeight=115 tmAscent=90 tmDescent=25 tmInternalLeading=15 tmExternalLeading=15"
 want+=" tmAveCharWidth=50 tmMaxCharWidth=80 tmWeight=400 gmBlackBoxX=60 gmBlackBoxY=60"
 want+=" gmptGlyphOrigin.x=10 gmptGlyphOrigin.y=60 gmCellIncX=80 gmCellIncY=0"
+want+=" glyphId=2 hheaAscender=85 hheaDescender=-25 typoAscender=80 typoDescender=-20"
+want+=" winAscent=90 winDescent=-25"
 [[ "$(grep -v '^face=' <<<"$square" | tr '\n' ' ')" == "$want " ]] || fail "fixture: $square"
 [[ "$(value face "$square")" == "Lumina Test ("*"LuminaTest.ttf)" ]] || fail "fixture face"
+
+# The vertical fixture at an em of 100: hhea 900 -150, typo 880 -120, win 950 160, and BASE
+# for hani: ideo -120, icfb -80, icft 840; ー (glyph 6) becomes glyph 7 in vertical text.
+vert() { FONTCONFIG_FILE="$tmp/fonts.conf" "$cli" metrics --font "Lumina Test Vert" "$@"; }
+want="glyphId=6 hheaAscender=90 hheaDescender=-15 typoAscender=88 typoDescender=-12"
+want+=" winAscent=95 winDescent=-16 ideoEmBottom=-12 ideoEmTop=88 icfBottom=-8 icfTop=84"
+lines=$(vert --char ー --size 75 --vertical | sed -n '/^glyphId=/,$p' | tr '\n' ' ')
+[[ "$lines" == "$want vertGlyphId=7 vertAdvance=100 " ]] || fail "vertical fixture: $lines"
+[[ "$(vert --char ー --size 75 | sed -n '/^glyphId=/,$p' | tr '\n' ' ')" == "$want " ]] ||
+    fail "vertical fixture without --vertical"
+# At 12 points, an em of 16: -120 and 840 of 1000 round to the nearest pixel.
+small=$(vert --char ー --size 12)
+[[ "$(value ideoEmBottom "$small") $(value ideoEmTop "$small") $(value icfTop "$small")" == \
+    "-2 14 13" ]] || fail "rounding at 16 pixels: $small"
 
 # --format json: one object with the names and values of the text form, in its order; only the
 # face is a string. The fixture's folder has a quote and a backslash that must be escaped.
@@ -73,7 +106,8 @@ for name, value in pairs:
     assert str(doc[name]) == value, (name, doc[name], value)
 PY
 }
-for case in "--char|あ" "--code|33440|--angle|90|--bold" "--char|A|--font|Lumina Test|--size|75"; do
+for case in "--char|あ" "--code|33440|--angle|90|--bold" "--char|ー|--vertical" \
+    "--char|A|--font|Lumina Test|--size|75"; do
     IFS='|' read -ra args <<<"$case"
     text=$(FONTCONFIG_FILE="$tmp/odd.conf" "$cli" metrics "${args[@]}")
     json=$(FONTCONFIG_FILE="$tmp/odd.conf" "$cli" metrics "${args[@]}" --format json)

@@ -34,7 +34,8 @@ field() { dpkg-deb -f "$deb" "$1"; }
 [[ "$(field Architecture)" == "$arch" ]] || fail "Architecture: $(field Architecture)"
 depends=$(field Depends)
 # The fonts by hand, the libraries by dpkg-shlibdeps.
-for package in fonts-ipafont-gothic fonts-ipafont-mincho libqt6gui6 libfreetype6 libc6; do
+for package in fonts-ipafont-gothic fonts-ipafont-mincho libqt6gui6 libfreetype6 libharfbuzz0b \
+    libc6; do
     grep -qE "(^|, )$package( |,|$)" <<<"$depends" || fail "Depends lacks $package: $depends"
 done
 

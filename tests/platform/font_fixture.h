@@ -19,7 +19,8 @@ inline std::string FixtureFontPath(const char* name) {
 inline std::unique_ptr<FontSystem> MakeFixtureFontSystem() {
     return MakeFreeTypeFontSystem({FixtureFontPath("LuminaTest.ttf"),
                                    FixtureFontPath("LuminaTestCFF.otf"),
-                                   FixtureFontPath("LuminaTestUni.ttf")});
+                                   FixtureFontPath("LuminaTestUni.ttf"),
+                                   FixtureFontPath("LuminaTestVert.ttf")});
 }
 
 // One decoded native polygon: start point and records, coordinates in pixels.
