@@ -4,6 +4,7 @@
 #include "cli/batch_services.h"
 #include "cli/command.h"
 #include "cli/glyph_options.h"
+#include "cli/json_text.h"
 #include "glyph/request.h"
 #include "glyph/text_metrics.h"
 #include "glyph/view_observer.h"
@@ -88,33 +89,12 @@ void PrintText(const std::vector<Field>& fields) {
         std::printf("%s=%s\n", f.name.c_str(), f.value.c_str());
 }
 
-std::string JsonString(const std::string& text) {
-    std::string quoted = "\"";
-    for (const char c : text) {
-        if (c == '"' || c == '\\') {
-            quoted += '\\';
-            quoted += c;
-        } else if (static_cast<unsigned char>(c) < 0x20) {
-            char escape[8];
-            std::snprintf(escape, sizeof escape, "\\u%04X", static_cast<unsigned>(c));
-            quoted += escape;
-        } else {
-            quoted += c;
-        }
-    }
-    return quoted + "\"";
-}
-
 // One object, one member a line, in the order of the text form.
 void PrintJson(const std::vector<Field>& fields) {
-    std::printf("{\n");
-    for (std::size_t i = 0; i < fields.size(); ++i) {
-        const Field& f = fields[i];
-        const std::string value = f.isText ? JsonString(f.value) : f.value;
-        std::printf("  %s: %s%s\n", JsonString(f.name).c_str(), value.c_str(),
-                    i + 1 < fields.size() ? "," : "");
-    }
-    std::printf("}\n");
+    std::vector<JsonMember> members;
+    for (const Field& f : fields)
+        members.push_back({f.name, f.isText ? JsonString(f.value) : f.value});
+    PrintJsonObject(members);
 }
 
 // The options left after the glyph options: --format text|json and --vertical.
