@@ -13,7 +13,7 @@ namespace view {
 
 // The colours of the study pictures.
 inline constexpr COLORREF kControlGrey = Rgb(128, 128, 128);    // control points, handles
-inline constexpr COLORREF kUnhintedColour = Rgb(150, 190, 240); // the unhinted outline beneath
+inline constexpr COLORREF kUnhintedColour = Rgb(110, 165, 240); // the unhinted outline beneath
 inline constexpr COLORREF kDirectionColour = Rgb(224, 96, 0);   // first point, contour direction
 inline constexpr COLORREF kLeaderColour = Rgb(255, 150, 150);   // a moved number's leader
 inline constexpr COLORREF kGridGrey = Rgb(176, 176, 176);       // the zoomed bitmap's grid

@@ -122,7 +122,9 @@ void DrawZoomedBitmapPicture(const EngineServices& services, Surface& surface,
         DrawSquares(surface, bitmap, corner, zoom);
         if (zoom >= kGridZoom) {
             DrawGrid(surface, corner, zoom);
-            DrawBitmapMarks(services, surface, bitmap, corner, zoom, LabelSize(fontSize));
+            // The marks' names are read against a grid: never smaller than the zoom's label.
+            DrawBitmapMarks(services, surface, bitmap, corner, zoom,
+                            std::max(LabelSize(fontSize), kZoomLabelSize));
         }
     }
     if (options.DspCenter)

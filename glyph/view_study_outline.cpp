@@ -185,7 +185,8 @@ void DrawFontHandles(Surface& surface, const Contours& contours) {
     }
 }
 
-// A small arrow from the first point toward the next one that lies elsewhere.
+// A small arrow beside the first point, along the way to the next point that lies elsewhere:
+// off the outline's line, so that both stay in sight.
 void AddDirectionArrow(const std::vector<FontPoint>& contour, Overlay& overlay) {
     const PointF p0 = contour.front().at;
     for (const FontPoint& next : contour) {
@@ -194,11 +195,13 @@ void AddDirectionArrow(const std::vector<FontPoint>& contour, Overlay& overlay) 
         if (length < 0.5)
             continue;
         const double ux = dx / length, uy = dy / length;
-        const PointF tail{p0.x + 8 * ux, p0.y + 8 * uy};
-        const PointF tip{p0.x + 20 * ux, p0.y + 20 * uy};
+        // Beside the line, to the right of the way it runs on the view.
+        const double sx = -uy * 6, sy = ux * 6;
+        const PointF tail{p0.x + 6 * ux + sx, p0.y + 6 * uy + sy};
+        const PointF tip{p0.x + 24 * ux + sx, p0.y + 24 * uy + sy};
         overlay.arrows.push_back({tail, tip});
-        overlay.arrows.push_back({tip, {tip.x - 5 * ux - 3 * uy, tip.y - 5 * uy + 3 * ux}});
-        overlay.arrows.push_back({tip, {tip.x - 5 * ux + 3 * uy, tip.y - 5 * uy - 3 * ux}});
+        overlay.arrows.push_back({tip, {tip.x - 6 * ux - 4 * uy, tip.y - 6 * uy + 4 * ux}});
+        overlay.arrows.push_back({tip, {tip.x - 6 * ux + 4 * uy, tip.y - 6 * uy - 4 * ux}});
         return;
     }
 }

@@ -259,11 +259,13 @@ TEST(StudyFontPoints, TheFontsPointsByKindNumberedFromZeroInItsOrder) {
             };
             EXPECT_GT(test::TextMatch(s, alone(i)), test::TextMatch(s, alone(i + 1)) + 0.2);
         }
-        // The first point is ringed in the direction colour, and its arrow points along the
-        // contour: from (10, 0) up toward (10, 60).
+        // The first point is ringed in the direction colour, and its arrow runs beside the
+        // contour's way: from (10, 0) up toward (10, 60), to the right of the line.
         const Point first = view::Nearest(toView({10, 0}));
         EXPECT_EQ(s.PixelAt({first.x, first.y - 7}), view::kDirectionColour);
-        EXPECT_EQ(s.PixelAt({first.x, first.y - 14}), view::kDirectionColour);
+        for (const int up : {8, 14, 20})
+            EXPECT_EQ(s.PixelAt({first.x + 6, first.y - up}), view::kDirectionColour) << up;
+        EXPECT_NE(s.PixelAt({first.x - 6, first.y - 14}), view::kDirectionColour);
     }
 }
 
