@@ -165,10 +165,10 @@ void GlyphView::Impl::FetchStudyGlyphs(const GlyphViewState& state, const GlyphK
         fontPoints = font->SourcePointsOf(key);
     if (!study.compareHinting)
         return;
-    FontSpec spec = state.request.ToFontSpec();
-    spec.hinted = false;
+    FontSpec unhintedFont = state.request.ToFontSpec();
+    unhintedFont.hinted = false;
     const std::shared_ptr<const Font> plain =
-        services.fonts.CreateFont(MakeLogicalFont(spec, outlineSurface->DpiY()));
+        services.fonts.CreateFont(MakeLogicalFont(unhintedFont, outlineSurface->DpiY()));
     if (!plain)
         return;
     // Without its outline the comparison has nothing to draw; the picture goes on without it.

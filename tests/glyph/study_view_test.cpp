@@ -494,10 +494,10 @@ TEST(StudyHinting, OffFollowsTheUnhintedFontAndCompareDrawsItBeneath) {
     request(compare, Hinting::Compare);
 
     // Without hinting, the bitmap and the metrics are the unhinted font's.
-    FontSpec spec = off.state.request.ToFontSpec();
-    ASSERT_FALSE(spec.hinted);
+    const FontSpec unhintedFont = off.state.request.ToFontSpec();
+    ASSERT_FALSE(unhintedFont.hinted);
     Surface surface = *Surface::Create(1, 1, PixelFormat::Rgb32);
-    const ScopedFont plain(off.services.Get(), surface, spec);
+    const ScopedFont plain(off.services.Get(), surface, unhintedFont);
     const auto gray = plain.get()->GlyphOf(GlyphKey::Char('e'), GlyphFormat::Gray17);
     const auto native = plain.get()->GlyphOf(GlyphKey::Char('e'), GlyphFormat::Native);
     ASSERT_TRUE(gray && native);
