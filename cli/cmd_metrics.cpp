@@ -5,6 +5,7 @@
 #include "cli/command.h"
 #include "cli/glyph_options.h"
 #include "cli/json_text.h"
+#include "cli/study_options.h"
 #include "glyph/request.h"
 #include "glyph/text_metrics.h"
 #include "glyph/view_observer.h"
@@ -124,6 +125,7 @@ int RunMetrics(const std::vector<std::string>& arguments) {
     std::string error;
     if (!TakeGlyphOptions(args, request, error))
         return UsageError("metrics", error);
+    TakeUnhinted(args, request);
     bool json = false;
     bool vertical = false;
     if (!TakeOptions(args, json, vertical, error))

@@ -59,6 +59,9 @@ std::vector<OptionDoc> With(std::vector<OptionDoc> options, const std::vector<Op
     return options;
 }
 
+const OptionDoc kUnhinted{"--unhinted", "",
+                          "the glyph without the font's hinting (ヒンティング 無効)", ""};
+
 const OptionDoc kMode{"--mode", "outline|bitmap|drawing",
                       "the picture: アウトライン, ビットマップ or 実際の描画", "required"};
 const OptionDoc kView{"--view", "WxH", "the size of the view in pixels",
@@ -134,10 +137,11 @@ CommandDoc BitsDoc() {
     return {
         "bits",
         "(--char TEXT | --code N) [--font FACE] [--size PT] [--angle DEG] [--bold] [--italic] "
-        "[--ink STR] [--background STR] [-o FILE]",
+        "[--unhinted] [--ink STR] [--background STR] [-o FILE]",
         "The bit picture (文字文字) of one glyph, byte for byte as the window writes it.",
         With(GlyphOptions(),
              {
+                 kUnhinted,
                  {"--ink", "STR", "the string for an inked bit (文字部分)", "default 1"},
                  {"--background", "STR", "the string for a blank bit (外周部分)", "default 0"},
                  {"-o", "FILE", "writes to FILE", "default standard output"},
@@ -182,21 +186,28 @@ std::vector<CommandDoc> MakeDocs() {
              {"--size", "WxH", "stretches the picture to this size in pixels",
               "each 1-65535; default the picture's own"},
          }},
-        {"metrics", glyphUsage + " [--vertical] [--format text|json]",
+        {"metrics", glyphUsage + " [--unhinted] [--vertical] [--format text|json]",
          "The text and glyph metrics (TEXTMETRIC, GLYPHMETRICS) of one character, with the face "
          "and file the font resolved to, the glyph's index and the face's own lines (hhea, OS/2, "
          "BASE) in pixels.",
-         With(GlyphOptions(), {{"--vertical", "",
+         With(GlyphOptions(), {kUnhinted,
+                               {"--vertical", "",
                                 "also the glyph and advance of the character in vertical text", ""},
                                {"--format", "text|json",
                                 "name=value lines, or one JSON object of the same names and values",
                                 "default text"}})},
-        {"outline", glyphUsage + " [--control-points] [-o FILE]",
+        {"outline", glyphUsage + " [--unhinted] [--control-points] [--format text|json] [-o FILE]",
          "The outline point file (折点座標ファイル) of one glyph, byte for byte as the window "
          "writes it.",
          With(GlyphOptions(),
               {
+                  kUnhinted,
                   {"--control-points", "", "with the control points of the curves", ""},
+                  {"--format", "text|json",
+                   "the point file, or one JSON object: face, file, index, ppem, hinted, the "
+                   "font's own contours (points in pixels, y up from the origin, unturned, "
+                   "type on, conic or cubic) and the blocks of the point file",
+                   "default text"},
                   {"-o", "FILE", "writes to FILE", "default standard output"},
               })},
         {"print",
@@ -226,7 +237,8 @@ std::vector<CommandDoc> MakeDocs() {
              })},
         {"render",
          glyphUsage + " --mode outline|bitmap|drawing [--view WxH] [--origin X,Y] [--hide KEY,...] "
-                      "-o FILE.png",
+                      "[--curves] [--font-points] [--spread-numbers] [--hinting on|off|compare] "
+                      "[--unhinted] [--zoom N] [--pan X,Y] -o FILE.png",
          "One of the glyph view's three pictures as a PNG file, with the counts and the ink ratio "
          "the window shows.",
          With(GlyphOptions(),
@@ -239,6 +251,20 @@ std::vector<CommandDoc> MakeDocs() {
                    "DspPos (折点), DspNo (№), DspCenter (中心線), DspDrawOrg (描画基点), "
                    "DspGlyphOrg (グリフ基点), DspGlyphOrgX, DspGlyphOrgY, DspCellIncX, "
                    "DspCellIncY, DspBlackBoxX, DspBlackBoxY, DspAscent, DspDescent"},
+                  {"--curves", "", "the outline as its curves, with the control points (曲線)", ""},
+                  {"--font-points", "",
+                   "the font's own points, numbered from 0 in its order (元の点)", ""},
+                  {"--spread-numbers", "",
+                   "numbers moved apart so that none overlaps another (番号を重ねない)", ""},
+                  {"--hinting", "on|off|compare",
+                   "with the font's hinting, without it, or with the unhinted outline beneath "
+                   "(ヒンティング 有効, 無効, 比較)",
+                   "default on"},
+                  kUnhinted,
+                  {"--zoom", "N", "zooms the outline and the bitmap about the view's centre",
+                   "1-64; default 1"},
+                  {"--pan", "X,Y", "moves the zoomed pictures by X,Y view pixels",
+                   "each from -1000000 to 1000000; default 0,0"},
                   {"-o", "FILE.png", "the PNG file to write", "required"},
               })},
         {"text",

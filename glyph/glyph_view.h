@@ -1,6 +1,7 @@
 #pragma once
 
 #include "glyph/request.h"
+#include "glyph/study_options.h"
 #include "platform/font.h"
 #include "platform/geometry.h"
 #include "platform/surface.h"
@@ -57,7 +58,12 @@ struct GlyphViewState {
     int RoundR = 100;
     Point measure1{-1, -1};
     Point measure2{-1, -1};
+    StudyOptions study;
 };
+
+// The hinting the state asks for, from the request's hinted flag and the comparison switch.
+Hinting HintingOf(const GlyphViewState& state);
+void SetHinting(GlyphViewState& state, Hinting hinting);
 
 // What a refresh pass came to: ok is false when the core failed (the outline or the bitmap
 // could not be had), in which case the caller does not repaint; problems are the messages the
@@ -103,6 +109,9 @@ public:
     // The vertex count and the ink ratio the last refresh showed.
     int VertexCount() const;
     int InkRatio() const;
+    // The zoom at which the glyph of the last refresh fills the view in a mode: its outline's
+    // bounds, or its bitmap in the bitmap mode.
+    int FitZoom(DisplayMode mode) const;
 
 private:
     struct Impl;

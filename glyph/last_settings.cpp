@@ -6,10 +6,11 @@ namespace lumina {
 
 std::vector<SettingKey> LastSettingKeys() {
     using namespace last;
-    std::vector<SettingKey> keys{Char.Key(),    SjisCode.Key(), FontName.Key(),   FontSize.Key(),
-                                 FontDeg.Key(), FontBold.Key(), FontItalic.Key(), DspMode.Key(),
-                                 OrgX.Key(),    OrgY.Key(),     RoundR.Key(),     Bit1Char.Key(),
-                                 Bit0Char.Key()};
+    std::vector<SettingKey> keys{
+        Char.Key(),     SjisCode.Key(),    FontName.Key(), FontSize.Key(), FontDeg.Key(),
+        FontBold.Key(), FontItalic.Key(),  DspMode.Key(),  OrgX.Key(),     OrgY.Key(),
+        RoundR.Key(),   Bit1Char.Key(),    Bit0Char.Key(), DspCurve.Key(), DspFontPt.Key(),
+        HintMode.Key(), DspNoSpread.Key(), Zoom.Key(),     PanX.Key(),     PanY.Key()};
     for (const auto& row : kSwitches)
         keys.push_back(row.Key());
     for (const auto& row : Placement.Rows())
@@ -34,6 +35,12 @@ GlyphViewState LoadGlyphViewState(const SettingsStore& store, Size view) {
     state.OrgX = OrgX.Read(store, view.cx / 2);
     state.OrgY = OrgY.Read(store, view.cy / 2);
     state.RoundR = RoundR.Read(store);
+    state.study.curves = DspCurve.Read(store);
+    state.study.fontPoints = DspFontPt.Read(store);
+    SetHinting(state, static_cast<Hinting>(HintMode.Read(store)));
+    state.study.spreadNumbers = DspNoSpread.Read(store);
+    state.study.zoom = Zoom.Read(store);
+    state.study.pan = {PanX.Read(store), PanY.Read(store)};
     return state;
 }
 

@@ -53,6 +53,15 @@ inline constexpr IntSetting OrgX{kSection, "OrgX", 0, 0, kMaxScreenCoordinate};
 inline constexpr IntSetting OrgY{kSection, "OrgY", 0, 0, kMaxScreenCoordinate};
 // The dial radius; the window also keeps it within half the view's smaller side.
 inline constexpr IntSetting RoundR{kSection, "RoundR", 100, 30, 400};
+// The study switches of the outline and bitmap pictures, all off unless chosen.
+inline constexpr BoolSetting DspCurve{kSection, "DspCurve", false};
+inline constexpr BoolSetting DspFontPt{kSection, "DspFontPt", false};
+// A Hinting: 0 with the font's hinting, 1 without, 2 both (compared); any other number is 0.
+inline constexpr IntSetting HintMode{kSection, "Hinting", 0, 0, 2, 0};
+inline constexpr BoolSetting DspNoSpread{kSection, "DspNoSpread", false};
+inline constexpr IntSetting Zoom{kSection, "Zoom", 1, kMinZoom, kMaxZoom};
+inline constexpr IntSetting PanX{kSection, "PanX", 0, -kMaxPan, kMaxPan};
+inline constexpr IntSetting PanY{kSection, "PanY", 0, -kMaxPan, kMaxPan};
 inline constexpr StringSetting Bit1Char{kSection, "Bit1Char", "1", 1024};
 inline constexpr StringSetting Bit0Char{kSection, "Bit0Char", "0", 1024};
 inline constexpr PlacementSettings Placement = PlacementRows(kSection);

@@ -91,6 +91,7 @@ void CTavrinDlg::BuildControls() {
     m_view = new GlyphViewWidget(this, m_navigator, [this](QPainter& p) { PaintView(p); });
     m_view->setObjectName(QStringLiteral("view"));
     m_view->setGeometry(m_viewRect.left, m_viewRect.top, m_viewRect.Width(), m_viewRect.Height());
+    BuildStudyMenu();
     RegisterTips();
 }
 

@@ -14,6 +14,7 @@
 #include <optional>
 #include <string>
 
+class QAction;
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -110,6 +111,12 @@ private:
     void OnWriteOutlineFile();
     void OnWriteBitPicture();
 
+    // The view's menu of study switches and zoom (tavrin_study.cpp).
+    void BuildStudyMenu();
+    void ShowStudySwitches();
+    void OnStudySwitch(bool StudyOptions::*member, const BoolSetting& row, bool on);
+    void OnHinting(Hinting hinting);
+
     void PaintView(QPainter& painter);
     Owner OwnerWindow() const;
 
@@ -131,6 +138,7 @@ private:
     void ShowGlyphMetrics(const GlyphMetrics* metrics) override;
     void ShowCounts(const std::string& text) override;
     void ShowInkRatio(const std::string& text) override;
+    void ShowCountsNote(bool fontPoints, int numbersLeftOut) override;
 
     // NavigationHost
     GlyphViewState& ViewState() override { return m_state; }
@@ -140,6 +148,7 @@ private:
     void ShowAngle(int degrees) override;
     void ShowSize(int points) override;
     void WriteSetting(const IntSetting& row, int value) override;
+    int FitZoom() const override;
 
     const Services& m_services;
     PrinterSettings& m_printer;
@@ -200,6 +209,12 @@ private:
     QToolButton* m_exit = nullptr;
 
     GlyphViewWidget* m_view = nullptr;
+    // The view's menu button and its switches.
+    QToolButton* m_studyButton = nullptr;
+    QAction* m_curves = nullptr;
+    QAction* m_fontPoints = nullptr;
+    QAction* m_spreadNumbers = nullptr;
+    std::array<QAction*, 3> m_hinting{}; // in the order of Hinting
 };
 
 } // namespace lumina

@@ -38,6 +38,12 @@ void ScreenshotKit::WriteExampleSettings(DisplayMode displayMode) {
     // The actual drawing with its whole construction inside the view.
     last::OrgX.Write(settings, 230);
     last::OrgY.Write(settings, 110);
+    // The study switches off, whatever a picture before set.
+    for (const BoolSetting& row : {last::DspCurve, last::DspFontPt, last::DspNoSpread})
+        row.Write(settings, false);
+    for (const IntSetting& row : {last::HintMode, last::PanX, last::PanY})
+        row.Write(settings, 0);
+    last::Zoom.Write(settings, 1);
     WritePlacement(settings, last::Placement, 1100, 760);
     insatu::DspYohaku.Write(settings, 1);
     WritePlacement(settings, insatu::Placement, 900, 620);

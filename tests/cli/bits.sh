@@ -41,4 +41,9 @@ set +e
 "$cli" bits --char あ --ink >/dev/null 2>&1
 [[ $? -eq 2 ]] || fail "--ink without a value"
 set -e
+# Without the font's hinting the bits are those of the plain outline (IPAGothic hints its
+# Latin letters): at 9 points the e of each differs.
+"$cli" bits --char e --size 9 >"$tmp/e.txt"
+"$cli" bits --char e --size 9 --unhinted >"$tmp/e-plain.txt"
+cmp -s "$tmp/e.txt" "$tmp/e-plain.txt" && fail "--unhinted changed no bit"
 echo "bits.sh: all passed"

@@ -124,4 +124,10 @@ set +e
 err=$("$cli" metrics --angle 2>&1 >/dev/null); [[ $? -eq 2 ]] || fail "--angle without value"
 set -e
 [[ "$err" == *"usage: lumina-cli metrics"* ]] || fail "no usage line: $err"
+# The metrics follow the hinting: IPAGothic's hinted e at 9 points is shorter than its plain one.
+hinted=$("$cli" metrics --char e --size 9)
+plain=$("$cli" metrics --char e --size 9 --unhinted)
+[[ "$(value gmBlackBoxY "$hinted")" != "$(value gmBlackBoxY "$plain")" ]] ||
+    fail "--unhinted kept the hinted black box"
+[[ "$(value tmHeight "$hinted")" == "$(value tmHeight "$plain")" ]] || fail "text metrics moved"
 echo "metrics.sh: all passed"

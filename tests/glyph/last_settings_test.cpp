@@ -30,6 +30,35 @@ TEST(LastSettings, NothingStoredGivesTheDefaultsAndTheViewCentre) {
     EXPECT_EQ(state.RoundR, 100);
     for (const auto& sw : ViewOptions::Switches())
         EXPECT_TRUE(state.options.*sw.member) << sw.key;
+    // Every study switch off: the pictures as they have always been.
+    EXPECT_FALSE(state.study.ChangesOutline());
+    EXPECT_TRUE(state.request.hinted);
+}
+
+TEST(LastSettings, StudySwitchesLoadAndHintingSetsTheRequest) {
+    const struct {
+        int hinting;
+        bool hinted;
+        bool compare;
+    } hintings[] = {{0, true, false}, {1, false, false}, {2, true, true}, {7, true, false}};
+    for (const auto& h : hintings) {
+        SCOPED_TRACE(h.hinting);
+        test::TestServices services;
+        SettingsStore& store = services.Settings();
+        store.WriteInt("Last", "Hinting", h.hinting);
+        store.WriteInt("Last", "DspCurve", 1);
+        store.WriteInt("Last", "DspFontPt", 1);
+        store.WriteInt("Last", "DspNoSpread", 1);
+        store.WriteInt("Last", "Zoom", 100);
+        store.WriteInt("Last", "PanX", -5);
+        store.WriteInt("Last", "PanY", INT_MIN);
+        const GlyphViewState state = LoadGlyphViewState(store, kView);
+        EXPECT_EQ(state.request.hinted, h.hinted);
+        EXPECT_EQ(state.study.compareHinting, h.compare);
+        EXPECT_TRUE(state.study.curves && state.study.fontPoints && state.study.spreadNumbers);
+        EXPECT_EQ(state.study.zoom, kMaxZoom);
+        EXPECT_EQ(state.study.pan, (Point{-5, -kMaxPan}));
+    }
 }
 
 TEST(LastSettings, StoredNumbersAreHeldToTheirRanges) {
@@ -103,9 +132,10 @@ TEST(LastSettings, EveryKeyIsListedOnceWithSoundRows) {
         EXPECT_EQ(k.section, "Last");
         EXPECT_TRUE(keys.insert(std::string(k.key)).second) << k.key;
     }
-    EXPECT_EQ(keys.size(), 7u + 13u + 6u + 5u);
-    for (const IntSetting& row : {last::SjisCode, last::FontSize, last::FontDeg, last::DspMode,
-                                  last::OrgX, last::OrgY, last::RoundR})
+    EXPECT_EQ(keys.size(), 7u + 13u + 6u + 5u + 7u);
+    for (const IntSetting& row :
+         {last::SjisCode, last::FontSize, last::FontDeg, last::DspMode, last::OrgX, last::OrgY,
+          last::RoundR, last::HintMode, last::Zoom, last::PanX, last::PanY})
         EXPECT_TRUE(row.IsSound()) << row.key;
 }
 
