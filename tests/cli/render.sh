@@ -26,6 +26,12 @@ out=$("$cli" render --char A --mode drawing --view 320x200 --origin 10,20 --hide
 "$cli" render --char A --mode drawing --view 320x200 --origin 10,20 --hide DspNo -o "$tmp/c.png" >/dev/null
 cmp -s "$tmp/small.png" "$tmp/c.png" && fail "--hide DspCenter changed nothing"
 
+# Each character beyond code page 932 is drawn as itself (𠮷, which IPAGothic lacks, as its
+# missing glyph), not as the code page 932 character of the default code.
+"$cli" render --char 𠮟 --mode drawing --view 320x200 -o "$tmp/shikaru.png" >/dev/null
+"$cli" render --char 𠮷 --mode drawing --view 320x200 -o "$tmp/yoshi.png" >/dev/null
+cmp -s "$tmp/shikaru.png" "$tmp/yoshi.png" && fail "𠮟 and 𠮷 drawn alike"
+
 set +e
 for bad in "--mode sideways" "--hide DspNothing" "--view 0x10" "--origin 1" ""; do
     # shellcheck disable=SC2086
