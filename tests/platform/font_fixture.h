@@ -17,10 +17,9 @@ inline std::string FixtureFontPath(const char* name) {
 
 // A font system that also knows the fixture fonts.
 inline std::unique_ptr<FontSystem> MakeFixtureFontSystem() {
-    return MakeFreeTypeFontSystem({FixtureFontPath("LuminaTest.ttf"),
-                                   FixtureFontPath("LuminaTestCFF.otf"),
-                                   FixtureFontPath("LuminaTestUni.ttf"),
-                                   FixtureFontPath("LuminaTestVert.ttf")});
+    return MakeFreeTypeFontSystem(
+        {FixtureFontPath("LuminaTest.ttf"), FixtureFontPath("LuminaTestCFF.otf"),
+         FixtureFontPath("LuminaTestUni.ttf"), FixtureFontPath("LuminaTestVert.ttf")});
 }
 
 // One decoded native polygon: start point and records, coordinates in pixels.
