@@ -9,7 +9,6 @@
 #include "glyph/request.h"
 #include "glyph/text_metrics.h"
 #include "glyph/view_observer.h"
-#include "platform/cp932.h"
 #include "platform/surface.h"
 #include "services/common.h"
 
@@ -98,6 +97,13 @@ void PrintJson(const std::vector<Field>& fields) {
     PrintJsonObject(members);
 }
 
+// The character as the failures name it: "code 33440", or "U+20B9F" for one without a code.
+std::string CharacterName(const GlyphRequest& request) {
+    if (request.Unicode)
+        return CodePointsText(*request.Unicode);
+    return "code " + std::to_string(request.SjisCode);
+}
+
 // The options left after the glyph options: --format text|json and --vertical.
 bool TakeOptions(const std::vector<std::string>& args, bool& json, bool& vertical,
                  std::string& error) {
@@ -143,22 +149,18 @@ int RunMetrics(const std::vector<std::string>& arguments) {
 
     RecordingGlyphObserver observer;
     const TextMetrics tm = ShowTextMetrics(*surface, observer);
-    const auto glyph =
-        font.get()->Glyph(static_cast<std::uint32_t>(request.SjisCode), GlyphFormat::Native);
+    const std::optional<GlyphKey> key = request.Key();
+    const auto glyph = key ? font.get()->GlyphOf(*key, GlyphFormat::Native) : std::nullopt;
     if (!glyph)
-        return Failure("code " + std::to_string(request.SjisCode) +
-                       " is not a character the font can give");
+        return Failure(CharacterName(request) + " is not a character the font can give");
     auto fields = MetricFields(tm, glyph->metrics, font.get()->Face());
-    // The glyph was given, so the code is one character.
-    const GlyphKey key = GlyphKey::Char(*cp932::CodeToUnicode(request.SjisCode));
     std::optional<VerticalGlyph> vertGlyph;
     if (vertical) {
-        vertGlyph = font.get()->Vertical(key);
+        vertGlyph = font.get()->Vertical(*key);
         if (!vertGlyph)
-            return Failure("the font gives no vertical form of code " +
-                           std::to_string(request.SjisCode));
+            return Failure("the font gives no vertical form of " + CharacterName(request));
     }
-    const auto tables = TableFields(font.get()->IndexOf(key), font.get()->Tables(), vertGlyph);
+    const auto tables = TableFields(font.get()->IndexOf(*key), font.get()->Tables(), vertGlyph);
     fields.insert(fields.end(), tables.begin(), tables.end());
     if (json)
         PrintJson(fields);

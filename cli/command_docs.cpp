@@ -38,7 +38,9 @@ std::string CodeRange() {
 std::vector<OptionDoc> GlyphOptions() {
     const GlyphRequest defaults;
     return {
-        {"--char", "TEXT", "the character (文字), one that code page 932 can represent",
+        {"--char", "TEXT",
+         "the character (文字): one Unicode character, optionally followed by a variation "
+         "selector, or the same as U+ and hex digits (U+20B9F; U+845B + U+E0100 for a variant)",
          "default " + defaults.Char},
         {"--code", "N",
          "the character by its code page 932 code (SJIS Code), " + std::string(kCodeRangeNote),

@@ -55,6 +55,13 @@ int Difference(int a, int b) {
                                                   std::numeric_limits<int>::max()));
 }
 
+// True when the surface's font maps the request's character (or sequence) to no glyph.
+bool IsMissing(const Surface& surface, const GlyphRequest& request) {
+    const Font* font = surface.SelectedFont();
+    const std::optional<GlyphKey> key = request.Key();
+    return font && key && font->IndexOf(*key) == 0;
+}
+
 } // namespace
 
 struct GlyphView::Impl {
@@ -214,6 +221,7 @@ RefreshOutcome GlyphView::RefreshGlyphView(GlyphViewState& state) {
     for (Surface* s : surfaces)
         view::FillWhite(*s);
     const RequestFont font(im.services, state.request.ToFontSpec(), surfaces);
+    outcome.missingGlyph = IsMissing(*im.outlineSurface, state.request);
     outcome.ok = im.Core(state, outcome.problems);
     // The drawing is redrawn whatever became of the core, from the metrics and the black pixel
     // count of the last refresh that had them.

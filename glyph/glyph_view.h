@@ -67,10 +67,12 @@ void SetHinting(GlyphViewState& state, Hinting hinting);
 
 // What a refresh pass came to: ok is false when the core failed (the outline or the bitmap
 // could not be had), in which case the caller does not repaint; problems are the messages the
-// window shows afterwards, in order.
+// window shows afterwards, in order; missingGlyph tells the window to say whose glyph it shows.
 struct RefreshOutcome {
     bool ok = false;
     Problems problems;
+    // The face has no glyph for the character: the pictures show its missing glyph.
+    bool missingGlyph = false;
 };
 
 // The three off-screen pictures of the glyph view and the refresh pass that renders them.

@@ -22,6 +22,9 @@ inline constexpr std::string_view kSection = "Last";
 inline constexpr StringSetting Char{kSection, "Char", "あ", 16};
 // One or two bytes of code page 932.
 inline constexpr IntSetting SjisCode{kSection, "SJIS-Code", 33440, 0, 0xFFFF};
+// A character without a code page 932 form, as "U+20B9F" or "U+845B + U+E0100"; empty while the
+// character is SJIS-Code's. It counts only while "Char" holds the same character.
+inline constexpr StringSetting Unicode{kSection, "Unicode", "", 32};
 inline constexpr StringSetting FontName{kSection, "FontName", kDefaultFaceName, 256};
 inline constexpr IntSetting FontSize{kSection, "FontSize", 300, 1, 1000};
 inline constexpr IntSetting FontDeg{kSection, "FontDeg", 0, 0, 360};
@@ -67,6 +70,10 @@ inline constexpr StringSetting Bit0Char{kSection, "Bit0Char", "0", 1024};
 inline constexpr PlacementSettings Placement = PlacementRows(kSection);
 
 } // namespace last
+
+// Stores the request's character under "Unicode", or empties a stored one when the character is
+// SJIS-Code's (nothing is written then when none was stored).
+void WriteUnicodeKey(SettingsStore& store, const GlyphRequest& request);
 
 // Every key of section "Last".
 std::vector<SettingKey> LastSettingKeys();

@@ -1,6 +1,7 @@
 #include "mainwin/tavrin_dlg.h"
 
 #include "glyph/last_settings.h"
+#include "mainwin/char_codes_dlg.h"
 #include "mainwin/view_widget.h"
 #include "mainwin/widgets.h"
 #include "services/common.h"
@@ -84,8 +85,7 @@ void CTavrinDlg::LoadState() {
     m_state = LoadGlyphViewState(m_services.settings, {m_viewRect.Width(), m_viewRect.Height()});
     const GlyphRequest& request = m_state.request;
     m_charField->setText(QString::fromStdString(request.Char));
-    m_codeField->setText(QString::number(request.SjisCode));
-    m_commands.ShowCodeHex();
+    m_commands.ShowCodeFields();
     m_sizeSpin->SetValue(request.FontSize);
     m_angleSpin->SetValue(request.FontDeg);
 }
@@ -291,6 +291,9 @@ void CTavrinDlg::WriteSetting(const IntSetting& row, int value) {
 void CTavrinDlg::Refresh() {
     m_refreshed = true;
     const RefreshOutcome outcome = m_glyphView.RefreshGlyphView(m_state);
+    ShowGlyphPresence(outcome.missingGlyph);
+    if (m_codePanel)
+        m_codePanel->ShowCharacter(m_state.request.Shown());
     ShowProblems(m_services, OwnerWindow(), outcome.problems);
     if (outcome.ok)
         m_view->update();

@@ -28,6 +28,7 @@ struct Services;
 struct PrinterSettings;
 class SpinField;
 class DropButton;
+class CCharCodesDlg;
 class GlyphViewWidget;
 
 // The main window: the control panel along the left and top, the glyph view filling the rest.
@@ -65,6 +66,10 @@ public:
 
     // The character-art window for a picture path (the button's dialog and the drop end here).
     void OpenArtWindow(const std::string& path);
+    // The code panel "文字コード", opened beside the window and kept to its character; nullptr
+    // until it was first opened.
+    void OpenCodePanel();
+    CCharCodesDlg* CodePanel() const { return m_codePanel; }
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -110,6 +115,8 @@ private:
     void OnAbout();
     void OnWriteOutlineFile();
     void OnWriteBitPicture();
+    // The counts tooltip, saying so when the face has no glyph for the character.
+    void ShowGlyphPresence(bool missing);
 
     // The view's menu of study switches and zoom (tavrin_study.cpp).
     void BuildStudyMenu();
@@ -177,6 +184,7 @@ private:
     QLineEdit* m_codeField = nullptr;
     QLabel* m_codeDisplay = nullptr;
     QToolButton* m_applyCode = nullptr;
+    QToolButton* m_codePanelButton = nullptr;
     QToolButton* m_prevCode = nullptr;
     QToolButton* m_nextCode = nullptr;
     QComboBox* m_fontList = nullptr;
@@ -215,6 +223,7 @@ private:
     QAction* m_fontPoints = nullptr;
     QAction* m_spreadNumbers = nullptr;
     std::array<QAction*, 3> m_hinting{}; // in the order of Hinting
+    CCharCodesDlg* m_codePanel = nullptr;
 };
 
 } // namespace lumina

@@ -2,6 +2,7 @@
 
 #include "glyph/last_settings.h"
 #include "platform/display.h"
+#include "platform/freetype_font_system.h"
 #include "print/print_settings.h"
 #include "widgets/ui_setup.h"
 
@@ -14,8 +15,8 @@
 
 namespace lumina {
 
-ScreenshotKit::ScreenshotKit(QApplication& app)
-    : m_fonts(MakeFreeTypeFontSystem()) {
+ScreenshotKit::ScreenshotKit(QApplication& app, const std::vector<std::string>& extraFontFiles)
+    : m_fonts(MakeFreeTypeFontSystem(extraFontFiles)) {
     LoadJapaneseTranslations(app);
     ApplyStandardLook(app, *m_fonts);
     m_settings = std::make_unique<SettingsStore>(

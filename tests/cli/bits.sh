@@ -29,6 +29,9 @@ grep -q 1 "$tmp/a.txt" || fail "no ink"
 iconv -f CP932 -t UTF-8 <"$tmp/sq.txt" | sed 's/■/1/g; s/□/0/g' | cmp -s - "$tmp/a.txt" \
     || fail "■/□ picture differs from the 1/0 one"
 
+# A character beyond code page 932 (IPAGothic has 𠮟) is pictured all the same.
+"$cli" bits --char 𠮟 --size 20 | grep -q 1 || fail "no ink for 𠮟"
+
 set +e
 err=$("$cli" bits --char あ --ink 😀 2>&1 >/dev/null)
 rc=$?

@@ -30,6 +30,10 @@ v=$(points "$tmp/a.txt")
 c=$(points "$tmp/c.txt")
 [[ $c -eq $((3 * (v - blocks) + 3 * blocks)) ]] || fail "control-point form has $c points for $v"
 
+# A character beyond code page 932: 𠮟 of the supplementary planes, in IPAGothic.
+"$cli" outline --char U+20B9F >"$tmp/shikaru.txt"
+[[ $(grep -c '^\[Block-' "$tmp/shikaru.txt") -gt 1 ]] || fail "𠮟 has no blocks"
+
 # The batch tool writes what it is told, byte for byte, and fails without an outline.
 "$cli" outline --char あ --size 100 --angle 30 --bold >/dev/null || fail "options"
 set +e

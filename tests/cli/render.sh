@@ -48,6 +48,11 @@ plain=$("$cli" render --char 永 --size 40 --mode outline -o "$tmp/plain.png")
 "$cli" render --char 永 --size 10 --mode bitmap --zoom 16 -o "$tmp/grid.png" >/dev/null
 "$cli" render --char 永 --size 10 --mode bitmap -o "$tmp/small.png" >/dev/null
 cmp -s "$tmp/grid.png" "$tmp/small.png" && fail "--zoom changed no bitmap"
+# Each character beyond code page 932 is drawn as itself (𠮷, which IPAGothic lacks, as its
+# missing glyph), not as the code page 932 character of the default code.
+"$cli" render --char 𠮟 --mode drawing --view 320x200 -o "$tmp/shikaru.png" >/dev/null
+"$cli" render --char 𠮷 --mode drawing --view 320x200 -o "$tmp/yoshi.png" >/dev/null
+cmp -s "$tmp/shikaru.png" "$tmp/yoshi.png" && fail "𠮟 and 𠮷 drawn alike"
 
 set +e
 for bad in "--mode sideways" "--hide DspNothing" "--view 0x10" "--origin 1" "" \

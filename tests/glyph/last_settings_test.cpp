@@ -126,13 +126,60 @@ TEST(LastSettings, SwitchesAreOffOnlyForZeroAndTextsAreCut) {
     EXPECT_EQ(state.request.Char, std::string(16, 'x'));
 }
 
+TEST(LastSettings, TheUnicodeKeyBringsBackACharacterWithoutACode) {
+    const struct {
+        const char* unicode;
+        const char* text; // under "Char"
+        std::optional<Character> expected;
+    } cases[] = {
+        {"U+20B9F", "𠮟", Character{0x20B9F}},
+        {"U+845B + U+E0100", "葛\U000E0100", Character{0x845B, 0xE0100}},
+        {"U+301C", "〜", Character{0x301C}},
+        // "Char" written since by a program that knows only the code page 932 keys.
+        {"U+20B9F", "漢", std::nullopt},
+        {"U+845B + U+E0100", "葛", std::nullopt},
+        // A character with a code is SJIS-Code's; nonsense is ignored.
+        {"U+6F22", "漢", std::nullopt},
+        {"U+0000", "", std::nullopt},
+        {"𠮟𠮟", "𠮟𠮟", std::nullopt},
+        {"", "あ", std::nullopt},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.unicode);
+        test::TestServices services;
+        services.Settings().WriteString("Last", "Char", c.text);
+        services.Settings().WriteInt("Last", "SJIS-Code", 35519);
+        services.Settings().WriteString("Last", "Unicode", c.unicode);
+        const GlyphRequest request = LoadGlyphViewState(services.Settings(), kView).request;
+        EXPECT_EQ(request.Unicode, c.expected);
+        EXPECT_EQ(request.Char, c.text);
+        EXPECT_EQ(request.Key(), c.expected
+                                     ? GlyphKey::Char(c.expected->scalar, c.expected->selector)
+                                     : GlyphKey::Char(0x6F22));
+    }
+}
+
+TEST(LastSettings, TheUnicodeKeyIsWrittenOnlyOnceACharacterNeedsIt) {
+    test::TestServices services;
+    SettingsStore& store = services.Settings();
+    GlyphRequest request;
+    WriteUnicodeKey(store, request);
+    EXPECT_FALSE(store.Contains("Last", "Unicode")) << "a file that never needed it keeps none";
+    request.SelectCharacter({0x845B, 0xE0100});
+    WriteUnicodeKey(store, request);
+    EXPECT_EQ(store.ReadString("Last", "Unicode", ""), "U+845B + U+E0100");
+    request.SelectCode(33440);
+    WriteUnicodeKey(store, request);
+    EXPECT_EQ(store.ReadString("Last", "Unicode", "?"), "");
+}
+
 TEST(LastSettings, EveryKeyIsListedOnceWithSoundRows) {
     std::set<std::string> keys;
     for (const SettingKey& k : LastSettingKeys()) {
         EXPECT_EQ(k.section, "Last");
         EXPECT_TRUE(keys.insert(std::string(k.key)).second) << k.key;
     }
-    EXPECT_EQ(keys.size(), 7u + 13u + 6u + 5u + 7u);
+    EXPECT_EQ(keys.size(), 8u + 13u + 6u + 5u + 7u);
     for (const IntSetting& row :
          {last::SjisCode, last::FontSize, last::FontDeg, last::DspMode, last::OrgX, last::OrgY,
           last::RoundR, last::HintMode, last::Zoom, last::PanX, last::PanY})
