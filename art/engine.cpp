@@ -65,6 +65,7 @@ bool ArtEngine::MakePalette(const Font& font) {
     if (m_paletteKey && *m_paletteKey == key)
         return !m_palette.entries.empty();
     m_paletteKey.reset();
+    m_drawnPalette.reset();
     if (!BuildPalette(m_palette, m_settings, font))
         return false;
     SortPalette(m_palette);
@@ -133,9 +134,15 @@ Status ArtEngine::Draw(const ArtRunHooks& hooks, const std::shared_ptr<const Fon
     CellGrid cells;
     if (!SamplePicture(*m_source, m_layout, m_settings, cells))
         return Problem::Silent("the picture's pixels are neither 16 nor 32 bits");
-    ApplyTone(*m_source, m_layout, ToneModeOf(m_settings), cells);
+    // The tone modes match lightness to the ink as it is drawn: a pixel a glyph only grazes
+    // darkens its cell less than one it covers.
+    const ToneMode tone = ToneModeOf(m_settings);
+    ApplyTone(*m_source, m_layout, tone, cells);
+    if (tone != ToneMode::None && !m_drawnPalette)
+        m_drawnPalette = DrawnInkPalette(m_palette, *font);
     std::vector<CellChoice> choices;
-    MapCells(m_palette, cells, MappingOptionsOf(m_settings), m_keepChoices ? &choices : nullptr);
+    MapCells(tone == ToneMode::None ? m_palette : *m_drawnPalette, cells,
+             MappingOptionsOf(m_settings), m_keepChoices ? &choices : nullptr);
     GlyphCache glyphs(font, &m_services.fonts);
     RenderJob job;
     job.layout = &m_layout;

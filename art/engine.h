@@ -121,6 +121,8 @@ private:
         friend bool operator==(const PaletteCacheKey&, const PaletteCacheKey&) = default;
     };
     std::optional<PaletteCacheKey> m_paletteKey;
+    // The same characters by their ink as drawn, made when a tone mode first needs them.
+    std::optional<CharPalette> m_drawnPalette;
 };
 
 } // namespace lumina

@@ -123,7 +123,8 @@ CommandDoc ArtDoc() {
             {"--tone", "none|stretch|equalize",
              "the tone (階調補正): none measures darkness as the product of the channels; "
              "stretch spreads the picture's 1st to 99th percentile of CIE L* over the "
-             "palette's lightest to darkest character; equalize uses every density alike",
+             "palette's lightest to darkest character, by the ink each draws; equalize uses "
+             "every density alike",
              "default none"},
             {"--dither", "",
              "error diffusion (誤差拡散): each cell's error goes on to its neighbours "
@@ -138,7 +139,8 @@ CommandDoc ArtDoc() {
             {"--cells", "FILE",
              "writes why each cell got its character as CSV, UTF-8 with CR LF: row, column, "
              "wanted darkness, character, its code, its density, the runner-up and its density",
-             "darkness and densities on the palette's scale, 0 lightest to 1000 darkest"},
+             "darkness and densities on the palette's scale, 0 lightest to 1000 darkest; with "
+             "--tone stretch or equalize the densities are those of the ink as drawn"},
             {"--progress", "", "shows the rows done on standard error", ""},
         },
     };
