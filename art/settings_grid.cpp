@@ -169,8 +169,14 @@ std::vector<std::string> GroupTitles() {
 }
 
 void SaveGroupStates(const SettingsGridModel& grid, SettingsStore& store) {
-    for (const auto& g : grid.groups)
-        GroupStateRow(g.title).Write(store, g.expanded ? 1 : 0);
+    // Every write reaches the disk at once, and every run saves the states: a state already
+    // stored is not written again.
+    for (const auto& g : grid.groups) {
+        const IntSetting row = GroupStateRow(g.title);
+        const int state = g.expanded ? 1 : 0;
+        if (row.Read(store) != state)
+            row.Write(store, state);
+    }
 }
 
 void RestoreGroupStates(SettingsGridModel& grid, const SettingsStore& store) {
