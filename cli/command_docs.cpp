@@ -88,7 +88,8 @@ CommandDoc ArtDoc() {
         "[--classes kigou,num,alphau,alphal,hira,kata,kanji] [--char-spacing N] "
         "[--line-spacing N] [--brightness 1-9] [--red 1-9] [--green 1-9] [--blue 1-9] [--mono] "
         "[--char-colour 0xBBGGRR] [--background 0xBBGGRR] [--random] [--out-width N] "
-        "[--text FILE] [--image FILE [--picture-size]] [--progress]",
+        "[--tone none|stretch|equalize] [--dither] "
+        "[--text FILE] [--image FILE [--picture-size]] [--cells FILE] [--progress]",
         "Character art (文字絵) of a picture with the window's defaults (never the stored "
         "settings); writes the text and image exports and prints the layout.",
         {
@@ -124,12 +125,27 @@ CommandDoc ArtDoc() {
             {"--random", "", "characters at random angles (ランダム)", ""},
             {"--out-width", "N", "the width of the image export (出力幅) in pixels",
              Clamped(kOutWMin, kOutWMax, d.OutW)},
+            {"--tone", "none|stretch|equalize",
+             "the tone (階調補正): none measures darkness as the product of the channels; "
+             "stretch spreads the picture's 1st to 99th percentile of CIE L* over the "
+             "palette's lightest to darkest character, by the ink each draws; equalize uses "
+             "every density alike",
+             "default none"},
+            {"--dither", "",
+             "error diffusion (誤差拡散): each cell's error goes on to its neighbours "
+             "(Floyd-Steinberg, serpentine)",
+             ""},
             {"--text", "FILE", "writes the art as text (テキスト出力), code page 932 with CR LF",
              ""},
             {"--image", "FILE", "writes the art as a picture (イメージ出力) at the drawn size",
              "the extension picks the type: jpeg, gif, bmp, png or tiff"},
             {"--picture-size", "", "with --image: at the output width and the picture's aspect",
              ""},
+            {"--cells", "FILE",
+             "writes why each cell got its character as CSV, UTF-8 with CR LF: row, column, "
+             "wanted darkness, character, its code, its density, the runner-up and its density",
+             "darkness and densities on the palette's scale, 0 lightest to 1000 darkest; with "
+             "--tone stretch or equalize the densities are those of the ink as drawn"},
             {"--progress", "", "shows the rows done on standard error", ""},
         },
     };
