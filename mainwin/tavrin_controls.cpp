@@ -332,8 +332,19 @@ void CTavrinDlg::RegisterTips() {
 }
 
 void CTavrinDlg::ShowGlyphPresence(bool missing) {
-    QString text = QStringLiteral("文字を描画する点（制御点は含みません）と、ブロック数です");
-    if (missing)
+    m_countsNote.missing = missing;
+    ShowCountsTip();
+}
+
+// One tooltip for the counts field: what is counted, numbers left out, a missing glyph.
+void CTavrinDlg::ShowCountsTip() {
+    QString text = m_countsNote.fontPoints
+                       ? QStringLiteral("フォントが持つ点（制御点を含みます）と、輪郭の数です")
+                       : QStringLiteral("文字を描画する点（制御点は含みません）と、ブロック数です");
+    if (m_countsNote.numbersLeftOut > 0)
+        text += QStringLiteral("\n※ 重なるため表示していない番号が %1 個あります")
+                    .arg(m_countsNote.numbersLeftOut);
+    if (m_countsNote.missing)
         text += QStringLiteral("\n※ このフォントにはこの文字のグリフがありません。代わりに"
                                "フォントの .notdef グリフ（グリフのない文字に使う形）を表示して"
                                "います");

@@ -117,6 +117,7 @@ private:
     void OnWriteBitPicture();
     // The counts tooltip, saying so when the face has no glyph for the character.
     void ShowGlyphPresence(bool missing);
+    void ShowCountsTip();
 
     // The view's menu of study switches and zoom (tavrin_study.cpp).
     void BuildStudyMenu();
@@ -224,6 +225,12 @@ private:
     QAction* m_spreadNumbers = nullptr;
     std::array<QAction*, 3> m_hinting{}; // in the order of Hinting
     CCharCodesDlg* m_codePanel = nullptr;
+    // What the counts field's tooltip says beside its meaning.
+    struct CountsNote {
+        bool fontPoints = false;
+        int numbersLeftOut = 0;
+        bool missing = false;
+    } m_countsNote;
 };
 
 } // namespace lumina

@@ -126,13 +126,9 @@ int CTavrinDlg::FitZoom() const {
 }
 
 void CTavrinDlg::ShowCountsNote(bool fontPoints, int numbersLeftOut) {
-    QString tip = fontPoints
-                      ? QStringLiteral("フォントが持つ点（制御点を含みます）と、輪郭の数です")
-                      : QStringLiteral("文字を描画する点（制御点は含みません）と、ブロック数です");
-    if (numbersLeftOut > 0)
-        tip +=
-            QStringLiteral("\n※ 重なるため表示していない番号が %1 個あります").arg(numbersLeftOut);
-    m_counts->setToolTip(WrapTip(tip, QFontMetrics(QToolTip::font()), 512));
+    m_countsNote.fontPoints = fontPoints;
+    m_countsNote.numbersLeftOut = numbersLeftOut;
+    ShowCountsTip();
 }
 
 } // namespace lumina
