@@ -1,5 +1,6 @@
 #include "platform/image_codec.h"
 
+#include "platform/pixel_budget.h"
 #include "platform/surface.h"
 
 #include <QBuffer>
@@ -50,7 +51,7 @@ ArgbImage::ArgbImage(QImage image) {
 }
 
 std::optional<ArgbImage> ArgbImage::Create(int width, int height) {
-    if (width <= 0 || height <= 0)
+    if (!WithinPixelBudget(width, height))
         return std::nullopt;
     QImage image(width, height, QImage::Format_ARGB32);
     if (image.isNull())
@@ -123,7 +124,7 @@ DecodedImage DecodeImage(std::span<const std::uint8_t> bytes, std::string_view f
 namespace {
 
 std::optional<ArgbImage> ScaleQImage(const QImage& source, int width, int height) {
-    if (source.isNull() || width <= 0 || height <= 0)
+    if (source.isNull() || !WithinPixelBudget(width, height))
         return std::nullopt;
     QImage scaled =
         source.size() == QSize(width, height)
@@ -147,19 +148,32 @@ std::optional<ArgbImage> ScaleToArgb(const ArgbImage& source, int width, int hei
     return ScaleQImage(source.Image(), width, height);
 }
 
-std::optional<std::vector<std::uint8_t>> EncodeWithQtWriter(const ArgbImage& image,
-                                                            std::string_view format) {
-    if (image.IsNull())
+namespace {
+
+std::optional<std::vector<std::uint8_t>> Encode(const QImage& image, std::string_view format) {
+    if (image.isNull())
         return std::nullopt;
     QByteArray data;
     QBuffer buffer(&data);
     if (!buffer.open(QIODevice::WriteOnly))
         return std::nullopt;
     QImageWriter writer(&buffer, QByteArray(format.data(), static_cast<qsizetype>(format.size())));
-    if (!writer.write(image.Image()))
+    if (!writer.write(image))
         return std::nullopt;
     buffer.close();
     return std::vector<std::uint8_t>(data.begin(), data.end());
+}
+
+} // namespace
+
+std::optional<std::vector<std::uint8_t>> EncodeWithQtWriter(const ArgbImage& image,
+                                                            std::string_view format) {
+    return Encode(image.Image(), format);
+}
+
+std::optional<std::vector<std::uint8_t>> EncodeWithQtWriter(const Surface& surface,
+                                                            std::string_view format) {
+    return Encode(surface.Image(), format);
 }
 
 bool DrawArgbOnto(const ArgbImage& image, Surface& target) {

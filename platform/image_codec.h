@@ -59,8 +59,11 @@ DecodedImage DecodeImage(std::span<const std::uint8_t> bytes, std::string_view f
 std::optional<ArgbImage> ScaleToArgb(const Surface& source, int width, int height);
 std::optional<ArgbImage> ScaleToArgb(const ArgbImage& source, int width, int height);
 
-// Encodes with Qt's writer; format is "png", "bmp" or "tiff". nullopt when it fails.
+// Encodes with Qt's writer; format is "png", "bmp" or "tiff". nullopt when it fails. A surface
+// is written in its own pixel format.
 std::optional<std::vector<std::uint8_t>> EncodeWithQtWriter(const ArgbImage& image,
+                                                            std::string_view format);
+std::optional<std::vector<std::uint8_t>> EncodeWithQtWriter(const Surface& surface,
                                                             std::string_view format);
 
 // Copies a picture of the target's size into it, converted to the target's pixel format

@@ -1,6 +1,7 @@
 #include "platform/surface.h"
 
 #include "platform/glyph_compositor.h"
+#include "platform/pixel_budget.h"
 
 #include <QImage>
 #include <QPainter>
@@ -133,7 +134,7 @@ Surface::~Surface() = default;
 
 std::optional<Surface> Surface::Create(int width, int height, PixelFormat format, int dpiX,
                                        int dpiY) {
-    if (width <= 0 || height <= 0)
+    if (!WithinPixelBudget(width, height))
         return std::nullopt;
     auto impl = std::make_unique<Impl>();
     impl->image = QImage(width, height, QtFormat(format));
