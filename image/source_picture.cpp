@@ -89,12 +89,13 @@ bool ReportDecodeFailure(DecodeStatus status, Problems& problems) {
 // An opaque picture reaches the surface through JPEG encoding and decoding, as every opaque
 // picture not read directly as JPEG does. The round trip is made in memory: no file of a
 // shared folder can be planted, swapped or left half-written in its way.
-bool ThroughJpegRoundTrip(const ArgbImage& image, Loaded& out, Problems& problems) {
+bool ThroughJpegRoundTrip(ArgbImage image, Loaded& out, Problems& problems) {
     const auto jpeg = EncodeThroughEncoder(image, image.Width(), image.Height(), "jpeg");
     if (!jpeg) {
         problems.push_back(jpeg.problem());
         return false;
     }
+    image = ArgbImage(); // gone before its JPEG is decoded
     DecodedImage decoded = DecodeImage(*jpeg, "jpeg", kMaxPicturePixels);
     if (decoded.status != DecodeStatus::Ok)
         return ReportDecodeFailure(decoded.status, problems);
@@ -130,19 +131,18 @@ bool DecodeByContent(const EngineServices& services, const SourcePicture& pictur
     // pixels keep their colour even when it is the key's.
     FlattenOntoWhite(image);
     if (key == kNoColour)
-        return ThroughJpegRoundTrip(image, out, problems);
+        return ThroughJpegRoundTrip(std::move(image), out, problems);
     const std::uint32_t size = BitmapFileSize(image.Width(), image.Height());
     out = Loaded{std::move(image), key, size};
     return true;
 }
 
-bool DrawSurface(const EngineServices& services, const Loaded& loaded, SourcePicture& picture,
+// The decoded pixels become the surface's: the picture is never held twice at full size.
+bool MakeSurface(const EngineServices& services, Loaded& loaded, SourcePicture& picture,
                  Problems& problems) {
-    picture.sourceSurface =
-        Surface::Create(loaded.image.Width(), loaded.image.Height(), services.displayFormat,
-                        services.displayDpiX, services.displayDpiY);
-    // Copying fails only when the converted pixels cannot be had.
-    if (!picture.sourceSurface || !DrawArgbOnto(loaded.image, *picture.sourceSurface)) {
+    picture.sourceSurface = SurfaceFromArgb(std::move(loaded.image), services.displayFormat,
+                                            services.displayDpiX, services.displayDpiY);
+    if (!picture.sourceSurface) {
         Fail(problems, kMsgNoMemory);
         return false;
     }
@@ -185,10 +185,10 @@ bool Load(const EngineServices& services, SourcePicture& picture, Problems& prob
     }
     if (!decoded && !DecodeByContent(services, picture, bytes, bitmapKey, loaded, problems))
         return false;
-    if (!DrawSurface(services, loaded, picture, problems))
+    if (!MakeSurface(services, loaded, picture, problems))
         return false;
-    picture.width = loaded.image.Width();
-    picture.height = loaded.image.Height();
+    picture.width = picture.sourceSurface->Width();
+    picture.height = picture.sourceSurface->Height();
     picture.byteSize = loaded.byteSize;
     picture.keyColour = loaded.key;
     return true;

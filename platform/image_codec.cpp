@@ -16,9 +16,11 @@ namespace lumina {
 namespace {
 
 // Qt refuses to allocate decoded images beyond a global limit (256 MB by default), which is
-// below what a picture at our own pixel limit needs when a reader decodes 16 bits a channel.
+// below what a picture at our own pixel limit needs at 32 bits a pixel. A reader that decodes
+// 16 bits a channel needs twice that and is held to it: such a picture may have half as many
+// pixels, so that no load holds more than one picture's worth of the budget.
 void RaiseReaderAllocationLimit(std::int64_t maxPixels) {
-    const std::int64_t neededMb = maxPixels * 8 / (1024 * 1024) + 1;
+    const std::int64_t neededMb = maxPixels * 4 / (1024 * 1024) + 1;
     const int limit = static_cast<int>(std::min<std::int64_t>(neededMb, 1 << 20));
     if (QImageReader::allocationLimit() != 0 && QImageReader::allocationLimit() < limit)
         QImageReader::setAllocationLimit(limit);
@@ -43,9 +45,10 @@ ArgbImage::~ArgbImage() = default;
 ArgbImage::ArgbImage(QImage image) {
     if (image.isNull())
         return;
+    // In place where the depth allows: a large picture is not held twice.
     if (image.format() != QImage::Format_ARGB32)
-        image = image.convertToFormat(QImage::Format_ARGB32);
-    if (image.isNull())
+        image.convertTo(QImage::Format_ARGB32);
+    if (image.isNull() || image.format() != QImage::Format_ARGB32)
         return;
     m_image = std::make_unique<QImage>(std::move(image));
 }
@@ -82,6 +85,12 @@ const std::uint32_t* ArgbImage::Row(int y) const {
 
 const QImage& ArgbImage::Image() const {
     return m_image ? *m_image : NullImage();
+}
+
+QImage ArgbImage::Release() && {
+    QImage image = m_image ? std::move(*m_image) : QImage();
+    m_image.reset();
+    return image;
 }
 
 DecodedImage DecodeImage(std::span<const std::uint8_t> bytes, std::string_view format,
@@ -176,18 +185,16 @@ std::optional<std::vector<std::uint8_t>> EncodeWithQtWriter(const Surface& surfa
     return Encode(surface.Image(), format);
 }
 
-bool DrawArgbOnto(const ArgbImage& image, Surface& target) {
-    if (image.IsNull() || image.Width() != target.Width() || image.Height() != target.Height())
-        return false;
-    QImage& destination = target.Image();
-    const QImage converted = image.Image().convertToFormat(destination.format());
-    if (converted.isNull())
-        return false;
-    const auto rowBytes = static_cast<std::size_t>(
-        std::min<qsizetype>(converted.bytesPerLine(), destination.bytesPerLine()));
-    for (int y = 0; y < converted.height(); ++y)
-        std::memcpy(destination.scanLine(y), converted.constScanLine(y), rowBytes);
-    return true;
+std::optional<Surface> SurfaceFromArgb(ArgbImage&& image, PixelFormat format, int dpiX, int dpiY) {
+    QImage pixels = std::move(image).Release();
+    const QImage::Format target =
+        format == PixelFormat::Rgb16 ? QImage::Format_RGB16 : QImage::Format_RGB32;
+    if (pixels.isNull())
+        return std::nullopt;
+    pixels.convertTo(target);
+    if (pixels.isNull() || pixels.format() != target)
+        return std::nullopt;
+    return Surface::Adopt(std::move(pixels), dpiX, dpiY);
 }
 
 } // namespace lumina

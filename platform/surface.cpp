@@ -149,6 +149,19 @@ std::optional<Surface> Surface::Create(int width, int height, PixelFormat format
     return Surface(std::move(impl));
 }
 
+std::optional<Surface> Surface::Adopt(QImage image, int dpiX, int dpiY) {
+    if (image.isNull() ||
+        (image.format() != QImage::Format_RGB16 && image.format() != QImage::Format_RGB32))
+        return std::nullopt;
+    auto impl = std::make_unique<Impl>();
+    impl->image = std::move(image);
+    impl->dpiX = dpiX > 0 ? dpiX : 96;
+    impl->dpiY = dpiY > 0 ? dpiY : 96;
+    impl->image.setDotsPerMeterX(qRound(impl->dpiX / 0.0254));
+    impl->image.setDotsPerMeterY(qRound(impl->dpiY / 0.0254));
+    return Surface(std::move(impl));
+}
+
 int Surface::Width() const {
     return m_impl->image.width();
 }
