@@ -1,6 +1,8 @@
 #include "art/engine.h"
 
+#include "art/mapping.h"
 #include "art/tone.h"
+#include "image/encoder.h"
 #include "image/source_picture.h"
 #include "platform/surface.h"
 #include "services/common.h"
@@ -121,6 +123,12 @@ Status ArtEngine::Run(const ArtRunHooks& hooks, bool applyGrid) {
 }
 
 Status ArtEngine::Draw(const ArtRunHooks& hooks, const std::shared_ptr<const Font>& font) {
+    // A tall picture of few bytes and large characters can lay out gigabytes of art.
+    if (const Status budget = CheckPixelBudget(m_layout.drawW, m_layout.drawH, "the art");
+        !budget) {
+        m_art.reset();
+        return budget;
+    }
     auto surface = Surface::Create(m_layout.drawW, m_layout.drawH, m_services.displayFormat,
                                    m_services.displayDpiX, m_services.displayDpiY);
     if (!surface) {

@@ -5,11 +5,6 @@
 #include "platform/atomic_file.h"
 #include "platform/surface.h"
 
-#include <cstdio>
-#include <cstdlib>
-#include <sys/stat.h>
-#include <unistd.h>
-
 namespace lumina {
 namespace {
 
@@ -42,31 +37,7 @@ Status WriteArtTextFile(const std::string& path, const CellGrid& grid) {
 }
 
 Status WriteArtImageFile(const std::string& path, const Surface& art, int width, int height) {
-    const std::string type = ExtensionOf(path);
-    // Without an encoder nothing may be written at all: let the encoder refuse the real path.
-    if (!FindEncoder(type))
-        return SaveBitmapThroughEncoder(art, path, width, height, type);
-    // The encoder writes the file in place; a temporary beside it keeps an existing file whole
-    // until the new one is complete.
-    std::string temp = path + ".XXXXXX";
-    const int fd = ::mkstemp(temp.data());
-    if (fd < 0)
-        return Problem::Failed(kMsgNoMemory, {}, "cannot create a file beside " + path);
-    // mkstemp makes the file private; the picture gets the permissions of a new file.
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    ::fchmod(fd, 0666 & ~mask);
-    ::close(fd);
-    const Status saved = SaveBitmapThroughEncoder(art, temp, width, height, type);
-    if (!saved) {
-        std::remove(temp.c_str());
-        return saved;
-    }
-    if (std::rename(temp.c_str(), path.c_str()) != 0) {
-        std::remove(temp.c_str());
-        return Problem::Failed(kMsgNoMemory, {}, "cannot replace " + path);
-    }
-    return {};
+    return SaveBitmapThroughEncoder(art, path, width, height, ExtensionOf(path));
 }
 
 } // namespace lumina

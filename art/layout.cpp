@@ -1,6 +1,19 @@
 #include "art/layout.h"
 
+#include <algorithm>
+#include <climits>
+#include <cstdint>
+
 namespace lumina {
+namespace {
+
+// Sizes of art beyond what an int holds are held at INT_MAX; the pixel budget refuses them
+// before anything is allocated.
+int Held(double value) {
+    return static_cast<int>(std::clamp(value, 0.0, static_cast<double>(INT_MAX)));
+}
+
+} // namespace
 
 LayoutResult ComputeArtLayout(const ArtSettings& s, const ArtFontMetrics& font, int width,
                               int height, ArtLayout& l) {
@@ -27,10 +40,10 @@ LayoutResult ComputeArtLayout(const ArtSettings& s, const ArtFontMetrics& font, 
     }
     l.rows = static_cast<int>(static_cast<float>(height) / static_cast<float>(l.range));
     l.cellH = s.LineMa + font.tmDescent + font.tmAscent - 10;
-    l.drawH = l.cellH * l.rows;
-    l.drawW = l.cols * l.cellW;
-    l.outH = static_cast<int>(static_cast<float>(height) *
-                              (static_cast<float>(s.OutW) / static_cast<float>(width)));
+    l.drawH = Held(static_cast<double>(std::int64_t{l.cellH} * l.rows));
+    l.drawW = Held(static_cast<double>(std::int64_t{l.cols} * l.cellW));
+    l.outH =
+        Held(static_cast<float>(height) * (static_cast<float>(s.OutW) / static_cast<float>(width)));
     // A picture wider than the output can narrow the cells to nothing; that is no art either.
     if (l.cellW <= 0)
         return LayoutResult::TooFewColumns;

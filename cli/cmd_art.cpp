@@ -54,37 +54,48 @@ bool TakeClasses(const std::string& list, ArtSettings& s, std::string& error) {
     return true;
 }
 
-// Sets the numeric option's field, clamped as the settings grid clamps it.
+struct NumberOption {
+    const char* name;
+    long low;
+    long high;
+    int ArtSettings::*field;
+};
+
+// The numeric options with the ranges of their settings rows; a value outside is refused, not
+// clamped, so that a typing error does not quietly draw something else.
+constexpr NumberOption kNumberOptions[] = {
+    {"--size", kFontSizeMin, kFontSizeMax, &ArtSettings::FontSize},
+    {"--angle", -zoviv::kMaxAngle, zoviv::kMaxAngle, &ArtSettings::FontDeg},
+    {"--char-spacing", kSpacingMin, kSpacingMax, &ArtSettings::CharMa},
+    {"--line-spacing", kSpacingMin, kSpacingMax, &ArtSettings::LineMa},
+    {"--brightness", kBrightMin, kBrightMax, &ArtSettings::BrightAll},
+    {"--red", kBrightMin, kBrightMax, &ArtSettings::BrightR},
+    {"--green", kBrightMin, kBrightMax, &ArtSettings::BrightG},
+    {"--blue", kBrightMin, kBrightMax, &ArtSettings::BrightB},
+    {"--out-width", kOutWMin, kOutWMax, &ArtSettings::OutW},
+};
+
+// Sets the numeric option's field; false with error set for a value outside its range.
 bool TakeNumber(const std::string& option, const std::string& text, ArtSettings& s,
                 std::string& error) {
     long value = 0;
-    if (!ParseInt(text, value)) {
-        error = option + " needs a number";
+    const bool colour = option == "--char-colour" || option == "--background";
+    for (const NumberOption& o : kNumberOptions) {
+        if (option != o.name)
+            continue;
+        if (!ParseInt(text, value) || value < o.low || value > o.high) {
+            error = option + " needs a number from " + std::to_string(o.low) + " to " +
+                    std::to_string(o.high);
+            return false;
+        }
+        s.*o.field = static_cast<int>(value);
+        return true;
+    }
+    if (!colour || !ParseInt(text, value) || value < 0 || value > 0xFFFFFF) {
+        error = option + " needs a colour from 0x000000 to 0xFFFFFF";
         return false;
     }
-    const int v = static_cast<int>(std::max(std::min(value, 2147483647L), -2147483647L));
-    if (option == "--size")
-        s.FontSize = Clamp(v, kFontSizeMin, kFontSizeMax);
-    else if (option == "--angle")
-        s.FontDeg = v;
-    else if (option == "--char-spacing")
-        s.CharMa = Clamp(v, kSpacingMin, kSpacingMax);
-    else if (option == "--line-spacing")
-        s.LineMa = Clamp(v, kSpacingMin, kSpacingMax);
-    else if (option == "--brightness")
-        s.BrightAll = Clamp(v, kBrightMin, kBrightMax);
-    else if (option == "--red")
-        s.BrightR = Clamp(v, kBrightMin, kBrightMax);
-    else if (option == "--green")
-        s.BrightG = Clamp(v, kBrightMin, kBrightMax);
-    else if (option == "--blue")
-        s.BrightB = Clamp(v, kBrightMin, kBrightMax);
-    else if (option == "--out-width")
-        s.OutW = Clamp(v, kOutWMin, kOutWMax);
-    else if (option == "--char-colour")
-        s.CharCol = static_cast<COLORREF>(value) & 0xFFFFFF;
-    else if (option == "--background")
-        s.BkCol = static_cast<COLORREF>(value) & 0xFFFFFF;
+    (option == "--char-colour" ? s.CharCol : s.BkCol) = static_cast<COLORREF>(value);
     return true;
 }
 

@@ -5,7 +5,8 @@
 #include "cli/glyph_options.h"
 #include "cli/study_options.h"
 
-#include <QImage>
+#include "platform/image_codec.h"
+
 #include <cstdio>
 #include <sstream>
 
@@ -98,8 +99,13 @@ int RunRender(const std::vector<std::string>& arguments) {
     if (!batch.Render(state, ro.W, ro.H))
         return 1;
     const Surface* surface = batch.View().SurfaceOf(*ro.mode);
-    if (!surface || !surface->Image().save(QString::fromStdString(ro.output), "PNG"))
-        return Failure("cannot write " + ro.output);
+    const auto png = surface ? EncodeWithQtWriter(*surface, "png") : std::nullopt;
+    if (!png)
+        return Failure("cannot encode the picture as PNG");
+    if (!WriteOutput(ro.output,
+                     std::string_view(reinterpret_cast<const char*>(png->data()), png->size()),
+                     error))
+        return Failure(error);
     std::printf("counts=%s\nink=%s\n", batch.Observer().counts.c_str(),
                 batch.Observer().inkRatio.c_str());
     return 0;

@@ -24,9 +24,9 @@ std::string Hex(long value, int digits) {
     return "0x" + text;
 }
 
-// The art options clamp as the settings grid does; the default is the window's own.
-std::string Clamped(int low, int high, int fallback) {
-    return Between(low, high) + ", clamped; default " + std::to_string(fallback);
+// The art options take the settings grid's ranges; the default is the window's own.
+std::string Within(int low, int high, int fallback) {
+    return Between(low, high) + "; default " + std::to_string(fallback);
 }
 
 const char kCodeRangeNote[] = "decimal or 0x hexadecimal";
@@ -98,33 +98,33 @@ CommandDoc ArtDoc() {
              "at most " + std::to_string(kFaceNameMaxBytes) + " bytes in code page 932; default " +
                  d.FontName},
             {"--size", "PT", "the size of the characters in points",
-             Clamped(kFontSizeMin, kFontSizeMax, d.FontSize)},
+             Within(kFontSizeMin, kFontSizeMax, d.FontSize)},
             {"--bold", "", "bold (太字)", ""},
             {"--italic", "", "italic (イタリック)", ""},
             {"--angle", "DEG", "the angle (角度) in degrees, counter-clockwise",
-             "any whole number; default " + std::to_string(d.FontDeg)},
+             Within(-zoviv::kMaxAngle, zoviv::kMaxAngle, d.FontDeg)},
             {"--classes", "LIST", "the output characters (出力文字種), comma-separated",
              ClassList()},
             {"--char-spacing", "N", "the space between characters (字間) in pixels",
-             Clamped(kSpacingMin, kSpacingMax, d.CharMa)},
+             Within(kSpacingMin, kSpacingMax, d.CharMa)},
             {"--line-spacing", "N", "the space between lines (行間) in pixels",
-             Clamped(kSpacingMin, kSpacingMax, d.LineMa)},
+             Within(kSpacingMin, kSpacingMax, d.LineMa)},
             {"--brightness", "N", "the brightness (明るさ), 1 bright to 9 dark",
-             Clamped(kBrightMin, kBrightMax, d.BrightAll)},
+             Within(kBrightMin, kBrightMax, d.BrightAll)},
             {"--red", "N", "the strength of red (色相(赤)), 1 weak to 9 strong",
-             Clamped(kBrightMin, kBrightMax, d.BrightR)},
+             Within(kBrightMin, kBrightMax, d.BrightR)},
             {"--green", "N", "the strength of green (色相(緑)), 1 weak to 9 strong",
-             Clamped(kBrightMin, kBrightMax, d.BrightG)},
+             Within(kBrightMin, kBrightMax, d.BrightG)},
             {"--blue", "N", "the strength of blue (色相(青)), 1 weak to 9 strong",
-             Clamped(kBrightMin, kBrightMax, d.BrightB)},
+             Within(kBrightMin, kBrightMax, d.BrightB)},
             {"--mono", "", "one colour: every character in the character colour (カラー off)", ""},
             {"--char-colour", "0xBBGGRR", "the character colour (文字色) for --mono",
-             "blue, green, red bytes; default " + Hex(d.CharCol, 6)},
+             "blue, green, red bytes, 0x000000-0xFFFFFF; default " + Hex(d.CharCol, 6)},
             {"--background", "0xBBGGRR", "the background colour (背景色)",
-             "blue, green, red bytes; default " + Hex(d.BkCol, 6)},
+             "blue, green, red bytes, 0x000000-0xFFFFFF; default " + Hex(d.BkCol, 6)},
             {"--random", "", "characters at random angles (ランダム)", ""},
             {"--out-width", "N", "the width of the image export (出力幅) in pixels",
-             Clamped(kOutWMin, kOutWMax, d.OutW)},
+             Within(kOutWMin, kOutWMax, d.OutW)},
             {"--tone", "none|stretch|equalize",
              "the tone (階調補正): none measures darkness as the product of the channels; "
              "stretch spreads the picture's 1st to 99th percentile of CIE L* over the "

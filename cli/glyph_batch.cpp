@@ -52,7 +52,7 @@ bool GlyphBatch::DecodeOutline(const GlyphRequest& request, GlyphOutline& outlin
     return true;
 }
 
-bool WriteOutput(const std::string& path, const std::string& bytes, std::string& error) {
+bool WriteOutput(const std::string& path, std::string_view bytes, std::string& error) {
     if (path.empty()) {
         if (std::fwrite(bytes.data(), 1, bytes.size(), stdout) != bytes.size() ||
             std::fflush(stdout) != 0) {

@@ -7,6 +7,7 @@
 
 #include <memory>
 #include <string>
+#include <string_view>
 
 namespace lumina::cli {
 
@@ -40,6 +41,6 @@ private:
 };
 
 // Writes bytes to FILE, or to stdout when path is empty; false with error set when it fails.
-bool WriteOutput(const std::string& path, const std::string& bytes, std::string& error);
+bool WriteOutput(const std::string& path, std::string_view bytes, std::string& error);
 
 } // namespace lumina::cli

@@ -10,6 +10,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <map>
 #include <string>
 
@@ -55,6 +56,18 @@ void QuietLibraryMessages(QtMsgType type, const QMessageLogContext&, const QStri
         std::fprintf(stderr, "lumina-cli: %s\n", message.toLocal8Bit().constData());
 }
 
+// What a command printed is only out once standard output took it: a full disk or a closed pipe
+// shows at the last flush, and a run whose output was lost has failed.
+int FlushedExit(int code) {
+    errno = 0;
+    if (std::fflush(stdout) == 0 && !std::ferror(stdout))
+        return code;
+    const int error = errno;
+    std::fprintf(stderr, "lumina-cli: cannot write to standard output: %s\n",
+                 error != 0 ? std::strerror(error) : "write error");
+    return code == 0 ? 1 : code;
+}
+
 } // namespace
 
 CommandRegistration::CommandRegistration(const char* name, CommandFunction function) {
@@ -96,10 +109,10 @@ int main(int argc, char** argv) {
     }
     const std::string name = argv[1];
     if (name == "--help" || name == "-h" || name == "help")
-        return PrintHelp(argc > 2 ? argv[2] : "");
+        return FlushedExit(PrintHelp(argc > 2 ? argv[2] : ""));
     if (name == "--version") {
         std::printf("lumina-cli %s\n", LUMINA_VERSION);
-        return 0;
+        return FlushedExit(0);
     }
     const auto it = Registry().find(name);
     if (it == Registry().end()) {
@@ -110,6 +123,6 @@ int main(int argc, char** argv) {
     std::vector<std::string> args(argv + 2, argv + argc);
     const CommandDoc* doc = FindCommandDoc(name);
     if (doc && AsksForHelp(*doc, args))
-        return PrintHelp(name);
-    return it->second(args);
+        return FlushedExit(PrintHelp(name));
+    return FlushedExit(it->second(args));
 }

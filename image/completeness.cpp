@@ -1,6 +1,9 @@
 #include "image/completeness.h"
 
+#include "platform/jpeg_check.h"
+
 #include <cstdlib>
+#include <optional>
 
 namespace lumina {
 namespace {
@@ -12,53 +15,45 @@ std::uint32_t Le(std::span<const std::uint8_t> b, std::size_t at, int count) {
     return v;
 }
 
-// A JPEG's entropy-coded data never holds 0xFF followed by a marker byte, so the picture ends
-// with an end-of-image marker after the start of its last scan. Data appended after it (a
-// second picture, say) carries its own scan and end marker.
-bool JpegTruncated(std::span<const std::uint8_t> b) {
-    std::size_t lastScan = 0;
-    bool scan = false;
-    for (std::size_t i = 0; i + 1 < b.size(); ++i) {
-        if (b[i] == 0xFF && b[i + 1] == 0xDA) {
-            lastScan = i;
-            scan = true;
-        }
-    }
-    if (!scan)
-        return false; // no picture data at all: the reader itself refuses it
-    for (std::size_t i = lastScan + 2; i + 1 < b.size(); ++i) {
-        if (b[i] == 0xFF && b[i + 1] == 0xD9)
-            return false;
-    }
-    return true;
-}
+// Where an uncompressed (BI_RGB, BI_BITFIELDS) bitmap's rows end: with the last row's padding,
+// and without it.
+struct BitmapExtent {
+    std::uint64_t withPadding = 0;
+    std::uint64_t pixelsOnly = 0;
+};
 
-// Uncompressed (BI_RGB, BI_BITFIELDS) bitmaps: the rows must fit in the file.
-bool BmpTruncated(std::span<const std::uint8_t> b) {
-    if (b.size() < 14 + 40 || Le(b, 14, 4) < 40)
-        return false;
+std::optional<BitmapExtent> BitmapExtentOf(std::span<const std::uint8_t> b) {
+    if (b.size() < 14 + 40 || b[0] != 'B' || b[1] != 'M' || Le(b, 14, 4) < 40)
+        return std::nullopt;
     const std::uint32_t compression = Le(b, 30, 4);
     if (compression != 0 && compression != 3)
-        return false;
+        return std::nullopt;
     const auto width = static_cast<std::int32_t>(Le(b, 18, 4));
     const auto height = static_cast<std::int32_t>(Le(b, 22, 4));
     const std::uint32_t bits = Le(b, 28, 2);
     if (width <= 0 || height == 0 || height == INT32_MIN || bits == 0 || bits > 32)
-        return false;
-    const std::uint64_t stride =
-        (std::uint64_t{static_cast<std::uint32_t>(width)} * bits + 31) / 32 * 4;
+        return std::nullopt;
+    const std::uint64_t rowBits = std::uint64_t{static_cast<std::uint32_t>(width)} * bits;
+    const std::uint64_t stride = (rowBits + 31) / 32 * 4;
     const std::uint64_t rows = static_cast<std::uint64_t>(std::llabs(height));
-    return std::uint64_t{Le(b, 10, 4)} + stride * rows > b.size();
+    const std::uint64_t start = Le(b, 10, 4);
+    return BitmapExtent{start + stride * rows, start + stride * (rows - 1) + (rowBits + 7) / 8};
 }
 
 } // namespace
 
 bool LooksTruncated(std::span<const std::uint8_t> bytes) {
     if (bytes.size() >= 2 && bytes[0] == 0xFF && bytes[1] == 0xD8)
-        return JpegTruncated(bytes);
-    if (bytes.size() >= 2 && bytes[0] == 'B' && bytes[1] == 'M')
-        return BmpTruncated(bytes);
-    return false;
+        return !JpegDecodesCompletely(bytes);
+    const auto extent = BitmapExtentOf(bytes);
+    return extent && extent->pixelsOnly > bytes.size();
+}
+
+std::size_t MissingBitmapPadding(std::span<const std::uint8_t> bytes) {
+    const auto extent = BitmapExtentOf(bytes);
+    if (!extent || extent->pixelsOnly > bytes.size() || extent->withPadding <= bytes.size())
+        return 0;
+    return static_cast<std::size_t>(extent->withPadding - bytes.size());
 }
 
 } // namespace lumina

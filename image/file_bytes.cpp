@@ -1,58 +1,76 @@
 #include "image/file_bytes.h"
 
-#include <cstdio>
-#include <memory>
+#include <cerrno>
+#include <cstring>
 #include <new>
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace lumina {
 namespace {
 
-struct FileCloser {
-    void operator()(std::FILE* f) const { std::fclose(f); }
+class Descriptor {
+public:
+    explicit Descriptor(int fd)
+        : m_fd(fd) {}
+    ~Descriptor() {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    int get() const { return m_fd; }
+
+private:
+    int m_fd;
 };
-using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
 
-} // namespace
-
-FileBytes ReadWholeFile(const std::string& path) {
+FileBytes Refused(ReadStatus status, std::string reason) {
     FileBytes result;
-    FilePtr file(std::fopen(path.c_str(), "rb"));
-    if (!file)
-        return result;
-    // Only a regular file has a length to read; a folder opens on Linux but reads nothing.
-    struct stat st {};
-    if (fstat(fileno(file.get()), &st) != 0 || !S_ISREG(st.st_mode))
-        return result;
-    const auto length = static_cast<std::uint64_t>(st.st_size);
-    if (length > result.bytes.max_size()) {
-        result.status = ReadStatus::NoMemory;
-        return result;
-    }
-    try {
-        result.bytes.resize(static_cast<std::size_t>(length));
-    } catch (const std::bad_alloc&) {
-        result.status = ReadStatus::NoMemory;
-        return result;
-    }
-    const std::size_t got = std::fread(result.bytes.data(), 1, result.bytes.size(), file.get());
-    result.status = got == result.bytes.size() ? ReadStatus::Ok : ReadStatus::ShortRead;
-    if (result.status != ReadStatus::Ok)
-        result.bytes.clear();
+    result.status = status;
+    result.reason = std::move(reason);
     return result;
 }
 
-bool WriteWholeFile(const std::string& path, std::span<const std::uint8_t> bytes) {
-    FilePtr file(std::fopen(path.c_str(), "wb"));
-    if (!file)
-        return false;
-    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file.get()) == bytes.size();
-    if (std::fclose(file.release()) == 0 && written)
-        return true;
-    // A half-written picture is worse than none.
-    std::remove(path.c_str());
-    return false;
+} // namespace
+
+FileBytes ReadWholeFile(const std::string& path, std::uint64_t maxBytes) {
+    // O_NONBLOCK: opening a FIFO for reading would otherwise wait for a writer for ever.
+    const Descriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    if (file.get() < 0)
+        return Refused(ReadStatus::CannotOpen, std::strerror(errno));
+    struct stat st {};
+    if (::fstat(file.get(), &st) != 0)
+        return Refused(ReadStatus::CannotOpen, std::strerror(errno));
+    if (S_ISDIR(st.st_mode))
+        return Refused(ReadStatus::NotRegular, "a folder, not a file");
+    if (!S_ISREG(st.st_mode))
+        return Refused(ReadStatus::NotRegular, "not a regular file");
+    const auto length = static_cast<std::uint64_t>(st.st_size);
+    if (length > maxBytes)
+        return Refused(ReadStatus::TooLarge, "the file is " + std::to_string(length) +
+                                                 " bytes, more than " + std::to_string(maxBytes));
+    FileBytes result;
+    try {
+        result.bytes.resize(static_cast<std::size_t>(length));
+    } catch (const std::bad_alloc&) {
+        return Refused(ReadStatus::NoMemory, "no memory for " + std::to_string(length) + " bytes");
+    }
+    std::size_t got = 0;
+    while (got < result.bytes.size()) {
+        const ssize_t n = ::read(file.get(), result.bytes.data() + got, result.bytes.size() - got);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            const std::string why = n < 0 ? std::strerror(errno) : "the file ended early";
+            return Refused(ReadStatus::ShortRead, why);
+        }
+        got += static_cast<std::size_t>(n);
+    }
+    result.status = ReadStatus::Ok;
+    return result;
 }
 
 } // namespace lumina

@@ -1,5 +1,6 @@
 #include "image/raw_scan.h"
 
+#include "platform/image_codec.h"
 #include "platform/pixels.h"
 
 #include <algorithm>
@@ -114,6 +115,45 @@ BmpScan ScanBmpBytes(std::span<const std::uint8_t> bytes) {
         }
     }
     return result;
+}
+
+bool ApplyBitmapFileAlpha(std::span<const std::uint8_t> bytes, ArgbImage& image) {
+    if (bytes.size() < 2 || bytes[0] != 'B' || bytes[1] != 'M' || image.IsNull())
+        return false;
+    const auto bitCount = LittleEndian(bytes, 28, 2);
+    const auto compression = LittleEndian(bytes, 30, 4);
+    const auto offBits = LittleEndian(bytes, 10, 4);
+    const auto width = LittleEndian(bytes, 18, 4);
+    const auto height = LittleEndian(bytes, 22, 4);
+    if (!bitCount || *bitCount != 32 || !compression || *compression != 0 || !offBits || !width ||
+        !height || static_cast<std::int32_t>(*width) != image.Width())
+        return false;
+    const auto signedHeight = static_cast<std::int32_t>(*height);
+    const bool bottomUp = signedHeight > 0;
+    if (signedHeight == INT32_MIN || (bottomUp ? signedHeight : -signedHeight) != image.Height())
+        return false;
+    const std::uint64_t stride = 4 * std::uint64_t{*width};
+    const std::uint64_t rows = static_cast<std::uint64_t>(image.Height());
+    if (*offBits + stride * rows > bytes.size())
+        return false;
+    const auto alphaAt = [&](std::uint64_t row, int x) {
+        const std::uint64_t at = *offBits + row * stride + 4 * static_cast<std::uint64_t>(x);
+        return Rgb32Pixel::Alpha(Rgb32Pixel::Load(bytes.data() + at));
+    };
+    bool anyAlpha = false;
+    for (std::uint64_t r = 0; r < rows && !anyAlpha; ++r) {
+        for (int x = 0; x < image.Width() && !anyAlpha; ++x)
+            anyAlpha = alphaAt(r, x) != 0;
+    }
+    if (!anyAlpha)
+        return false;
+    for (std::uint64_t r = 0; r < rows; ++r) {
+        const int y = bottomUp ? image.Height() - 1 - static_cast<int>(r) : static_cast<int>(r);
+        std::uint32_t* row = image.Row(y);
+        for (int x = 0; x < image.Width(); ++x)
+            row[x] = Rgb32Pixel::WithAlpha(row[x], alphaAt(r, x));
+    }
+    return true;
 }
 
 PngScan ScanPngBytes(std::span<const std::uint8_t> bytes) {

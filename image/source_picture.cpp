@@ -6,7 +6,6 @@
 #include "image/raw_scan.h"
 #include "image/transparency.h"
 #include "platform/image_codec.h"
-#include "platform/working_folder.h"
 #include "services/services.h"
 
 #include <algorithm>
@@ -19,7 +18,6 @@ namespace {
 struct Loaded {
     ArgbImage image;
     COLORREF key = kNoColour;
-    bool keyedByColour = false; // a bitmap file's key: flattened by leaving its colour out
     std::uint32_t byteSize = 0;
 };
 
@@ -36,21 +34,23 @@ std::uint32_t BitmapFileSize(int width, int height) {
 }
 
 // The steps' failures, in the order they arose; the window shows them with the error icon.
-void Fail(Problems& problems, MessageId id, std::string prefix = {}) {
-    problems.push_back(Problem::Failed(id, std::move(prefix)));
+void Fail(Problems& problems, MessageId id, std::string prefix = {}, std::string detail = {}) {
+    problems.push_back(Problem::Failed(id, std::move(prefix), std::move(detail)));
 }
 
 // The 32-bit bitmap scan over the file read for the load, with its messages.
 COLORREF BitmapFileKey(const FileBytes& file, Problems& problems) {
     switch (file.status) {
     case ReadStatus::CannotOpen:
-        Fail(problems, kMsgBitmapInfo, "ファイルオープンエラー\n");
+    case ReadStatus::NotRegular:
+        Fail(problems, kMsgBitmapInfo, "ファイルオープンエラー\n", file.reason);
         return kNoColour;
     case ReadStatus::NoMemory:
-        Fail(problems, kMsgBitmapInfo, "メモリ確保エラー\n");
+    case ReadStatus::TooLarge:
+        Fail(problems, kMsgBitmapInfo, "メモリ確保エラー\n", file.reason);
         return kNoColour;
     case ReadStatus::ShortRead:
-        Fail(problems, kMsgBitmapInfo, "データ読込みエラー\n");
+        Fail(problems, kMsgBitmapInfo, "データ読込みエラー\n", file.reason);
         return kNoColour;
     case ReadStatus::Ok:
         break;
@@ -61,50 +61,55 @@ COLORREF BitmapFileKey(const FileBytes& file, Problems& problems) {
     return scan.found ? scan.colour : kNoColour;
 }
 
-// The message a decoding failure has (none for a picture that cannot be read); false.
+// Why a file that could not be read stops the load: a file too long for a picture is too
+// large; anything else is a file that cannot be opened, with the system's reason. When the
+// bitmap scan has said so already, the stop adds no second message.
+void ReportReadFailure(const SourcePicture& picture, const FileBytes& file, Problems& problems) {
+    if (!problems.empty()) {
+        problems.push_back(Problem::Silent(file.reason));
+        return;
+    }
+    if (file.status == ReadStatus::TooLarge)
+        Fail(problems, kMsgPictureTooLarge, {}, file.reason);
+    else
+        Fail(problems, kMsgOpenFailed, picture.path + "\n", file.reason);
+}
+
+// The message a decoding failure has; false.
 bool ReportDecodeFailure(DecodeStatus status, Problems& problems) {
     if (status == DecodeStatus::TooLarge)
         Fail(problems, kMsgPictureTooLarge);
     else if (status == DecodeStatus::NoMemory)
         Fail(problems, kMsgNoMemory);
     else
-        problems.push_back(Problem::Silent("the picture cannot be decoded"));
+        Fail(problems, kMsgPictureUnreadable, {}, "the picture cannot be decoded");
     return false;
 }
 
-// An opaque picture reaches the surface through the temporary JPEG file, as every opaque
-// picture not read directly as JPEG does.
-bool ThroughTemporaryJpeg(const ArgbImage& image, Loaded& out, Problems& problems) {
-    const auto folder = PrivateWorkingFolder();
-    if (!folder) {
-        Fail(problems, kMsgNoWorkFolder);
+// An opaque picture reaches the surface through JPEG encoding and decoding, as every opaque
+// picture not read directly as JPEG does. The round trip is made in memory: no file of a
+// shared folder can be planted, swapped or left half-written in its way.
+bool ThroughJpegRoundTrip(ArgbImage image, Loaded& out, Problems& problems) {
+    const auto jpeg = EncodeThroughEncoder(image, image.Width(), image.Height(), "jpeg");
+    if (!jpeg) {
+        problems.push_back(jpeg.problem());
         return false;
     }
-    const std::string path = *folder + "/" + kTemporaryJpegName;
-    const Status saved =
-        SaveBitmapThroughEncoder(image, path, image.Width(), image.Height(), "jpeg");
-    if (!saved) {
-        problems.push_back(saved.problem());
-        return false;
-    }
-    const FileBytes file = ReadWholeFile(path);
-    if (file.status != ReadStatus::Ok) {
-        problems.push_back(Problem::Silent("the temporary JPEG file cannot be read back"));
-        return false;
-    }
-    DecodedImage decoded = DecodeImage(file.bytes, "jpeg", kMaxPicturePixels);
+    image = ArgbImage(); // gone before its JPEG is decoded
+    DecodedImage decoded = DecodeImage(*jpeg, "jpeg", kMaxPicturePixels);
     if (decoded.status != DecodeStatus::Ok)
         return ReportDecodeFailure(decoded.status, problems);
-    out = Loaded{std::move(decoded.image), kNoColour, false, ClampedSize(file.bytes.size())};
+    out = Loaded{std::move(decoded.image), kNoColour, ClampedSize(jpeg->size())};
     return true;
 }
 
 // Decoding by content, the key search and its adjustments, flattening, and for an opaque
 // picture the JPEG round trip.
 bool DecodeByContent(const EngineServices& services, const SourcePicture& picture,
-                     const FileBytes& file, COLORREF bitmapKey, Loaded& out, Problems& problems) {
-    const PngScan png = picture.type == "png" ? ScanPngBytes(file.bytes) : PngScan{};
-    DecodedImage decoded = DecodeImage(file.bytes, "", kMaxPicturePixels);
+                     std::span<const std::uint8_t> bytes, COLORREF bitmapKey, Loaded& out,
+                     Problems& problems) {
+    const PngScan png = picture.type == "png" ? ScanPngBytes(bytes) : PngScan{};
+    DecodedImage decoded = DecodeImage(bytes, "", kMaxPicturePixels);
     if (decoded.status != DecodeStatus::Ok)
         return ReportDecodeFailure(decoded.status, problems);
     ArgbImage& image = decoded.image;
@@ -113,6 +118,8 @@ bool DecodeByContent(const EngineServices& services, const SourcePicture& pictur
     if (picture.type != "bmp") {
         key = FindKeyColour(image);
         keyFromAlpha = key != kNoColour;
+    } else if (!decoded.hadAlpha) {
+        ApplyBitmapFileAlpha(bytes, image);
     }
     if (keyFromAlpha && png.headerFound && png.colour != kNoColour && png.colour != key) {
         RepaintTransparent(image, png.colour);
@@ -120,43 +127,25 @@ bool DecodeByContent(const EngineServices& services, const SourcePicture& pictur
     }
     if (keyFromAlpha && services.displayFormat == PixelFormat::Rgb16)
         key = AdjustForLowColour(image, key);
-    // Transparency is where alpha is 0: opaque pixels keep their colour even when it is the
-    // key's.
+    // Transparency is where alpha is 0, for bitmap files as for every other picture: opaque
+    // pixels keep their colour even when it is the key's.
     FlattenOntoWhite(image);
     if (key == kNoColour)
-        return ThroughTemporaryJpeg(image, out, problems);
+        return ThroughJpegRoundTrip(std::move(image), out, problems);
     const std::uint32_t size = BitmapFileSize(image.Width(), image.Height());
-    out = Loaded{std::move(image), key, !keyFromAlpha, size};
+    out = Loaded{std::move(image), key, size};
     return true;
 }
 
-std::optional<Surface> MakeSurface(const EngineServices& services, int width, int height) {
-    return Surface::Create(width, height, services.displayFormat, services.displayDpiX,
-                           services.displayDpiY);
-}
-
-bool DrawSurfaces(const EngineServices& services, const Loaded& loaded, SourcePicture& picture,
-                  Problems& problems) {
-    const int width = loaded.image.Width();
-    const int height = loaded.image.Height();
-    picture.sourceSurface = MakeSurface(services, width, height);
-    if (loaded.keyedByColour)
-        picture.stagingSurface = MakeSurface(services, width, height);
-    if (!picture.sourceSurface || (loaded.keyedByColour && !picture.stagingSurface)) {
+// The decoded pixels become the surface's: the picture is never held twice at full size.
+bool MakeSurface(const EngineServices& services, Loaded& loaded, SourcePicture& picture,
+                 Problems& problems) {
+    picture.sourceSurface = SurfaceFromArgb(std::move(loaded.image), services.displayFormat,
+                                            services.displayDpiX, services.displayDpiY);
+    if (!picture.sourceSurface) {
         Fail(problems, kMsgNoMemory);
         return false;
     }
-    // Copying fails only when the converted pixels cannot be had.
-    Surface& first = loaded.keyedByColour ? *picture.stagingSurface : *picture.sourceSurface;
-    if (!DrawArgbOnto(loaded.image, first)) {
-        Fail(problems, kMsgNoMemory);
-        return false;
-    }
-    if (!loaded.keyedByColour)
-        return true;
-    const Rect bounds{0, 0, width, height};
-    picture.sourceSurface->FillRect(bounds, Rgb(255, 255, 255));
-    picture.sourceSurface->TransparentFrom(*picture.stagingSurface, bounds, bounds, loaded.key);
     return true;
 }
 
@@ -166,41 +155,40 @@ void Reset(SourcePicture& picture) {
     picture.byteSize = 0;
     picture.keyColour = kNoColour;
     picture.sourceSurface.reset();
-    picture.stagingSurface.reset();
 }
 
 bool Load(const EngineServices& services, SourcePicture& picture, Problems& problems) {
-    const FileBytes file = ReadWholeFile(picture.path);
+    FileBytes file = ReadWholeFile(picture.path);
     const COLORREF bitmapKey = picture.type == "bmp" ? BitmapFileKey(file, problems) : kNoColour;
-    Loaded loaded;
-    bool decoded = false;
-    if (file.status == ReadStatus::Ok && LooksTruncated(file.bytes)) {
-        // As the readers do with any other broken file: no message of our own.
-        problems.push_back(Problem::Silent("the picture file is cut off"));
+    if (file.status != ReadStatus::Ok) {
+        ReportReadFailure(picture, file, problems);
         return false;
     }
-    if (picture.type == "jpeg" && file.status == ReadStatus::Ok) {
-        DecodedImage direct = DecodeImage(file.bytes, "jpeg", kMaxPicturePixels);
+    // A bitmap file without the padding of its last row is whole to the eye; the reader wants
+    // the padding there.
+    file.bytes.resize(file.bytes.size() + MissingBitmapPadding(file.bytes), 0);
+    const std::span<const std::uint8_t> bytes = file.bytes;
+    if (LooksTruncated(bytes)) {
+        Fail(problems, kMsgPictureUnreadable, {}, "the picture file is cut off");
+        return false;
+    }
+    Loaded loaded;
+    bool decoded = false;
+    if (picture.type == "jpeg") {
+        DecodedImage direct = DecodeImage(bytes, "jpeg", kMaxPicturePixels);
         if (direct.status == DecodeStatus::Ok) {
-            loaded =
-                Loaded{std::move(direct.image), kNoColour, false, ClampedSize(file.bytes.size())};
+            loaded = Loaded{std::move(direct.image), kNoColour, ClampedSize(bytes.size())};
             decoded = true;
         } else if (direct.status != DecodeStatus::Unreadable) {
             return ReportDecodeFailure(direct.status, problems);
         }
     }
-    if (!decoded) {
-        if (file.status != ReadStatus::Ok) {
-            problems.push_back(Problem::Silent("the picture file cannot be read"));
-            return false;
-        }
-        if (!DecodeByContent(services, picture, file, bitmapKey, loaded, problems))
-            return false;
-    }
-    if (!DrawSurfaces(services, loaded, picture, problems))
+    if (!decoded && !DecodeByContent(services, picture, bytes, bitmapKey, loaded, problems))
         return false;
-    picture.width = loaded.image.Width();
-    picture.height = loaded.image.Height();
+    if (!MakeSurface(services, loaded, picture, problems))
+        return false;
+    picture.width = picture.sourceSurface->Width();
+    picture.height = picture.sourceSurface->Height();
     picture.byteSize = loaded.byteSize;
     picture.keyColour = loaded.key;
     return true;

@@ -1,5 +1,6 @@
 #include "platform/image_codec.h"
 
+#include "platform/pixel_budget.h"
 #include "platform/surface.h"
 
 #include <QBuffer>
@@ -15,9 +16,11 @@ namespace lumina {
 namespace {
 
 // Qt refuses to allocate decoded images beyond a global limit (256 MB by default), which is
-// below what a picture at our own pixel limit needs when a reader decodes 16 bits a channel.
+// below what a picture at our own pixel limit needs at 32 bits a pixel. A reader that decodes
+// 16 bits a channel needs twice that and is held to it: such a picture may have half as many
+// pixels, so that no load holds more than one picture's worth of the budget.
 void RaiseReaderAllocationLimit(std::int64_t maxPixels) {
-    const std::int64_t neededMb = maxPixels * 8 / (1024 * 1024) + 1;
+    const std::int64_t neededMb = maxPixels * 4 / (1024 * 1024) + 1;
     const int limit = static_cast<int>(std::min<std::int64_t>(neededMb, 1 << 20));
     if (QImageReader::allocationLimit() != 0 && QImageReader::allocationLimit() < limit)
         QImageReader::setAllocationLimit(limit);
@@ -42,15 +45,16 @@ ArgbImage::~ArgbImage() = default;
 ArgbImage::ArgbImage(QImage image) {
     if (image.isNull())
         return;
+    // In place where the depth allows: a large picture is not held twice.
     if (image.format() != QImage::Format_ARGB32)
-        image = image.convertToFormat(QImage::Format_ARGB32);
-    if (image.isNull())
+        image.convertTo(QImage::Format_ARGB32);
+    if (image.isNull() || image.format() != QImage::Format_ARGB32)
         return;
     m_image = std::make_unique<QImage>(std::move(image));
 }
 
 std::optional<ArgbImage> ArgbImage::Create(int width, int height) {
-    if (width <= 0 || height <= 0)
+    if (!WithinPixelBudget(width, height))
         return std::nullopt;
     QImage image(width, height, QImage::Format_ARGB32);
     if (image.isNull())
@@ -81,6 +85,12 @@ const std::uint32_t* ArgbImage::Row(int y) const {
 
 const QImage& ArgbImage::Image() const {
     return m_image ? *m_image : NullImage();
+}
+
+QImage ArgbImage::Release() && {
+    QImage image = m_image ? std::move(*m_image) : QImage();
+    m_image.reset();
+    return image;
 }
 
 DecodedImage DecodeImage(std::span<const std::uint8_t> bytes, std::string_view format,
@@ -123,7 +133,7 @@ DecodedImage DecodeImage(std::span<const std::uint8_t> bytes, std::string_view f
 namespace {
 
 std::optional<ArgbImage> ScaleQImage(const QImage& source, int width, int height) {
-    if (source.isNull() || width <= 0 || height <= 0)
+    if (source.isNull() || !WithinPixelBudget(width, height))
         return std::nullopt;
     QImage scaled =
         source.size() == QSize(width, height)
@@ -147,33 +157,44 @@ std::optional<ArgbImage> ScaleToArgb(const ArgbImage& source, int width, int hei
     return ScaleQImage(source.Image(), width, height);
 }
 
-std::optional<std::vector<std::uint8_t>> EncodeWithQtWriter(const ArgbImage& image,
-                                                            std::string_view format) {
-    if (image.IsNull())
+namespace {
+
+std::optional<std::vector<std::uint8_t>> Encode(const QImage& image, std::string_view format) {
+    if (image.isNull())
         return std::nullopt;
     QByteArray data;
     QBuffer buffer(&data);
     if (!buffer.open(QIODevice::WriteOnly))
         return std::nullopt;
     QImageWriter writer(&buffer, QByteArray(format.data(), static_cast<qsizetype>(format.size())));
-    if (!writer.write(image.Image()))
+    if (!writer.write(image))
         return std::nullopt;
     buffer.close();
     return std::vector<std::uint8_t>(data.begin(), data.end());
 }
 
-bool DrawArgbOnto(const ArgbImage& image, Surface& target) {
-    if (image.IsNull() || image.Width() != target.Width() || image.Height() != target.Height())
-        return false;
-    QImage& destination = target.Image();
-    const QImage converted = image.Image().convertToFormat(destination.format());
-    if (converted.isNull())
-        return false;
-    const auto rowBytes = static_cast<std::size_t>(
-        std::min<qsizetype>(converted.bytesPerLine(), destination.bytesPerLine()));
-    for (int y = 0; y < converted.height(); ++y)
-        std::memcpy(destination.scanLine(y), converted.constScanLine(y), rowBytes);
-    return true;
+} // namespace
+
+std::optional<std::vector<std::uint8_t>> EncodeWithQtWriter(const ArgbImage& image,
+                                                            std::string_view format) {
+    return Encode(image.Image(), format);
+}
+
+std::optional<std::vector<std::uint8_t>> EncodeWithQtWriter(const Surface& surface,
+                                                            std::string_view format) {
+    return Encode(surface.Image(), format);
+}
+
+std::optional<Surface> SurfaceFromArgb(ArgbImage&& image, PixelFormat format, int dpiX, int dpiY) {
+    QImage pixels = std::move(image).Release();
+    const QImage::Format target =
+        format == PixelFormat::Rgb16 ? QImage::Format_RGB16 : QImage::Format_RGB32;
+    if (pixels.isNull())
+        return std::nullopt;
+    pixels.convertTo(target);
+    if (pixels.isNull() || pixels.format() != target)
+        return std::nullopt;
+    return Surface::Adopt(std::move(pixels), dpiX, dpiY);
 }
 
 } // namespace lumina

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/pixels.h"
+
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -33,6 +35,7 @@ public:
 
     // For platform code.
     const QImage& Image() const;
+    QImage Release() &&;              // the pixels, leaving the picture null
     explicit ArgbImage(QImage image); // converted to the ARGB layout; null when that fails
 
 private:
@@ -59,12 +62,16 @@ DecodedImage DecodeImage(std::span<const std::uint8_t> bytes, std::string_view f
 std::optional<ArgbImage> ScaleToArgb(const Surface& source, int width, int height);
 std::optional<ArgbImage> ScaleToArgb(const ArgbImage& source, int width, int height);
 
-// Encodes with Qt's writer; format is "png", "bmp" or "tiff". nullopt when it fails.
+// Encodes with Qt's writer; format is "png", "bmp" or "tiff". nullopt when it fails. A surface
+// is written in its own pixel format.
 std::optional<std::vector<std::uint8_t>> EncodeWithQtWriter(const ArgbImage& image,
                                                             std::string_view format);
+std::optional<std::vector<std::uint8_t>> EncodeWithQtWriter(const Surface& surface,
+                                                            std::string_view format);
 
-// Copies a picture of the target's size into it, converted to the target's pixel format
-// (alpha is dropped). False when the sizes differ.
-bool DrawArgbOnto(const ArgbImage& image, Surface& target);
+// A surface of the picture's pixels in the given format (alpha is dropped). The picture's own
+// memory becomes the surface's where the formats allow, so a large picture is not held twice.
+// nullopt when the pixels cannot be had.
+std::optional<Surface> SurfaceFromArgb(ArgbImage&& image, PixelFormat format, int dpiX, int dpiY);
 
 } // namespace lumina

@@ -1,6 +1,7 @@
 #include "platform/page_device.h"
 
 #include "platform/atomic_file.h"
+#include "platform/pixel_budget.h"
 #include "platform/surface.h"
 
 #include <QBuffer>
@@ -27,10 +28,18 @@ QImage SmoothTile(const QImage& picture, const Rect& source, const Rect& destina
     const QImage tile = picture.copy(source.left, source.top, source.Width(), source.Height());
     const float cap = kSmoothDpi / static_cast<float>(std::max(screenDpi, 1));
     const float factor = std::min(scale, std::max(cap, 1.0f));
-    const int w = std::min(destination.Width(), static_cast<int>(source.Width() * factor));
-    const int h = std::min(destination.Height(), static_cast<int>(source.Height() * factor));
+    int w = std::min(destination.Width(), static_cast<int>(source.Width() * factor));
+    int h = std::min(destination.Height(), static_cast<int>(source.Height() * factor));
     if (w <= 0 || h <= 0)
         return tile;
+    // A large view on a large sheet would smooth into gigabytes: smooth within the pixel budget
+    // and let the device scale the rest.
+    if (!WithinPixelBudget(w, h)) {
+        const double shrink = std::sqrt(static_cast<double>(kMaxPicturePixels) /
+                                        (static_cast<double>(w) * static_cast<double>(h)));
+        w = std::max(1, static_cast<int>(w * shrink));
+        h = std::max(1, static_cast<int>(h * shrink));
+    }
     return tile.scaled(w, h, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 

@@ -102,6 +102,10 @@ struct Rgb32Pixel {
 
     // ARGB pictures keep their alpha in the fourth byte.
     static constexpr int Alpha(Raw raw) { return static_cast<int>(raw >> 24); }
+    // The colour kept, the fourth byte replaced.
+    static constexpr Raw WithAlpha(Raw raw, int alpha) {
+        return (raw & 0xFFFFFFu) | (static_cast<Raw>(alpha & 0xFF) << 24);
+    }
     // The colour replaced, the fourth byte kept.
     static constexpr Raw WithColour(Raw raw, COLORREF colour) {
         return (raw & 0xFF000000u) | (Join(ChannelsOf(colour)) & 0xFFFFFFu);

@@ -1,6 +1,7 @@
 #include "platform/surface.h"
 
 #include "platform/glyph_compositor.h"
+#include "platform/pixel_budget.h"
 
 #include <QImage>
 #include <QPainter>
@@ -133,7 +134,7 @@ Surface::~Surface() = default;
 
 std::optional<Surface> Surface::Create(int width, int height, PixelFormat format, int dpiX,
                                        int dpiY) {
-    if (width <= 0 || height <= 0)
+    if (!WithinPixelBudget(width, height))
         return std::nullopt;
     auto impl = std::make_unique<Impl>();
     impl->image = QImage(width, height, QtFormat(format));
@@ -141,6 +142,19 @@ std::optional<Surface> Surface::Create(int width, int height, PixelFormat format
         return std::nullopt;
     // New surfaces start white so that nothing reads uninitialised memory.
     impl->image.fill(Qt::white);
+    impl->dpiX = dpiX > 0 ? dpiX : 96;
+    impl->dpiY = dpiY > 0 ? dpiY : 96;
+    impl->image.setDotsPerMeterX(qRound(impl->dpiX / 0.0254));
+    impl->image.setDotsPerMeterY(qRound(impl->dpiY / 0.0254));
+    return Surface(std::move(impl));
+}
+
+std::optional<Surface> Surface::Adopt(QImage image, int dpiX, int dpiY) {
+    if (image.isNull() ||
+        (image.format() != QImage::Format_RGB16 && image.format() != QImage::Format_RGB32))
+        return std::nullopt;
+    auto impl = std::make_unique<Impl>();
+    impl->image = std::move(image);
     impl->dpiX = dpiX > 0 ? dpiX : 96;
     impl->dpiY = dpiY > 0 ? dpiY : 96;
     impl->image.setDotsPerMeterX(qRound(impl->dpiX / 0.0254));

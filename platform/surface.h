@@ -96,6 +96,8 @@ public:
     // For platform code and window classes that must hand the pixels to Qt.
     const QImage& Image() const;
     QImage& Image();
+    // A surface on pixels already in a surface format (RGB16 or RGB32); nullopt for any other.
+    static std::optional<Surface> Adopt(QImage image, int dpiX = 96, int dpiY = 96);
 
 private:
     struct Impl;

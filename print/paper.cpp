@@ -20,7 +20,7 @@ constexpr std::array<const char*, 41> kNames = {
     "A4Sheet, 210x297mm",
     "A4smallSheet, 210x297mm",
     "A5Sheet, 148x210mm",
-    "B4Sheet, 250x354mm",
+    "B4Sheet, 257x364mm", // JIS B4, which paper 12 is
     "B5Sheet, 182x257mm",
     "Folio, 81/2x13inch",
     "Quarto, 215x275mm",

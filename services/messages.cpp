@@ -61,6 +61,8 @@ constexpr std::array kTable{
                         "シフトJISの文字を入力してください"},
     Entry{kMsgPictureTooLarge,
           "イメージが大きすぎます\n2億ピクセル以下のイメージを指定してください"},
+    Entry{kMsgPictureUnreadable,
+          "イメージを読み込めません\nファイルが壊れているか、途中で切れています"},
 };
 
 static_assert(std::is_sorted(kTable.begin(), kTable.end(),

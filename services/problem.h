@@ -47,6 +47,7 @@ enum MessageId : int {
     // Texts of this program's own, beyond the original table.
     kMsgNotCp932 = 30300,
     kMsgPictureTooLarge = 30301,
+    kMsgPictureUnreadable = 30302,
 };
 
 enum class MsgIcon { None, Information, Warning, Error, Question };

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # lumina-cli art: a run over the photograph fixture, its figures, the two exports, the
-# clamps and the usage errors.
+# limits and the usage errors.
 set -euo pipefail
 cli=$1
 here=$(cd "$(dirname "$0")" && pwd)
@@ -47,9 +47,9 @@ others=$(od -An -tu1 -v "$work/d.txt" | tr -s ' ' '\n' | grep -v '^$' | awk '
     { print $1 }' | head -3)
 [[ -z "$others" ]] || fail "only digits expected, found bytes: $others"
 
-# Clamped like the settings: an output width of 100 is 500.
-out=$("$cli" art "$photo" --out-width 100 --size 300 --brightness 0)
-[[ $(value outH "$out") -eq 375 ]] || fail "--out-width 100 is clamped to 500"
+# The settings' limits: an output width of 500 is the narrowest (out of range is refused below).
+out=$("$cli" art "$photo" --out-width 500 --size 72 --brightness 1)
+[[ $(value outH "$out") -eq 375 ]] || fail "--out-width 500"
 
 # Random angles and a turned font still give complete art.
 out=$("$cli" art "$photo" --random --angle 30 --bold --italic --text "$work/r.txt")
@@ -83,8 +83,8 @@ set -e
 [[ ! -e "$work/c.jpg" ]] || fail "jpg written"
 [[ "$err" == *"メモリの確保に失敗しました"* ]] || fail "jpg message: $err"
 
-for bad in "--size abc" "--classes num,foo" "--picture-size" "--text" "--nosuch" "$photo $photo" \
-    "--tone sideways" "--tone" "--cells"; do
+for bad in "--size abc" "--out-width 100" "--size 300" "--brightness 0" "--classes num,foo" \
+    "--picture-size" "--text" "--nosuch" "$photo $photo" "--tone sideways" "--tone" "--cells"; do
     set +e
     # shellcheck disable=SC2086
     err=$("$cli" art "$photo" $bad 2>&1 >/dev/null); rc=$?

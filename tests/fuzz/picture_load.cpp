@@ -2,8 +2,8 @@
 // The whole picture load over arbitrary files. The first byte chooses the type word (and,
 // with bit 3, a 16-bit display); the rest is the file. The corpus files are the test
 // pictures of tests/data/images with that byte in front.
-#include "image/file_bytes.h"
 #include "image/source_picture.h"
+#include "platform/atomic_file.h"
 #include "platform/font.h"
 #include "services/services.h"
 #include "tests/fuzz/fuzz_folder.h"
@@ -44,7 +44,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     lumina::SourcePicture picture;
     picture.type = kTypes[data[0] % kTypes.size()];
     picture.path = Folder() + "/input." + picture.type;
-    if (!lumina::WriteWholeFile(picture.path, std::span<const std::uint8_t>(data + 1, size - 1)))
+    if (!lumina::WriteFileAtomically(picture.path,
+                                     std::span<const std::uint8_t>(data + 1, size - 1)))
         std::abort();
     lumina::Problems problems;
     const bool loaded = lumina::LoadSourcePicture(services, picture, problems);

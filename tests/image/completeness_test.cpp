@@ -32,22 +32,39 @@ Bytes WithField(Bytes b, std::size_t at, std::uint32_t value) {
     return b;
 }
 
+// A bitmap file of 5 x 2 24-bit pixels: rows of 15 bytes with one byte of padding each.
+Bytes PaddedBitmap() {
+    Bytes b{'B', 'M', 86, 0, 0, 0, 0, 0, 0, 0, 54, 0, 0, 0,  40,
+            0,   0,   0,  5, 0, 0, 0, 2, 0, 0, 0,  1, 0, 24, 0};
+    b.resize(54, 0);
+    b.resize(54 + 2 * 16, 0x80);
+    return b;
+}
+
 TEST(Completeness, CutOffJpegAndBitmapFilesAreTruncated) {
     const Bytes jpeg = Fixture("photo.JPG");
     const Bytes bmp = Fixture("bmp24.bmp");
     const Bytes png = Fixture("opaque.png");
+    const Bytes padded = PaddedBitmap();
+    // A phone's "motion photo" trailer: a video that holds its own scan and end markers.
+    const Bytes trailer{0x00, 0x00, 0x00, 0x18, 'f',  't',  'y',
+                        'p',  0xFF, 0xDA, 0x01, 0xFF, 0xD9, 0x42};
     const struct {
         const char* name;
         Bytes bytes;
         bool truncated;
     } cases[] = {
         {"whole JPEG", jpeg, false},
-        {"JPEG without its end marker", Cut(jpeg, 2), true},
+        {"JPEG without its end marker", Cut(jpeg, 2), false},
         {"JPEG cut in its scan", Cut(jpeg, 40), true},
         {"JPEG with data after its end", Append(jpeg, {0xFF, 0xD8, 0x00, 0x11, 0x22}), false},
+        {"JPEG with a video after its end", Append(jpeg, trailer), false},
+        {"JPEG cut with a video after the cut", Append(Cut(jpeg, 40), trailer), true},
         {"JPEG header only", Bytes(jpeg.begin(), jpeg.begin() + 20), false}, // reader refuses
         {"whole bitmap", bmp, false},
         {"bitmap one byte short", Cut(bmp, 1), true},
+        {"bitmap without its last padding byte", Cut(padded, 1), false},
+        {"bitmap short of a pixel byte", Cut(padded, 2), true},
         {"top-down bitmap", WithField(bmp, 22, static_cast<std::uint32_t>(-6)), false},
         {"top-down bitmap cut", Cut(WithField(bmp, 22, static_cast<std::uint32_t>(-6)), 10), true},
         {"run-length bitmap is not judged", Cut(WithField(bmp, 30, 1), 10), false},
@@ -57,6 +74,14 @@ TEST(Completeness, CutOffJpegAndBitmapFilesAreTruncated) {
     };
     for (const auto& c : cases)
         EXPECT_EQ(LooksTruncated(c.bytes), c.truncated) << c.name;
+}
+
+TEST(Completeness, OnlyTheLastRowsPaddingIsMadeUp) {
+    const Bytes padded = PaddedBitmap();
+    EXPECT_EQ(MissingBitmapPadding(padded), 0u);
+    EXPECT_EQ(MissingBitmapPadding(Cut(padded, 1)), 1u);
+    EXPECT_EQ(MissingBitmapPadding(Cut(padded, 2)), 0u) << "a pixel byte is missing";
+    EXPECT_EQ(MissingBitmapPadding(Fixture("photo.JPG")), 0u);
 }
 
 } // namespace

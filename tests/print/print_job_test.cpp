@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdio>
 #include <filesystem>
 
 namespace lumina {
@@ -22,6 +24,27 @@ TEST(Paper, NamesFromTheTableAndEtcBeyondIt) {
     EXPECT_EQ(PaperName(41), "GermanLegalFanfold, 81/2x13inch");
     EXPECT_EQ(PaperName(42), "etc.");
     EXPECT_EQ(PaperName(0), "etc.");
+}
+
+// A label that gives millimetres names the sheet the number prints on: width and height within
+// a millimetre, either way round.
+TEST(Paper, MillimetreLabelsStateThePaperUsed) {
+    for (int number = 1; number <= 41; ++number) {
+        const std::string name = PaperName(number);
+        int w = 0;
+        int h = 0;
+        const auto comma = name.find(", ");
+        if (comma == std::string::npos || !name.ends_with("mm") ||
+            std::sscanf(name.c_str() + comma + 2, "%dx%dmm", &w, &h) != 2)
+            continue;
+        const auto size = PageSizeOfPaper(number);
+        ASSERT_TRUE(size.has_value()) << name;
+        const QSizeF mm = size->size(QPageSize::Millimeter);
+        const double a = std::min(mm.width(), mm.height());
+        const double b = std::max(mm.width(), mm.height());
+        EXPECT_NEAR(std::min(w, h), a, 1.0) << number << " " << name;
+        EXPECT_NEAR(std::max(w, h), b, 1.0) << number << " " << name;
+    }
 }
 
 TEST(Paper, NumbersMapToPageSizesAndBack) {
