@@ -182,4 +182,24 @@ std::string FormatThousands(long long value) {
     return FormatThousands(std::to_string(value));
 }
 
+bool TakeClassList(std::string_view list, ArtSettings& s, std::string& unknown) {
+    for (const auto& info : kCharClasses)
+        s.ClassSwitch(info.cls) = 0;
+    std::size_t start = 0;
+    while (start <= list.size()) {
+        const std::size_t comma = std::min(list.find(',', start), list.size());
+        const std::string_view word = list.substr(start, comma - start);
+        const auto known =
+            std::find_if(kCharClasses.begin(), kCharClasses.end(),
+                         [&](const CharClassInfo& info) { return info.word == word; });
+        if (known == kCharClasses.end()) {
+            unknown = word;
+            return false;
+        }
+        s.ClassSwitch(known->cls) = 1;
+        start = comma + 1;
+    }
+    return true;
+}
+
 } // namespace lumina

@@ -328,16 +328,21 @@ struct CharClassInfo {
     CharClass cls;
     std::string_view key;
     std::string_view caption;
+    std::string_view word; // the batch tool's name of the class
 };
 inline constexpr std::array<CharClassInfo, kCharClassCount> kCharClasses{{
-    {CharClass::Kigou, zoviv::UseKigou.number.key, zoviv::UseKigou.caption},
-    {CharClass::Num, zoviv::UseNum.number.key, zoviv::UseNum.caption},
-    {CharClass::AlphaU, zoviv::UseAlphaU.number.key, zoviv::UseAlphaU.caption},
-    {CharClass::AlphaL, zoviv::UseAlphaL.number.key, zoviv::UseAlphaL.caption},
-    {CharClass::Hira, zoviv::UseHira.number.key, zoviv::UseHira.caption},
-    {CharClass::Kata, zoviv::UseKata.number.key, zoviv::UseKata.caption},
-    {CharClass::Kanji, zoviv::UseKanji.number.key, zoviv::UseKanji.caption},
+    {CharClass::Kigou, zoviv::UseKigou.number.key, zoviv::UseKigou.caption, "kigou"},
+    {CharClass::Num, zoviv::UseNum.number.key, zoviv::UseNum.caption, "num"},
+    {CharClass::AlphaU, zoviv::UseAlphaU.number.key, zoviv::UseAlphaU.caption, "alphau"},
+    {CharClass::AlphaL, zoviv::UseAlphaL.number.key, zoviv::UseAlphaL.caption, "alphal"},
+    {CharClass::Hira, zoviv::UseHira.number.key, zoviv::UseHira.caption, "hira"},
+    {CharClass::Kata, zoviv::UseKata.number.key, zoviv::UseKata.caption, "kata"},
+    {CharClass::Kanji, zoviv::UseKanji.number.key, zoviv::UseKanji.caption, "kanji"},
 }};
+
+// Switches on exactly the classes named in a comma-separated list of their words ("num,kanji");
+// false, with the word it does not know in unknown, when one is not a class.
+bool TakeClassList(std::string_view list, ArtSettings& s, std::string& unknown);
 
 // Every key of section "Zoviv".
 std::vector<SettingKey> ZovivSettingKeys();

@@ -27,31 +27,11 @@ struct ArtOptions {
 };
 
 bool TakeClasses(const std::string& list, ArtSettings& s, std::string& error) {
-    static const std::pair<const char*, CharClass> kNames[] = {
-        {"kigou", CharClass::Kigou},   {"num", CharClass::Num},   {"alphau", CharClass::AlphaU},
-        {"alphal", CharClass::AlphaL}, {"hira", CharClass::Hira}, {"kata", CharClass::Kata},
-        {"kanji", CharClass::Kanji},
-    };
-    for (const auto& info : kCharClasses)
-        s.ClassSwitch(info.cls) = 0;
-    size_t start = 0;
-    while (start <= list.size()) {
-        const size_t comma = std::min(list.find(',', start), list.size());
-        const std::string name = list.substr(start, comma - start);
-        bool known = false;
-        for (const auto& [word, cls] : kNames) {
-            if (name == word) {
-                s.ClassSwitch(cls) = 1;
-                known = true;
-            }
-        }
-        if (!known) {
-            error = "unknown character class '" + name + "'";
-            return false;
-        }
-        start = comma + 1;
-    }
-    return true;
+    std::string unknown;
+    if (TakeClassList(list, s, unknown))
+        return true;
+    error = "unknown character class '" + unknown + "'";
+    return false;
 }
 
 struct NumberOption {

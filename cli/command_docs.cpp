@@ -70,13 +70,10 @@ const OptionDoc kView{"--view", "WxH", "the size of the view in pixels",
                       "each 1-10000; default 800x600"};
 
 std::string ClassList() {
-    static const char* const kWords[] = {"kigou", "num",  "alphau", "alphal",
-                                         "hira",  "kata", "kanji"};
     std::string list;
-    for (std::size_t i = 0; i < kCharClasses.size(); ++i) {
-        list += (i ? ", " : "") + std::string(kWords[i]) + " (" +
-                std::string(kCharClasses[i].caption) + ")";
-    }
+    for (const CharClassInfo& info : kCharClasses)
+        list += (list.empty() ? "" : ", ") + std::string(info.word) + " (" +
+                std::string(info.caption) + ")";
     return list + "; default all";
 }
 

@@ -41,33 +41,6 @@ struct Figures {
     std::array<ToneFidelity, kModes.size()> modes{};
 };
 
-// The classes named in a comma-separated list; false for a name it does not know.
-bool TakeClasses(const std::string& list, ArtSettings& s) {
-    static const std::pair<const char*, CharClass> kNames[] = {
-        {"kigou", CharClass::Kigou},   {"num", CharClass::Num},   {"alphau", CharClass::AlphaU},
-        {"alphal", CharClass::AlphaL}, {"hira", CharClass::Hira}, {"kata", CharClass::Kata},
-        {"kanji", CharClass::Kanji},
-    };
-    for (const auto& info : kCharClasses)
-        s.ClassSwitch(info.cls) = 0;
-    size_t start = 0;
-    while (start <= list.size()) {
-        const size_t comma = std::min(list.find(',', start), list.size());
-        const std::string name = list.substr(start, comma - start);
-        bool known = false;
-        for (const auto& [word, cls] : kNames) {
-            if (name == word) {
-                s.ClassSwitch(cls) = 1;
-                known = true;
-            }
-        }
-        if (!known)
-            return false;
-        start = comma + 1;
-    }
-    return true;
-}
-
 bool Measure(const EngineServices& services, const ArtSettings& base, const std::string& path,
              Figures& figures) {
     SourcePicture picture;
@@ -138,8 +111,9 @@ int main(int argc, char** argv) {
     ArtSettings base;
     int first = 1;
     if (argc > 2 && std::string(argv[1]) == "--classes") {
-        if (!TakeClasses(argv[2], base)) {
-            std::fprintf(stderr, "lumina-art-tone: unknown class in %s\n", argv[2]);
+        std::string unknown;
+        if (!TakeClassList(argv[2], base, unknown)) {
+            std::fprintf(stderr, "lumina-art-tone: unknown class '%s'\n", unknown.c_str());
             return 2;
         }
         first = 3;
