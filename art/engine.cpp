@@ -85,7 +85,7 @@ Status ArtEngine::Run(const ArtRunHooks& hooks, bool applyGrid) {
     const std::shared_ptr<const Font> font =
         m_services.fonts.CreateFont(MakeLogicalFont(fontSpec, m_services.displayDpiY));
     if (!font)
-        return Problem::Failed(kMsgFontFailed);
+        return Problem::Failed(kMsgFontFailed, {}, "no font can be made of '" + s.FontName + "'");
     const TextMetrics tm = font->Metrics();
     m_metrics = {tm.tmAscent, tm.tmDescent, tm.tmAveCharWidth};
     switch (ComputeArtLayout(s, m_metrics, m_facts.width, m_facts.height, m_layout)) {
