@@ -1,6 +1,7 @@
 #include "art/engine.h"
 
 #include "art/mapping.h"
+#include "art/tone.h"
 #include "image/encoder.h"
 #include "image/source_picture.h"
 #include "platform/surface.h"
@@ -66,6 +67,7 @@ bool ArtEngine::MakePalette(const Font& font) {
     if (m_paletteKey && *m_paletteKey == key)
         return !m_palette.entries.empty();
     m_paletteKey.reset();
+    m_drawnPalette.reset();
     if (!BuildPalette(m_palette, m_settings, font))
         return false;
     SortPalette(m_palette);
@@ -103,7 +105,9 @@ Status ArtEngine::Run(const ArtRunHooks& hooks, bool applyGrid) {
         const Status drawn = Draw(hooks, font);
         if (!drawn)
             return drawn;
-        m_completed = CompletedArt{m_layout, m_cells, m_art, s.OutW};
+        if (hooks.stop && hooks.stop())
+            return Problem::Silent("stopped");
+        m_completed = CompletedArt{m_layout, m_cells, m_art, s.OutW, m_choices};
     } catch (const std::bad_alloc&) {
         return Problem::Failed(kMsgNoMemory);
     }
@@ -138,7 +142,15 @@ Status ArtEngine::Draw(const ArtRunHooks& hooks, const std::shared_ptr<const Fon
     CellGrid cells;
     if (!SamplePicture(*m_source, m_layout, m_settings, cells))
         return Problem::Silent("the picture's pixels are neither 16 nor 32 bits");
-    MapDarkness(m_palette, cells, m_settings.BrightAll);
+    // The tone modes match lightness to the ink as it is drawn: a pixel a glyph only grazes
+    // darkens its cell less than one it covers.
+    const ToneMode tone = ToneModeOf(m_settings);
+    ApplyTone(*m_source, m_layout, tone, cells);
+    if (tone != ToneMode::None && !m_drawnPalette)
+        m_drawnPalette = DrawnInkPalette(m_palette, *font);
+    std::vector<CellChoice> choices;
+    MapCells(tone == ToneMode::None ? m_palette : *m_drawnPalette, cells,
+             MappingOptionsOf(m_settings), m_keepChoices ? &choices : nullptr);
     GlyphCache glyphs(font, &m_services.fonts);
     RenderJob job;
     job.layout = &m_layout;
@@ -147,8 +159,11 @@ Status ArtEngine::Draw(const ArtRunHooks& hooks, const std::shared_ptr<const Fon
     job.glyphs = &glyphs;
     job.seed = m_settings.Rand != 0 ? RandSeedNow() : 0;
     job.progress = hooks.progress;
-    RenderArt(*m_art, job);
+    job.stop = hooks.stop;
+    if (!RenderArt(*m_art, job))
+        return Problem::Silent("stopped");
     m_cells = std::move(cells);
+    m_choices = std::move(choices);
     return {};
 }
 

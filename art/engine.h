@@ -1,6 +1,7 @@
 #pragma once
 
 #include "art/layout.h"
+#include "art/mapping.h"
 #include "art/palette.h"
 #include "art/render.h"
 #include "art/sampling.h"
@@ -27,12 +28,16 @@ struct CompletedArt {
     CellGrid grid; // cols x rows character codes
     std::shared_ptr<const Surface> art;
     int outW = 0;
+    std::vector<CellChoice> choices; // why each cell got its character, when the engine keeps it
 };
 
 struct ArtRunHooks {
     ArtProgress progress;
     // Called when a run passes the column check while no art surface exists yet.
     std::function<void()> firstLayout;
+    // Asked after every drawn row and at the end: true gives the run up, leaving the last
+    // completed art as it is (its settings have gone stale).
+    std::function<bool()> stop;
 };
 
 // One character-art window's engine: its settings and grid model, the layout, palette, cells
@@ -72,6 +77,9 @@ public:
     // 30001 (no memory), or a silent stop.
     Status Run(const ArtRunHooks& hooks = {}, bool applyGrid = true);
 
+    // Whether completed art says why each cell got its character (CompletedArt::choices).
+    void KeepCellChoices(bool keep) { m_keepChoices = keep; }
+
     const ArtLayout& Layout() const { return m_layout; }
     const ArtFontMetrics& FontMetrics() const { return m_metrics; }
     const CharPalette& Palette() const { return m_palette; }
@@ -98,6 +106,8 @@ private:
     ArtFontMetrics m_metrics;
     CharPalette m_palette;
     CellGrid m_cells;
+    bool m_keepChoices = false;
+    std::vector<CellChoice> m_choices;
     std::shared_ptr<Surface> m_art;
     std::optional<CompletedArt> m_completed;
     std::string m_elapsed;
@@ -111,6 +121,8 @@ private:
         friend bool operator==(const PaletteCacheKey&, const PaletteCacheKey&) = default;
     };
     std::optional<PaletteCacheKey> m_paletteKey;
+    // The same characters by their ink as drawn, made when a tone mode first needs them.
+    std::optional<CharPalette> m_drawnPalette;
 };
 
 } // namespace lumina

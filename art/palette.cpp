@@ -49,7 +49,7 @@ std::vector<std::uint32_t> CandidateCodes(const ArtSettings& settings) {
     return codes;
 }
 
-int InkDensity(const Font& font, std::uint32_t code, int ascentPlusDescent) {
+int InkDensity(const Font& font, std::uint32_t code, int ascentPlusDescent, InkMeasure measure) {
     const auto glyph = font.Glyph(code, GlyphFormat::Gray17);
     if (!glyph || glyph->bytes.empty())
         return 0;
@@ -60,12 +60,14 @@ int InkDensity(const Font& font, std::uint32_t code, int ascentPlusDescent) {
     for (size_t y = 0; y < rows; ++y) {
         const std::uint8_t* row = glyph->bytes.data() + y * stride;
         for (size_t x = 0; x < stride; ++x)
-            ink += (row[x] * 255 / 64) != 0;
+            ink += measure == InkMeasure::Touched ? (row[x] * 255 / 64) != 0 : row[x];
     }
+    // Grey levels run 0..16: sixteen of them make one pixel's worth of ink.
+    const long long unit = measure == InkMeasure::Touched ? 1 : 16;
     const double incX = m.gmCellIncX;
     const double incY = m.gmCellIncY;
     const long long length = static_cast<long long>(std::sqrt(incX * incX + incY * incY));
-    const long long divisor = static_cast<long long>(ascentPlusDescent) * length;
+    const long long divisor = static_cast<long long>(ascentPlusDescent) * length * unit;
     if (divisor <= 0)
         return 0;
     return static_cast<int>(ink * 1000 / divisor);
@@ -78,6 +80,17 @@ bool BuildPalette(CharPalette& palette, const ArtSettings& settings, const Font&
     for (const std::uint32_t code : CandidateCodes(settings))
         palette.entries.push_back({code, InkDensity(font, code, height)});
     return !palette.entries.empty();
+}
+
+CharPalette DrawnInkPalette(const CharPalette& palette, const Font& font) {
+    const TextMetrics tm = font.Metrics();
+    const int height = tm.tmAscent + tm.tmDescent;
+    CharPalette drawn;
+    drawn.entries.reserve(palette.entries.size());
+    for (const PaletteEntry& e : palette.entries)
+        drawn.entries.push_back({e.code, InkDensity(font, e.code, height, InkMeasure::Coverage)});
+    SortPalette(drawn);
+    return drawn;
 }
 
 void SortPalette(CharPalette& palette) {

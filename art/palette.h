@@ -36,14 +36,23 @@ std::vector<CodeRange> ClassRanges(CharClass cls);
 // palette's capacity.
 std::vector<std::uint32_t> CandidateCodes(const ArtSettings& settings);
 
+// How a glyph's pixels count as ink: every pixel it touches in full (the palette's density, by
+// which the art has always been made), or each by its grey level (the ink as it is drawn).
+enum class InkMeasure { Touched, Coverage };
+
 // Ink density of one glyph: inked pixels x 1000 / ((ascent + descent) x advance length);
 // 0 for a glyph without ink or with a zero divisor.
-int InkDensity(const Font& font, std::uint32_t code, int ascentPlusDescent);
+int InkDensity(const Font& font, std::uint32_t code, int ascentPlusDescent,
+               InkMeasure measure = InkMeasure::Touched);
 
 // The palette's entries measured in the font; false when it holds nothing.
 bool BuildPalette(CharPalette& palette, const ArtSettings& settings, const Font& font);
 
 // Sorts by the 16-bit density, ties in palette order.
 void SortPalette(CharPalette& palette);
+
+// The palette's characters with the densities of their ink as drawn (InkMeasure::Coverage),
+// sorted: what the tone modes match the picture's lightness to.
+CharPalette DrawnInkPalette(const CharPalette& palette, const Font& font);
 
 } // namespace lumina

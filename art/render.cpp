@@ -78,7 +78,7 @@ void CompositeGlyph(Surface& surface, const std::vector<GlyphImage>& images, Poi
     CompositeGlyphs(surface, images, origin, colour, Widening::Scaled);
 }
 
-void RenderArt(Surface& surface, const RenderJob& job) {
+bool RenderArt(Surface& surface, const RenderJob& job) {
     const ArtLayout& l = *job.layout;
     const ArtSettings& s = *job.settings;
     const CellGrid& grid = *job.grid;
@@ -110,9 +110,12 @@ void RenderArt(Surface& surface, const RenderJob& job) {
         }
         if (job.progress)
             job.progress(std::min(r + 1, upper), upper);
+        if (job.stop && job.stop())
+            return false;
     }
     if (job.progress)
         job.progress(0, upper);
+    return true;
 }
 
 } // namespace lumina

@@ -81,9 +81,10 @@ struct RenderJob {
     GlyphCache* glyphs = nullptr;
     unsigned seed = 0; // used when settings->Rand is on
     ArtProgress progress;
+    std::function<bool()> stop; // asked after every row: true gives the drawing up
 };
 
-// Fills the surface with BkCol and draws every cell's character.
-void RenderArt(Surface& surface, const RenderJob& job);
+// Fills the surface with BkCol and draws every cell's character; false when stop gave it up.
+bool RenderArt(Surface& surface, const RenderJob& job);
 
 } // namespace lumina

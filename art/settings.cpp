@@ -33,6 +33,32 @@ int ArtSettings::ClassSwitch(CharClass c) const {
     return const_cast<ArtSettings*>(this)->ClassSwitch(c);
 }
 
+ToneMode ToneModeOf(const ArtSettings& settings) {
+    switch (settings.Tone) {
+    case 1:
+        return ToneMode::Stretch;
+    case 2:
+        return ToneMode::Equalize;
+    default:
+        return ToneMode::None;
+    }
+}
+
+std::string_view ChoiceText(const ArtSettingRow& row, int value) {
+    const int count = ChoiceCount(row);
+    if (value >= 0 && value < count)
+        return row.choices[static_cast<size_t>(value)];
+    return row.choices[static_cast<size_t>(value != 0 && count > 0 ? count - 1 : 0)];
+}
+
+int ChoiceValue(const ArtSettingRow& row, std::string_view text) {
+    for (int i = 0; i < ChoiceCount(row); ++i) {
+        if (row.choices[static_cast<size_t>(i)] == text)
+            return i;
+    }
+    return 0;
+}
+
 int Clamp(int value, int low, int high) {
     return std::min(std::max(value, low), high);
 }
@@ -138,6 +164,7 @@ std::vector<SettingKey> ZovivSettingKeys() {
     keys.push_back(zoviv::Zoom.Key());
     for (const auto& row : zoviv::Placement.Rows())
         keys.push_back(row.Key());
+    keys.push_back(zoviv::AutoUpdate.Key());
     return keys;
 }
 

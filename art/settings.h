@@ -47,6 +47,8 @@ struct ArtSettings {
     COLORREF BkCol = 0xFFFFFF;
     int Rand = 0;
     int OutW = 1000; // 500..5000
+    int Tone = 0;    // ToneMode: 0 as measured, 1 stretched, 2 equalised
+    int Dither = 0;  // 0 off, other on: each cell's error is carried to its neighbours
 
     // The switch of a class, by CharClass order.
     int& ClassSwitch(CharClass c);
@@ -90,8 +92,16 @@ inline constexpr std::string_view kTextOff = "しない";
 inline constexpr std::string_view kTextColour = "カラー";
 inline constexpr std::string_view kTextMono = "モノクロ";
 
+// How a cell's lightness becomes the darkness the characters are matched to.
+enum class ToneMode {
+    None = 0,     // the product of the channels, as the art has always been made
+    Stretch = 1,  // CIE L*, its 1st..99th percentile spread over the palette's densities
+    Equalize = 2, // CIE L*, histogram equalised over the palette's densities
+};
+ToneMode ToneModeOf(const ArtSettings& settings);
+
 // The groups of the settings grid that show settings.
-enum class ArtGroup { Font, Classes, Output };
+enum class ArtGroup { Font, Classes, Output, Tone };
 
 // One setting of the character-art window: where section "Zoviv" keeps it, the field of
 // ArtSettings it fills, and the grid item that shows and edits it. A stored number is read, and a
@@ -108,7 +118,7 @@ struct ArtSettingRow {
     IntSetting number = {}; // Boolean, Spin, Choice; the point size of the Font item
     int ArtSettings::*field = nullptr;
     int storedOn = 1;                             // what a Boolean stores for "する"
-    std::array<std::string_view, 2> choices = {}; // a Choice's texts for 0 and for on
+    std::array<std::string_view, 3> choices = {}; // a Choice's texts for 0, 1 (and 2)
     StringSetting text = {};                      // Colour; the face of the Font item
     COLORREF ArtSettings::*colour = nullptr;
     COLORREF emptyColour = 0; // what an empty stored colour text means
@@ -262,21 +272,56 @@ inline constexpr ArtSettingRow Rand{
     .field = &ArtSettings::Rand,
 };
 
+inline constexpr ArtSettingRow Tone{
+    .group = ArtGroup::Tone,
+    .caption = "階調補正",
+    .kind = GridItemKind::Choice,
+    .description = "原本イメージの明暗を文字の濃さに割り当てる方法を選択します。\nなし(標準)／伸張("
+                   "明暗の幅を広げる)／平坦化(明暗を均等に使う)",
+    .number = {kArtSection, "Tone", 0, 0, 2},
+    .field = &ArtSettings::Tone,
+    .choices = {"なし", "伸張", "平坦化"},
+};
+inline constexpr ArtSettingRow Dither{
+    .group = ArtGroup::Tone,
+    .caption = "誤差拡散",
+    .kind = GridItemKind::Boolean,
+    .description = "選んだ文字の濃さと原本イメージの明暗の差を、まわりの文字に振り分けるかどうかを"
+                   "指定します。\n※ 「する」のときは、広い範囲で明暗が合うようになります。",
+    .number = {kArtSection, "Dither", 0, -1, 1},
+    .field = &ArtSettings::Dither,
+};
+
 // The art view's ZoomMode. Other numbers are kept as they are: a positive one magnifies that
 // many times, one below zero shows the art fitted.
 inline constexpr IntSetting Zoom{kArtSection, "Zoom", 0, -8, 8};
 inline constexpr PlacementSettings Placement = PlacementRows(kArtSection);
+// The window's "自動更新": a change in the grid makes the art again after a short pause.
+inline constexpr BoolSetting AutoUpdate{kArtSection, "AutoUpdate", false};
 
 } // namespace zoviv
 
 // The settings of the grid, in the grid's order.
-inline constexpr std::array<const ArtSettingRow*, 22> kArtSettingRows{
+inline constexpr std::array<const ArtSettingRow*, 24> kArtSettingRows{
     &zoviv::Font,     &zoviv::Bold,      &zoviv::Italic,    &zoviv::FontDeg, &zoviv::UseKigou,
     &zoviv::UseNum,   &zoviv::UseAlphaU, &zoviv::UseAlphaL, &zoviv::UseHira, &zoviv::UseKata,
     &zoviv::UseKanji, &zoviv::OutW,      &zoviv::CharMa,    &zoviv::LineMa,  &zoviv::BrightAll,
     &zoviv::BrightR,  &zoviv::BrightG,   &zoviv::BrightB,   &zoviv::Mono,    &zoviv::CharCol,
-    &zoviv::BkCol,    &zoviv::Rand,
+    &zoviv::BkCol,    &zoviv::Rand,      &zoviv::Tone,      &zoviv::Dither,
 };
+
+// How many texts a Choice row offers.
+constexpr int ChoiceCount(const ArtSettingRow& row) {
+    int n = 0;
+    while (n < static_cast<int>(row.choices.size()) && !row.choices[static_cast<size_t>(n)].empty())
+        ++n;
+    return n;
+}
+// The text a Choice row shows for a stored number: its own when it has one, else the last for
+// any other non-zero number (a two-way choice is on for every non-zero number).
+std::string_view ChoiceText(const ArtSettingRow& row, int value);
+// The number of a Choice row's text; 0 for a text it does not offer.
+int ChoiceValue(const ArtSettingRow& row, std::string_view text);
 
 // Each class with its key and caption, in CharClass order.
 struct CharClassInfo {

@@ -64,7 +64,7 @@ void ApplyItem(const GridItem& item, ArtSettings& s, SettingsStore& store) {
         break;
     }
     case GridItemKind::Choice: {
-        const int value = item.value == row.choices[1] ? 1 : 0;
+        const int value = ChoiceValue(row, item.value);
         ApplyNumber(row, s, store, value, value);
         break;
     }

@@ -38,8 +38,9 @@ GridItem ItemOf(const ArtSettingRow& row, const ArtSettings& s) {
         item.spinMax = row.spinMax;
         break;
     case GridItemKind::Choice:
-        item.value = row.choices[s.*row.field != 0 ? 1 : 0];
-        item.options = {std::string(row.choices[0]), std::string(row.choices[1])};
+        item.value = ChoiceText(row, s.*row.field);
+        for (int i = 0; i < ChoiceCount(row); ++i)
+            item.options.emplace_back(row.choices[static_cast<size_t>(i)]);
         break;
     case GridItemKind::Colour:
         item.value = std::to_string(s.*row.colour);
@@ -141,6 +142,7 @@ bool BuildSettingsGrid(SettingsGridModel& grid, const ArtSettings& settings,
     grid.groups.push_back(SettingsGroup(std::string(kGroupFont), ArtGroup::Font, settings));
     grid.groups.push_back(SettingsGroup(ClassGroupTitle(classToggle), ArtGroup::Classes, settings));
     grid.groups.push_back(SettingsGroup(std::string(kGroupOutput), ArtGroup::Output, settings));
+    grid.groups.push_back(SettingsGroup(std::string(kGroupTone), ArtGroup::Tone, settings));
     grid.groups.push_back(ResultGroup(settings, layout));
     return true;
 }
@@ -162,12 +164,19 @@ bool ToggleAllClasses(SettingsGridModel& grid, size_t groupIndex, bool& classTog
 
 std::vector<std::string> GroupTitles() {
     return {std::string(kGroupPicture), std::string(kGroupFont),   ClassGroupTitle(true),
-            ClassGroupTitle(false),     std::string(kGroupOutput), std::string(kGroupResult)};
+            ClassGroupTitle(false),     std::string(kGroupOutput), std::string(kGroupTone),
+            std::string(kGroupResult)};
 }
 
 void SaveGroupStates(const SettingsGridModel& grid, SettingsStore& store) {
-    for (const auto& g : grid.groups)
-        GroupStateRow(g.title).Write(store, g.expanded ? 1 : 0);
+    // Every write reaches the disk at once, and every run saves the states: a state already
+    // stored is not written again.
+    for (const auto& g : grid.groups) {
+        const IntSetting row = GroupStateRow(g.title);
+        const int state = g.expanded ? 1 : 0;
+        if (row.Read(store) != state)
+            row.Write(store, state);
+    }
 }
 
 void RestoreGroupStates(SettingsGridModel& grid, const SettingsStore& store) {

@@ -48,6 +48,7 @@ struct PictureFacts {
 inline constexpr std::string_view kGroupPicture = "原本イメージ(確認用)";
 inline constexpr std::string_view kGroupFont = "フォント設定";
 inline constexpr std::string_view kGroupOutput = "その他の出力設定";
+inline constexpr std::string_view kGroupTone = "階調設定";
 inline constexpr std::string_view kGroupResult = "出力結果(確認用)";
 inline constexpr std::string_view kClassWord = "出力文字種";
 
@@ -59,7 +60,7 @@ bool IsClassGroupTitle(std::string_view title);
 // "%s(%i)" of a face and a size, as the font item shows it.
 std::string FontItemText(std::string_view face, int size);
 
-// Empties the model and builds the five groups, every group expanded.
+// Empties the model and builds the six groups, every group expanded.
 bool BuildSettingsGrid(SettingsGridModel& grid, const ArtSettings& settings,
                        const PictureFacts& picture, const ArtLayout& layout, bool classToggle);
 

@@ -91,8 +91,13 @@ QWidget* GridDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&
         connect(list, &QComboBox::activated, self, [self, list] { self->CommitAndClose(list); });
         return list;
     }
-    case GridItemKind::Spin:
-        return new RangeSpin(item->spinMin, item->spinMax, parent);
+    case GridItemKind::Spin: {
+        // A step is a finished change, which a live preview may act on; typing waits for the
+        // editor to close.
+        auto* spin = new RangeSpin(item->spinMin, item->spinMax, parent);
+        spin->SetOnStepped([self, spin] { self->Commit(spin); });
+        return spin;
+    }
     case GridItemKind::Font: {
         auto* editor = new FontEditor(m_grid.Choosers(), parent);
         editor->SetOnPicked([self, editor] { self->Commit(editor); });

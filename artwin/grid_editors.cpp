@@ -64,6 +64,8 @@ void RangeSpin::stepBy(int steps) {
     const long long next = static_cast<long long>(value()) + steps;
     setValue(static_cast<int>(std::clamp<long long>(next, m_low, m_high)));
     selectAll();
+    if (m_onStepped)
+        m_onStepped();
 }
 
 QAbstractSpinBox::StepEnabled RangeSpin::stepEnabled() const {

@@ -26,6 +26,8 @@ public:
     void stepBy(int steps) override;
     int Low() const { return m_low; }
     int High() const { return m_high; }
+    // Called after an arrow (or the up and down keys) stepped the value; typing is not a step.
+    void SetOnStepped(std::function<void()> onStepped) { m_onStepped = std::move(onStepped); }
 
 protected:
     StepEnabled stepEnabled() const override;
@@ -33,6 +35,7 @@ protected:
 private:
     int m_low;
     int m_high;
+    std::function<void()> m_onStepped;
 };
 
 // The font item's editor: the text "%s(%i)" and a button that opens the font dialog.

@@ -22,6 +22,13 @@ QString HtmlLines(const std::string& text) {
                                                                 QStringLiteral("<br>"));
 }
 
+// A cell whose text is already the same is left alone: an editor open on it keeps its text.
+void SetTextIfOther(QStandardItem& cell, const std::string& text) {
+    const QString shown = QString::fromStdString(text);
+    if (cell.text() != shown)
+        cell.setText(shown);
+}
+
 QStandardItem* Cell(const std::string& text, size_t group, int item, bool editable) {
     auto* cell = new QStandardItem(QString::fromStdString(text));
     cell->setData(static_cast<qulonglong>(group), kGroupRole);
@@ -175,11 +182,9 @@ void SettingsGrid::Refresh() {
          ++g) {
         const GridGroup& group = m_model->groups[g];
         QStandardItem* title = m_items->item(static_cast<int>(g), 0);
-        title->setText(QString::fromStdString(group.title));
-        for (size_t i = 0; i < group.items.size() && static_cast<int>(i) < title->rowCount(); ++i) {
-            title->child(static_cast<int>(i), 1)
-                ->setText(QString::fromStdString(group.items[i].value));
-        }
+        SetTextIfOther(*title, group.title);
+        for (size_t i = 0; i < group.items.size() && static_cast<int>(i) < title->rowCount(); ++i)
+            SetTextIfOther(*title->child(static_cast<int>(i), 1), group.items[i].value);
     }
     m_filling = false;
     if (const GridItem* item = ItemAt(m_tree->currentIndex()))
@@ -239,12 +244,18 @@ void SettingsGrid::OnCurrentChanged(const QModelIndex& current) {
 void SettingsGrid::OnDataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight) {
     if (m_filling || !m_model)
         return;
+    bool changed = false;
     for (int row = topLeft.row(); row <= bottomRight.row(); ++row) {
         const QModelIndex value = topLeft.siblingAtRow(row).siblingAtColumn(1);
         auto* item = const_cast<GridItem*>(ItemAt(value));
-        if (item && item->kind != GridItemKind::ReadOnly)
-            item->value = value.data(Qt::EditRole).toString().toStdString();
+        if (!item || item->kind == GridItemKind::ReadOnly)
+            continue;
+        std::string text = value.data(Qt::EditRole).toString().toStdString();
+        changed = changed || text != item->value;
+        item->value = std::move(text);
     }
+    if (changed && m_onChange)
+        m_onChange();
 }
 
 void SettingsGrid::SetExpanded(const QModelIndex& index, bool expanded) {

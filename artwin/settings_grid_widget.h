@@ -41,6 +41,9 @@ public:
         m_onGroupCaptionClick = std::move(onClick);
     }
 
+    // A setting's value changed in the model through an edit of the grid.
+    void SetOnChange(std::function<void()> onChange) { m_onChange = std::move(onChange); }
+
     QTreeView* Tree() const { return m_tree; }
     QLabel* DescriptionPane() const { return m_description; }
     // The index of a group's title row, or of one of its items' value cells.
@@ -82,6 +85,7 @@ private:
     std::string m_descriptionText;
     bool m_filling = false;
     std::function<void(size_t)> m_onGroupCaptionClick;
+    std::function<void()> m_onChange;
 };
 
 } // namespace lumina

@@ -11,6 +11,8 @@
 #include "services/settings_store.h"
 #include "widgets/wait_cursor.h"
 
+#include <QCheckBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QMetaObject>
 #include <QProgressBar>
@@ -19,6 +21,7 @@
 #include <QToolButton>
 
 #include <algorithm>
+#include <optional>
 
 namespace lumina {
 namespace {
@@ -38,7 +41,8 @@ constexpr DuRect kImageExportDu{208, 2, 57, 14};
 constexpr DuRect kTextExportDu{265, 2, 57, 14};
 constexpr DuRect kCloseDu{322, 2, 41, 14};
 constexpr DuRect kPictureDu{2, 17, 132, 122};
-constexpr DuRect kGridDu{2, 141, 132, 127};
+constexpr DuRect kAutoUpdateDu{2, 141, 132, 10};
+constexpr DuRect kGridDu{2, 152, 132, 116};
 constexpr DuRect kArtDu{135, 17, 229, 251};
 constexpr std::array<int, 5> kZoomModes{0, 1, 2, 4, 8};
 constexpr std::array<ArtImage, 5> kZoomImages{ArtImage::Fit, ArtImage::Zoom1, ArtImage::Zoom2,
@@ -51,6 +55,9 @@ constexpr std::array<const char*, 5> kZoomTips{
     "【８倍】\n　文字絵を８倍で表示します",
 };
 constexpr int kEdge = 5; // between the grid, the art area and the window's edges
+// How long the live preview waits after the last change: longer than the gap between typed
+// keys or clicked arrows, short enough to feel immediate.
+constexpr int kLivePauseMs = 400;
 
 // Dialog units of the window's font, as the platform measures them: a quarter of the average
 // Latin letter width across, an eighth of the character height down.
@@ -95,7 +102,9 @@ CZovivDlg::CZovivDlg(const Services& services, const std::string& path, const st
                           Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint)
     , m_services(services)
     , m_engine(std::make_unique<ArtEngine>(services, &services.settings))
-    , m_defaultChoosers(std::make_unique<DialogChoosers>()) {
+    , m_defaultChoosers(std::make_unique<DialogChoosers>())
+    , m_live(std::make_unique<LivePreview>(std::make_unique<QtPauseTimer>(kLivePauseMs),
+                                           [this](RunCause cause) { Generate(cause); })) {
     setWindowTitle(QString::fromUtf8("文字絵"));
     // The application's icon, as the main window shows it.
     if (parent)
@@ -165,6 +174,11 @@ void CZovivDlg::BuildControls() {
     m_close->setGeometry(du.Of(kCloseDu));
     connect(m_close, &QPushButton::clicked, this, [this] { reject(); });
 
+    m_autoUpdate = new QCheckBox(QString::fromUtf8("自動更新(&A)"), this);
+    m_autoUpdate->setObjectName("autoUpdate");
+    m_autoUpdate->setGeometry(du.Of(kAutoUpdateDu));
+    connect(m_autoUpdate, &QCheckBox::toggled, this, [this](bool on) { OnAutoUpdateToggled(on); });
+
     m_pictureArea = ToRect(du.Of(kPictureDu));
     m_artRect = ToRect(du.Of(kArtDu));
     m_gridRect = ToRect(du.Of(kGridDu));
@@ -174,6 +188,7 @@ void CZovivDlg::BuildControls() {
     m_grid->SetChoosers(m_defaultChoosers.get());
     m_grid->setGeometry(du.Of(kGridDu));
     m_grid->SetOnGroupCaptionClick([this](size_t group) { OnGroupCaptionClick(group); });
+    m_grid->SetOnChange([this] { m_live->Changed(); });
 }
 
 void CZovivDlg::AddTips() {
@@ -190,6 +205,9 @@ void CZovivDlg::AddTips() {
     m_tips->Add(m_textExport,
                 QString::fromUtf8("現在表示している文字絵をテキストファイルに出力します"));
     m_tips->Add(m_close, QString::fromUtf8("このウィンドウを閉じて、メインウィンドウへ戻ります"));
+    m_tips->Add(m_autoUpdate,
+                QString::fromUtf8("チェックすると、左下の設定を変えるたびに、少し待ってから\n"
+                                  "自動で文字絵を作り直します"));
 }
 
 bool CZovivDlg::Open(const std::string& path, const std::string& type) {
@@ -216,6 +234,11 @@ bool CZovivDlg::Open(const std::string& path, const std::string& type) {
 
     m_engine->LoadSettings();
     m_engine->SetPicture(&m_picture);
+    {
+        const QSignalBlocker quiet(m_autoUpdate);
+        m_autoUpdate->setChecked(zoviv::AutoUpdate.Read(m_services.settings));
+    }
+    m_live->SetOn(m_autoUpdate->isChecked());
     if (!m_engine->BuildGrid())
         return false;
     m_engine->RestoreGroupStates();
@@ -290,27 +313,62 @@ void CZovivDlg::showEvent(QShowEvent* event) {
 }
 
 void CZovivDlg::done(int result) {
+    m_live->Stop();
     if (m_opened && !m_saved)
         SavePlacement();
     QDialog::done(result);
 }
 
 void CZovivDlg::RunGeneration() {
-    const WaitCursor wait;
-    m_grid->CommitEditing();
+    m_live->Request(RunCause::Button);
+}
+
+const Surface* CZovivDlg::ShownArt() const {
+    if (!m_showCompleted)
+        return m_engine->ArtSurface();
+    const CompletedArt* completed = m_engine->LastCompleted();
+    return completed ? completed->art.get() : nullptr;
+}
+
+void CZovivDlg::OnAutoUpdateToggled(bool on) {
+    zoviv::AutoUpdate.Write(m_services.settings, on);
+    m_live->SetOn(on);
+}
+
+void CZovivDlg::Generate(RunCause cause) {
+    // A run after a pause keeps the edit the user may still be typing, and its cursor.
+    std::optional<WaitCursor> wait;
+    if (cause == RunCause::Button) {
+        wait.emplace();
+        m_grid->CommitEditing();
+    }
+    const bool live = m_live->On();
     m_panX = 0;
     m_panY = 0;
     ArtRunHooks hooks;
-    hooks.progress = [this](int position, int upper) {
+    hooks.progress = [this, live](int position, int upper) {
         m_progress->setRange(0, std::clamp(upper, 1, 0xFFFF));
         m_progress->setValue(std::clamp(position, 0, 0xFFFF));
         m_progress->repaint();
+        // Live, the window takes input while the art is drawn; an edit gives the run up.
+        if (live)
+            QCoreApplication::processEvents();
     };
     hooks.firstLayout = [this] {
         m_imageExport->setEnabled(true);
         m_textExport->setEnabled(true);
     };
-    m_lastRun = m_engine->Run(hooks);
+    hooks.stop = [this] { return m_live->StopRequested(); };
+    m_showCompleted = live;
+    const Status status = m_engine->Run(hooks);
+    if (m_live->StopRequested()) {
+        ++m_stoppedRuns;
+        m_progress->setValue(0);
+        update();
+        return;
+    }
+    m_showCompleted = false;
+    m_lastRun = status;
     ++m_runs;
     if (!m_lastRun) {
         ShowProblem(m_services, this, m_lastRun.problem());
@@ -322,7 +380,11 @@ void CZovivDlg::RunGeneration() {
         m_scaleX = static_cast<float>(m_sourceRect.Width()) / static_cast<float>(layout.drawW);
         m_scaleY = static_cast<float>(m_sourceRect.Height()) / static_cast<float>(layout.drawH);
     }
-    m_grid->Show(&m_engine->Grid());
+    // After a pause the grid keeps its open editor; only the figures that changed are redrawn.
+    if (cause == RunCause::Pause)
+        m_grid->Refresh();
+    else
+        m_grid->Show(&m_engine->Grid());
     repaint();
 }
 
@@ -337,8 +399,10 @@ void CZovivDlg::SetZoom(int zoom) {
 
 void CZovivDlg::OnGroupCaptionClick(size_t group) {
     m_grid->CommitEditing();
-    if (m_engine->ToggleAllClasses(group))
-        m_grid->Refresh();
+    if (!m_engine->ToggleAllClasses(group))
+        return;
+    m_grid->Refresh();
+    m_live->Changed();
 }
 
 void CZovivDlg::OnExportImage() {

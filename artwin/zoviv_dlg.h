@@ -2,6 +2,7 @@
 
 #include "art/engine.h"
 #include "artwin/art_view_math.h"
+#include "artwin/live_preview.h"
 #include "image/source_picture.h"
 #include "widgets/window_placement.h"
 
@@ -12,6 +13,7 @@
 #include <memory>
 #include <string>
 
+class QCheckBox;
 class QLabel;
 class QProgressBar;
 class QPushButton;
@@ -40,7 +42,7 @@ public:
     void SetChoosers(GridChoosers* choosers);
 
     // One generation run under the wait cursor, as "更新(&R)" does it; a problem that stops it
-    // is shown, and kept for LastRun.
+    // is shown, and kept for LastRun. During a live run it gives that run up and follows it.
     void RunGeneration();
     const Status& LastRun() const { return m_lastRun; }
     void SetZoom(int zoom);
@@ -57,6 +59,13 @@ public:
     QPushButton* CloseButton() const { return m_close; }
     QProgressBar* Progress() const { return m_progress; }
     QLabel* ElapsedLabel() const { return m_elapsed; }
+    QCheckBox* AutoUpdateBox() const { return m_autoUpdate; }
+    LivePreview& Live() { return *m_live; }
+    // Runs that gave up because the settings changed while they drew.
+    int StoppedRuns() const { return m_stoppedRuns; }
+    // The art the window shows: while a live run draws, and after one gave up, the last
+    // completed art; otherwise what the latest run left.
+    const Surface* ShownArt() const;
     Rect PictureArea() const { return m_pictureArea; }
     Rect SourceRect() const { return m_sourceRect; }
     Rect ArtRect() const { return m_artRect; }
@@ -96,6 +105,8 @@ private:
     const QImage& FittedArt(const QImage& art, const QSize& size);
     QRect ViewRegion() const;
 
+    void Generate(RunCause cause);
+    void OnAutoUpdateToggled(bool on);
     void OnGroupCaptionClick(size_t group);
     void OnExportImage();
     void OnExportText();
@@ -114,6 +125,7 @@ private:
     QPushButton* m_imageExport = nullptr;
     QPushButton* m_textExport = nullptr;
     QPushButton* m_close = nullptr;
+    QCheckBox* m_autoUpdate = nullptr;
     SettingsGrid* m_grid = nullptr;
     BalloonTips* m_tips = nullptr;
 
@@ -121,6 +133,9 @@ private:
     bool m_saved = false;
     bool m_firstRunDone = false;
     int m_runs = 0;
+    int m_stoppedRuns = 0;
+    std::unique_ptr<LivePreview> m_live;
+    bool m_showCompleted = false;
     Rect m_pictureArea;
     Rect m_sourceRect;
     Rect m_artRect;

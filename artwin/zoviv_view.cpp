@@ -57,7 +57,7 @@ void CZovivDlg::PaintPicture(QPainter& painter) {
 }
 
 void CZovivDlg::PaintFrame(QPainter& painter) {
-    if (m_zoom <= 0 || !m_engine->ArtSurface() || m_sourceRect.IsEmpty())
+    if (m_zoom <= 0 || !ShownArt() || m_sourceRect.IsEmpty())
         return;
     const Rect frame =
         PictureFrame(m_sourceRect, m_artRect, m_zoom, m_panX, m_panY, m_scaleX, m_scaleY);
@@ -84,7 +84,7 @@ const QImage& CZovivDlg::FittedArt(const QImage& art, const QSize& size) {
 }
 
 void CZovivDlg::PaintArt(QPainter& painter) {
-    const Surface* art = m_engine->ArtSurface();
+    const Surface* art = ShownArt();
     if (!art || m_artRect.IsEmpty())
         return;
     const int drawW = art->Width();
@@ -130,7 +130,7 @@ void CZovivDlg::mousePressEvent(QMouseEvent* event) {
 }
 
 void CZovivDlg::mouseMoveEvent(QMouseEvent* event) {
-    const Surface* art = m_engine->ArtSurface();
+    const Surface* art = ShownArt();
     if (m_zoom > 0 && art) {
         const Point p = PointOf(event);
         if (m_frameDrag) {
@@ -148,7 +148,7 @@ void CZovivDlg::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void CZovivDlg::mouseReleaseEvent(QMouseEvent* event) {
-    const Surface* art = m_engine->ArtSurface();
+    const Surface* art = ShownArt();
     if (m_zoom > 0 && event->button() == Qt::LeftButton) {
         if (m_frameDrag) {
             m_frameDrag = false;

@@ -1,5 +1,6 @@
 // lumina-cli art: one character-art run over a picture with the window's defaults and clamps
 // (never the stored settings), writing the text and/or image export and printing the layout.
+#include "art/cells_csv.h"
 #include "art/engine.h"
 #include "art/export.h"
 #include "cli/batch_services.h"
@@ -20,6 +21,7 @@ struct ArtOptions {
     ArtSettings settings;
     std::string textPath;
     std::string imagePath;
+    std::string cellsPath;
     bool pictureSize = false;
     bool progress = false;
 };
@@ -97,6 +99,19 @@ bool TakeNumber(const std::string& option, const std::string& text, ArtSettings&
     return true;
 }
 
+bool TakeTone(const std::string& word, ArtSettings& s, std::string& error) {
+    static const std::pair<const char*, ToneMode> kNames[] = {
+        {"none", ToneMode::None}, {"stretch", ToneMode::Stretch}, {"equalize", ToneMode::Equalize}};
+    for (const auto& [name, mode] : kNames) {
+        if (word == name) {
+            s.Tone = static_cast<int>(mode);
+            return true;
+        }
+    }
+    error = "unknown tone '" + word + "': none, stretch or equalize";
+    return false;
+}
+
 bool IsNumberOption(const std::string& a) {
     for (const char* o :
          {"--size", "--angle", "--char-spacing", "--line-spacing", "--brightness", "--red",
@@ -111,7 +126,7 @@ bool ParseOptions(const std::vector<std::string>& args, ArtOptions& o, std::stri
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
         const bool needsValue = IsNumberOption(a) || a == "--font" || a == "--classes" ||
-                                a == "--text" || a == "--image";
+                                a == "--text" || a == "--image" || a == "--tone" || a == "--cells";
         if (needsValue && i + 1 >= args.size()) {
             error = a + " needs a value";
             return false;
@@ -124,6 +139,8 @@ bool ParseOptions(const std::vector<std::string>& args, ArtOptions& o, std::stri
             o.settings.Mono = 1;
         else if (a == "--random")
             o.settings.Rand = 1;
+        else if (a == "--dither")
+            o.settings.Dither = 1;
         else if (a == "--picture-size")
             o.pictureSize = true;
         else if (a == "--progress")
@@ -137,7 +154,12 @@ bool ParseOptions(const std::vector<std::string>& args, ArtOptions& o, std::stri
             o.textPath = args[++i];
         else if (a == "--image")
             o.imagePath = args[++i];
-        else if (IsNumberOption(a)) {
+        else if (a == "--cells")
+            o.cellsPath = args[++i];
+        else if (a == "--tone") {
+            if (!TakeTone(args[++i], o.settings, error))
+                return false;
+        } else if (IsNumberOption(a)) {
             if (!TakeNumber(a, args[++i], o.settings, error))
                 return false;
         } else if (a.starts_with("--")) {
@@ -203,6 +225,7 @@ int RunArt(const std::vector<std::string>& args) {
     ArtEngine engine(services);
     engine.Settings() = o.settings;
     engine.SetPicture(&picture);
+    engine.KeepCellChoices(!o.cellsPath.empty());
     ArtRunHooks hooks;
     if (o.progress)
         hooks.progress = PrintProgress;
@@ -222,6 +245,11 @@ int RunArt(const std::vector<std::string>& args) {
         const int w = o.pictureSize ? art.outW : art.layout.drawW;
         const int h = o.pictureSize ? art.layout.outH : art.layout.drawH;
         if (const Status written = WriteArtImageFile(o.imagePath, *art.art, w, h); !written)
+            return Report(written.problem());
+    }
+    if (!o.cellsPath.empty()) {
+        if (const Status written = WriteCellsCsv(o.cellsPath, art.layout.cols, art.choices);
+            !written)
             return Report(written.problem());
     }
     PrintLayout(art.layout, engine.ElapsedLabel());

@@ -2,6 +2,7 @@
 #include "cli/command.h"
 #include "cli/glyph_batch.h"
 #include "cli/glyph_options.h"
+#include "cli/study_options.h"
 #include "glyph/bit_picture.h"
 #include "platform/cp932.h"
 
@@ -14,6 +15,7 @@ int RunBits(const std::vector<std::string>& arguments) {
     std::string error;
     if (!TakeGlyphOptions(args, request, error))
         return UsageError("bits", error);
+    TakeUnhinted(args, request);
     BitStrings strings;
     std::string output;
     for (std::size_t i = 0; i < args.size(); ++i) {

@@ -1,5 +1,6 @@
 // lumina-cli codes TEXT: what one character is in every code, as key=value lines or JSON.
 #include "cli/command.h"
+#include "cli/json_text.h"
 #include "platform/char_info.h"
 
 #include <cstdio>
@@ -57,34 +58,12 @@ void PrintText(const std::vector<Field>& fields) {
         std::printf("%s=%s\n", f.key, f.value.value_or("none").c_str());
 }
 
-// The values are ASCII names and hex digits; quotes and controls are escaped all the same.
-std::string JsonValue(const std::optional<std::string>& value) {
-    if (!value)
-        return "null";
-    std::string quoted = "\"";
-    for (const char c : *value) {
-        if (c == '"' || c == '\\') {
-            quoted += '\\';
-            quoted += c;
-        } else if (static_cast<unsigned char>(c) < 0x20) {
-            char escape[8];
-            std::snprintf(escape, sizeof escape, "\\u%04X", static_cast<unsigned>(c));
-            quoted += escape;
-        } else {
-            quoted += c;
-        }
-    }
-    return quoted + "\"";
-}
-
-// One object, one member a line, in the order of the text form.
+// One object, one member a line, in the order of the text form; a missing code is null.
 void PrintJson(const std::vector<Field>& fields) {
-    std::printf("{\n");
-    for (std::size_t i = 0; i < fields.size(); ++i) {
-        std::printf("  \"%s\": %s%s\n", fields[i].key, JsonValue(fields[i].value).c_str(),
-                    i + 1 < fields.size() ? "," : "");
-    }
-    std::printf("}\n");
+    std::vector<JsonMember> members;
+    for (const Field& f : fields)
+        members.push_back({f.key, f.value ? JsonString(*f.value) : "null"});
+    PrintJsonObject(members);
 }
 
 int RunCodes(const std::vector<std::string>& args) {

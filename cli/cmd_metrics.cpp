@@ -4,10 +4,11 @@
 #include "cli/batch_services.h"
 #include "cli/command.h"
 #include "cli/glyph_options.h"
+#include "cli/json_text.h"
+#include "cli/study_options.h"
 #include "glyph/request.h"
 #include "glyph/text_metrics.h"
 #include "glyph/view_observer.h"
-#include "platform/cp932.h"
 #include "platform/surface.h"
 #include "services/common.h"
 
@@ -88,33 +89,19 @@ void PrintText(const std::vector<Field>& fields) {
         std::printf("%s=%s\n", f.name.c_str(), f.value.c_str());
 }
 
-std::string JsonString(const std::string& text) {
-    std::string quoted = "\"";
-    for (const char c : text) {
-        if (c == '"' || c == '\\') {
-            quoted += '\\';
-            quoted += c;
-        } else if (static_cast<unsigned char>(c) < 0x20) {
-            char escape[8];
-            std::snprintf(escape, sizeof escape, "\\u%04X", static_cast<unsigned>(c));
-            quoted += escape;
-        } else {
-            quoted += c;
-        }
-    }
-    return quoted + "\"";
-}
-
 // One object, one member a line, in the order of the text form.
 void PrintJson(const std::vector<Field>& fields) {
-    std::printf("{\n");
-    for (std::size_t i = 0; i < fields.size(); ++i) {
-        const Field& f = fields[i];
-        const std::string value = f.isText ? JsonString(f.value) : f.value;
-        std::printf("  %s: %s%s\n", JsonString(f.name).c_str(), value.c_str(),
-                    i + 1 < fields.size() ? "," : "");
-    }
-    std::printf("}\n");
+    std::vector<JsonMember> members;
+    for (const Field& f : fields)
+        members.push_back({f.name, f.isText ? JsonString(f.value) : f.value});
+    PrintJsonObject(members);
+}
+
+// The character as the failures name it: "code 33440", or "U+20B9F" for one without a code.
+std::string CharacterName(const GlyphRequest& request) {
+    if (request.Unicode)
+        return CodePointsText(*request.Unicode);
+    return "code " + std::to_string(request.SjisCode);
 }
 
 // The options left after the glyph options: --format text|json and --vertical.
@@ -144,6 +131,7 @@ int RunMetrics(const std::vector<std::string>& arguments) {
     std::string error;
     if (!TakeGlyphOptions(args, request, error))
         return UsageError("metrics", error);
+    TakeUnhinted(args, request);
     bool json = false;
     bool vertical = false;
     if (!TakeOptions(args, json, vertical, error))
@@ -162,22 +150,18 @@ int RunMetrics(const std::vector<std::string>& arguments) {
 
     RecordingGlyphObserver observer;
     const TextMetrics tm = ShowTextMetrics(*surface, observer);
-    const auto glyph =
-        font.get()->Glyph(static_cast<std::uint32_t>(request.SjisCode), GlyphFormat::Native);
+    const std::optional<GlyphKey> key = request.Key();
+    const auto glyph = key ? font.get()->GlyphOf(*key, GlyphFormat::Native) : std::nullopt;
     if (!glyph)
-        return Failure("code " + std::to_string(request.SjisCode) +
-                       " is not a character the font can give");
+        return Failure(CharacterName(request) + " is not a character the font can give");
     auto fields = MetricFields(tm, glyph->metrics, font.get()->Face());
-    // The glyph was given, so the code is one character.
-    const GlyphKey key = GlyphKey::Char(*cp932::CodeToUnicode(request.SjisCode));
     std::optional<VerticalGlyph> vertGlyph;
     if (vertical) {
-        vertGlyph = font.get()->Vertical(key);
+        vertGlyph = font.get()->Vertical(*key);
         if (!vertGlyph)
-            return Failure("the font gives no vertical form of code " +
-                           std::to_string(request.SjisCode));
+            return Failure("the font gives no vertical form of " + CharacterName(request));
     }
-    const auto tables = TableFields(font.get()->IndexOf(key), font.get()->Tables(), vertGlyph);
+    const auto tables = TableFields(font.get()->IndexOf(*key), font.get()->Tables(), vertGlyph);
     fields.insert(fields.end(), tables.begin(), tables.end());
     if (json)
         PrintJson(fields);

@@ -3,6 +3,7 @@
 #include "cli/command.h"
 #include "cli/glyph_batch.h"
 #include "cli/glyph_options.h"
+#include "cli/study_options.h"
 
 #include "platform/image_codec.h"
 
@@ -83,6 +84,8 @@ int RunRender(const std::vector<std::string>& arguments) {
     GlyphViewState state;
     std::string error;
     if (!TakeGlyphOptions(args, state.request, error))
+        return UsageError("render", error);
+    if (!TakeStudyOptions(args, state, error))
         return UsageError("render", error);
     RenderOptions ro;
     if (!TakeRenderOptions(args, ro, state.options, error))

@@ -38,7 +38,9 @@ std::string CodeRange() {
 std::vector<OptionDoc> GlyphOptions() {
     const GlyphRequest defaults;
     return {
-        {"--char", "TEXT", "the character (文字), one that code page 932 can represent",
+        {"--char", "TEXT",
+         "the character (文字): one Unicode character, optionally followed by a variation "
+         "selector, or the same as U+ and hex digits (U+20B9F; U+845B + U+E0100 for a variant)",
          "default " + defaults.Char},
         {"--code", "N",
          "the character by its code page 932 code (SJIS Code), " + std::string(kCodeRangeNote),
@@ -58,6 +60,9 @@ std::vector<OptionDoc> With(std::vector<OptionDoc> options, const std::vector<Op
     options.insert(options.end(), more.begin(), more.end());
     return options;
 }
+
+const OptionDoc kUnhinted{"--unhinted", "",
+                          "the glyph without the font's hinting (ヒンティング 無効)", ""};
 
 const OptionDoc kMode{"--mode", "outline|bitmap|drawing",
                       "the picture: アウトライン, ビットマップ or 実際の描画", "required"};
@@ -83,7 +88,8 @@ CommandDoc ArtDoc() {
         "[--classes kigou,num,alphau,alphal,hira,kata,kanji] [--char-spacing N] "
         "[--line-spacing N] [--brightness 1-9] [--red 1-9] [--green 1-9] [--blue 1-9] [--mono] "
         "[--char-colour 0xBBGGRR] [--background 0xBBGGRR] [--random] [--out-width N] "
-        "[--text FILE] [--image FILE [--picture-size]] [--progress]",
+        "[--tone none|stretch|equalize] [--dither] "
+        "[--text FILE] [--image FILE [--picture-size]] [--cells FILE] [--progress]",
         "Character art (文字絵) of a picture with the window's defaults (never the stored "
         "settings); writes the text and image exports and prints the layout.",
         {
@@ -119,12 +125,27 @@ CommandDoc ArtDoc() {
             {"--random", "", "characters at random angles (ランダム)", ""},
             {"--out-width", "N", "the width of the image export (出力幅) in pixels",
              Within(kOutWMin, kOutWMax, d.OutW)},
+            {"--tone", "none|stretch|equalize",
+             "the tone (階調補正): none measures darkness as the product of the channels; "
+             "stretch spreads the picture's 1st to 99th percentile of CIE L* over the "
+             "palette's lightest to darkest character, by the ink each draws; equalize uses "
+             "every density alike",
+             "default none"},
+            {"--dither", "",
+             "error diffusion (誤差拡散): each cell's error goes on to its neighbours "
+             "(Floyd-Steinberg, serpentine)",
+             ""},
             {"--text", "FILE", "writes the art as text (テキスト出力), code page 932 with CR LF",
              ""},
             {"--image", "FILE", "writes the art as a picture (イメージ出力) at the drawn size",
              "the extension picks the type: jpeg, gif, bmp, png or tiff"},
             {"--picture-size", "", "with --image: at the output width and the picture's aspect",
              ""},
+            {"--cells", "FILE",
+             "writes why each cell got its character as CSV, UTF-8 with CR LF: row, column, "
+             "wanted darkness, character, its code, its density, the runner-up and its density",
+             "darkness and densities on the palette's scale, 0 lightest to 1000 darkest; with "
+             "--tone stretch or equalize the densities are those of the ink as drawn"},
             {"--progress", "", "shows the rows done on standard error", ""},
         },
     };
@@ -134,10 +155,11 @@ CommandDoc BitsDoc() {
     return {
         "bits",
         "(--char TEXT | --code N) [--font FACE] [--size PT] [--angle DEG] [--bold] [--italic] "
-        "[--ink STR] [--background STR] [-o FILE]",
+        "[--unhinted] [--ink STR] [--background STR] [-o FILE]",
         "The bit picture (文字文字) of one glyph, byte for byte as the window writes it.",
         With(GlyphOptions(),
              {
+                 kUnhinted,
                  {"--ink", "STR", "the string for an inked bit (文字部分)", "default 1"},
                  {"--background", "STR", "the string for a blank bit (外周部分)", "default 0"},
                  {"-o", "FILE", "writes to FILE", "default standard output"},
@@ -182,21 +204,28 @@ std::vector<CommandDoc> MakeDocs() {
              {"--size", "WxH", "stretches the picture to this size in pixels",
               "each 1-65535; default the picture's own"},
          }},
-        {"metrics", glyphUsage + " [--vertical] [--format text|json]",
+        {"metrics", glyphUsage + " [--unhinted] [--vertical] [--format text|json]",
          "The text and glyph metrics (TEXTMETRIC, GLYPHMETRICS) of one character, with the face "
          "and file the font resolved to, the glyph's index and the face's own lines (hhea, OS/2, "
          "BASE) in pixels.",
-         With(GlyphOptions(), {{"--vertical", "",
+         With(GlyphOptions(), {kUnhinted,
+                               {"--vertical", "",
                                 "also the glyph and advance of the character in vertical text", ""},
                                {"--format", "text|json",
                                 "name=value lines, or one JSON object of the same names and values",
                                 "default text"}})},
-        {"outline", glyphUsage + " [--control-points] [-o FILE]",
+        {"outline", glyphUsage + " [--unhinted] [--control-points] [--format text|json] [-o FILE]",
          "The outline point file (折点座標ファイル) of one glyph, byte for byte as the window "
          "writes it.",
          With(GlyphOptions(),
               {
+                  kUnhinted,
                   {"--control-points", "", "with the control points of the curves", ""},
+                  {"--format", "text|json",
+                   "the point file, or one JSON object: face, file, index, ppem, hinted, the "
+                   "font's own contours (points in pixels, y up from the origin, unturned, "
+                   "type on, conic or cubic) and the blocks of the point file",
+                   "default text"},
                   {"-o", "FILE", "writes to FILE", "default standard output"},
               })},
         {"print",
@@ -226,7 +255,8 @@ std::vector<CommandDoc> MakeDocs() {
              })},
         {"render",
          glyphUsage + " --mode outline|bitmap|drawing [--view WxH] [--origin X,Y] [--hide KEY,...] "
-                      "-o FILE.png",
+                      "[--curves] [--font-points] [--spread-numbers] [--hinting on|off|compare] "
+                      "[--unhinted] [--zoom N] [--pan X,Y] -o FILE.png",
          "One of the glyph view's three pictures as a PNG file, with the counts and the ink ratio "
          "the window shows.",
          With(GlyphOptions(),
@@ -239,6 +269,20 @@ std::vector<CommandDoc> MakeDocs() {
                    "DspPos (折点), DspNo (№), DspCenter (中心線), DspDrawOrg (描画基点), "
                    "DspGlyphOrg (グリフ基点), DspGlyphOrgX, DspGlyphOrgY, DspCellIncX, "
                    "DspCellIncY, DspBlackBoxX, DspBlackBoxY, DspAscent, DspDescent"},
+                  {"--curves", "", "the outline as its curves, with the control points (曲線)", ""},
+                  {"--font-points", "",
+                   "the font's own points, numbered from 0 in its order (元の点)", ""},
+                  {"--spread-numbers", "",
+                   "numbers moved apart so that none overlaps another (番号を重ねない)", ""},
+                  {"--hinting", "on|off|compare",
+                   "with the font's hinting, without it, or with the unhinted outline beneath "
+                   "(ヒンティング 有効, 無効, 比較)",
+                   "default on"},
+                  kUnhinted,
+                  {"--zoom", "N", "zooms the outline and the bitmap about the view's centre",
+                   "1-64; default 1"},
+                  {"--pan", "X,Y", "moves the zoomed pictures by X,Y view pixels",
+                   "each from -1000000 to 1000000; default 0,0"},
                   {"-o", "FILE.png", "the PNG file to write", "required"},
               })},
         {"text",

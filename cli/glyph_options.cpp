@@ -1,25 +1,19 @@
 #include "cli/glyph_options.h"
 
 #include "cli/command.h"
-#include "platform/cp932.h"
+#include "glyph/char_codes.h"
 
 namespace lumina::cli {
 namespace {
 
 bool TakeCharacter(const std::string& text, GlyphRequest& request, std::string& error) {
-    const auto bytes = cp932::FromUtf8(text);
-    if (!bytes || bytes->empty() || bytes->size() > 2) {
-        error = "--char needs exactly one character that code page 932 can represent";
+    const std::optional<Character> c = CharacterFromField(text);
+    if (!c) {
+        error = "--char needs exactly one character, optionally followed by a variation "
+                "selector, or U+ and its hex digits";
         return false;
     }
-    const auto b0 = static_cast<unsigned char>((*bytes)[0]);
-    const bool lead = (b0 >= 0x81 && b0 <= 0x9F) || (b0 >= 0xE0 && b0 <= 0xFE);
-    if (bytes->size() == 2 && !lead) {
-        error = "--char needs exactly one character, not two";
-        return false;
-    }
-    request.SjisCode = bytes->size() == 2 ? b0 * 256 + static_cast<unsigned char>((*bytes)[1]) : b0;
-    request.Char = text;
+    request.SelectCharacter(*c);
     return true;
 }
 
@@ -58,8 +52,7 @@ bool TakeGlyphOptions(std::vector<std::string>& args, GlyphRequest& request, std
             } else if (arg == "--code") {
                 if (!TakeNumber(arg, text, 0x20, 0xFFFE, value, error))
                     return false;
-                request.SjisCode = static_cast<int>(value);
-                request.Char = cp932::ToUtf8Lossy(cp932::CodeBytes(request.SjisCode));
+                request.SelectCode(static_cast<int>(value));
             } else if (arg == "--font") {
                 request.FontName = text;
             } else if (arg == "--size") {

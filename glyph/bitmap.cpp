@@ -79,6 +79,7 @@ std::optional<GlyphBitmap> MakeGlyphBitmap(const GlyphMetrics& metrics,
     }
     bitmap.width = width;
     bitmap.height = height;
+    bitmap.metrics = metrics;
     // Any coverage at all is ink; the extra columns of each row are level 0.
     for (std::size_t i = 0; i < cells; ++i) {
         bitmap.ink[i] = levels[i] > 0 ? 1 : 0;

@@ -21,6 +21,7 @@ struct GlyphBitmap {
     std::vector<std::uint8_t> ink; // width * height, row by row from the top; 1 = ink
     std::optional<Surface> image;  // width x height: ink black, everything else white
     int blackPixelCount = 0;
+    GlyphMetrics metrics; // of the bitmap's fetch: its black box, origin and advance
 
     bool IsInk(int x, int y) const { return ink[static_cast<std::size_t>(y) * width + x] != 0; }
 };

@@ -38,6 +38,22 @@ std::string DisplayTextFromCode(int code) {
     return cp932::ToUtf8Lossy(CharTextFromCode(code));
 }
 
+std::optional<Character> CharacterFromField(std::string_view text) {
+    const std::optional<Character> c = ParseCharacter(text);
+    if (!c || c->scalar == 0)
+        return std::nullopt;
+    return c;
+}
+
+std::optional<int> Cp932CodeOf(const Character& c) {
+    if (c.selector != 0)
+        return std::nullopt;
+    const std::optional<std::uint16_t> code = JapaneseCodesOf(c.scalar).cp932;
+    if (!code || *code == 0)
+        return std::nullopt;
+    return *code;
+}
+
 int ReadDecimal(std::string_view text) {
     size_t i = 0;
     while (i < text.size() && std::isspace(static_cast<unsigned char>(text[i])))

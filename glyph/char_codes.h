@@ -1,6 +1,9 @@
 #pragma once
 
+#include "platform/char_info.h"
+
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -15,6 +18,16 @@ std::string CharTextFromCode(int code);
 
 // The text the character field shows for a code (undecodable bytes as U+FFFD).
 std::string DisplayTextFromCode(int code);
+
+// The character a character field's text names (ParseCharacter's rules: one character, one
+// followed by a variation selector, or "U+" and hex); nullopt for anything else and for U+0000,
+// which no field can show.
+std::optional<Character> CharacterFromField(std::string_view text);
+
+// The code page 932 code of a character: its byte, or lead * 256 + trail; nullopt when code page
+// 932 has no form that reads back as the character itself (U+301C WAVE DASH is written as 0x8160,
+// which is U+FF5E), and for a variation sequence, which code page 932 cannot carry.
+std::optional<int> Cp932CodeOf(const Character& c);
 
 // A decimal number read the way strtol reads one: leading blanks, an optional sign, digits up
 // to the first non-digit; no digits give 0; values beyond 32 bits saturate.

@@ -5,6 +5,8 @@
 namespace lumina {
 
 std::string DefaultSaveName(const GlyphRequest& request) {
+    if (request.Unicode)
+        return request.Char + "(" + CodePointsText(*request.Unicode) + ")";
     return request.Char + "(" + std::to_string(request.SjisCode) + ")";
 }
 

@@ -9,8 +9,12 @@
 #include "glyph/view_observer.h"
 #include "glyph/view_outline.h"
 #include "glyph/view_overlays.h"
+#include "glyph/view_study.h"
 #include "services/common.h"
 #include "services/services.h"
+
+#include <algorithm>
+#include <limits>
 
 namespace lumina {
 
@@ -44,6 +48,20 @@ private:
     std::array<std::shared_ptr<const Font>, 3> m_previous;
 };
 
+// a - b, held to what a coordinate can take.
+int Difference(int a, int b) {
+    return static_cast<int>(std::clamp<long long>(static_cast<long long>(a) - b,
+                                                  std::numeric_limits<int>::min(),
+                                                  std::numeric_limits<int>::max()));
+}
+
+// True when the surface's font maps the request's character (or sequence) to no glyph.
+bool IsMissing(const Surface& surface, const GlyphRequest& request) {
+    const Font* font = surface.SelectedFont();
+    const std::optional<GlyphKey> key = request.Key();
+    return font && key && font->IndexOf(*key) == 0;
+}
+
 } // namespace
 
 struct GlyphView::Impl {
@@ -52,6 +70,11 @@ struct GlyphView::Impl {
         , observer(o) {}
 
     bool Core(GlyphViewState& state, Problems& problems);
+    // The outline picture; the counts field and its note follow what it counted.
+    void DrawOutline(const GlyphViewState& state, const GlyphKey& key);
+    // What the study switches draw besides the outline: the font's own points, and the
+    // unhinted outline (and points) of the comparison.
+    void FetchStudyGlyphs(const GlyphViewState& state, const GlyphKey& key);
 
     const EngineServices& services;
     GlyphViewObserver& observer;
@@ -63,6 +86,11 @@ struct GlyphView::Impl {
     GlyphBitmap bitmap;
     int vertexCount = 0;
     int inkRatio = 0;
+    // What placing moved the outline by, and the study switches' glyphs.
+    Point placeShift;
+    std::optional<SourceOutline> fontPoints;
+    GlyphOutline unhinted;
+    std::optional<SourceOutline> unhintedPoints;
 };
 
 // Text metrics, outline and outline picture, bitmap and bitmap picture; false as soon as the
@@ -88,17 +116,73 @@ bool GlyphView::Impl::Core(GlyphViewState& state, Problems& problems) {
     }
     if (auto note = StopNote(*decoded))
         problems.push_back(std::move(*note));
+    const std::optional<Rect> decodedBounds = outline.bounds;
     PlaceOutline(outline, outlineSurface->Width(), outlineSurface->Height());
-    vertexCount = view::DrawOutlinePicture(services, *outlineSurface, outline, metrics,
-                                           state.options, state.request.FontSize);
-    observer.ShowCounts(view::CountsText(vertexCount, outline.blockCount));
+    placeShift = decodedBounds && outline.bounds
+                     ? Point{Difference(outline.bounds->left, decodedBounds->left),
+                             Difference(outline.bounds->top, decodedBounds->top)}
+                     : Point{};
+    DrawOutline(state, *key);
 
     if (!BuildGlyphBitmap(*bitmapSurface, *key, bitmap)) {
         problems.push_back(Problem::Refused(kMsgNoBitmap));
         return false;
     }
-    view::DrawBitmapPicture(*bitmapSurface, bitmap, state.options);
+    if (state.study.Zoomed())
+        view::DrawZoomedBitmapPicture(services, *bitmapSurface, bitmap, state.options, state.study,
+                                      state.request.FontSize);
+    else
+        view::DrawBitmapPicture(*bitmapSurface, bitmap, state.options);
     return true;
+}
+
+void GlyphView::Impl::DrawOutline(const GlyphViewState& state, const GlyphKey& key) {
+    const StudyOptions& study = state.study;
+    if (!study.ChangesOutline()) {
+        vertexCount = view::DrawOutlinePicture(services, *outlineSurface, outline, metrics,
+                                               state.options, state.request.FontSize);
+        observer.ShowCounts(view::CountsText(vertexCount, outline.blockCount));
+        observer.ShowCountsNote(false, 0);
+        return;
+    }
+    FetchStudyGlyphs(state, key);
+    const view::StudyOutline glyph{outline,
+                                   metrics,
+                                   placeShift,
+                                   fontPoints ? &*fontPoints : nullptr,
+                                   study.compareHinting ? &unhinted : nullptr,
+                                   unhintedPoints ? &*unhintedPoints : nullptr};
+    const view::StudyCounts counts =
+        view::DrawStudyOutlinePicture(services, *outlineSurface, glyph, state.options, study,
+                                      state.request.FontSize, state.request.FontDeg);
+    // The vertex count stays the decoded outline's, whatever the counts field shows.
+    vertexCount = outline.vertexCount;
+    const bool ownPoints = study.fontPoints && fontPoints;
+    observer.ShowCounts(view::CountsText(counts.points, counts.blocks));
+    observer.ShowCountsNote(ownPoints, counts.numbersLeftOut);
+}
+
+void GlyphView::Impl::FetchStudyGlyphs(const GlyphViewState& state, const GlyphKey& key) {
+    const StudyOptions& study = state.study;
+    fontPoints.reset();
+    unhinted.Clear();
+    unhintedPoints.reset();
+    const Font* font = outlineSurface->SelectedFont();
+    if (study.fontPoints && font)
+        fontPoints = font->SourcePointsOf(key);
+    if (!study.compareHinting)
+        return;
+    FontSpec unhintedFont = state.request.ToFontSpec();
+    unhintedFont.hinted = false;
+    const std::shared_ptr<const Font> plain =
+        services.fonts.CreateFont(MakeLogicalFont(unhintedFont, outlineSurface->DpiY()));
+    if (!plain)
+        return;
+    // Without its outline the comparison has nothing to draw; the picture goes on without it.
+    if (const std::optional<GlyphData> native = plain->GlyphOf(key, GlyphFormat::Native))
+        static_cast<void>(DecodeNativeRecords(native->bytes, unhinted));
+    if (study.fontPoints)
+        unhintedPoints = plain->SourcePointsOf(key);
 }
 
 GlyphView::GlyphView(const EngineServices& services, GlyphViewObserver& observer)
@@ -137,6 +221,7 @@ RefreshOutcome GlyphView::RefreshGlyphView(GlyphViewState& state) {
     for (Surface* s : surfaces)
         view::FillWhite(*s);
     const RequestFont font(im.services, state.request.ToFontSpec(), surfaces);
+    outcome.missingGlyph = IsMissing(*im.outlineSurface, state.request);
     outcome.ok = im.Core(state, outcome.problems);
     // The drawing is redrawn whatever became of the core, from the metrics and the black pixel
     // count of the last refresh that had them.
@@ -189,6 +274,29 @@ int GlyphView::VertexCount() const {
 
 int GlyphView::InkRatio() const {
     return m_impl->inkRatio;
+}
+
+int GlyphView::FitZoom(DisplayMode mode) const {
+    const Impl& im = *m_impl;
+    Size extent;
+    if (mode == DisplayMode::Bitmap) {
+        extent = {im.bitmap.width, im.bitmap.height};
+    } else if (im.outline.bounds) {
+        const Rect& b = *im.outline.bounds;
+        extent = {b.right - b.left + 1, b.bottom - b.top + 1};
+    }
+    return lumina::FitZoom(extent, Width(), Height());
+}
+
+Hinting HintingOf(const GlyphViewState& state) {
+    if (!state.request.hinted)
+        return Hinting::Off;
+    return state.study.compareHinting ? Hinting::Compare : Hinting::On;
+}
+
+void SetHinting(GlyphViewState& state, Hinting hinting) {
+    state.request.hinted = hinting != Hinting::Off;
+    state.study.compareHinting = hinting == Hinting::Compare;
 }
 
 } // namespace lumina

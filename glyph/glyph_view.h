@@ -1,6 +1,7 @@
 #pragma once
 
 #include "glyph/request.h"
+#include "glyph/study_options.h"
 #include "platform/font.h"
 #include "platform/geometry.h"
 #include "platform/surface.h"
@@ -57,14 +58,21 @@ struct GlyphViewState {
     int RoundR = 100;
     Point measure1{-1, -1};
     Point measure2{-1, -1};
+    StudyOptions study;
 };
+
+// The hinting the state asks for, from the request's hinted flag and the comparison switch.
+Hinting HintingOf(const GlyphViewState& state);
+void SetHinting(GlyphViewState& state, Hinting hinting);
 
 // What a refresh pass came to: ok is false when the core failed (the outline or the bitmap
 // could not be had), in which case the caller does not repaint; problems are the messages the
-// window shows afterwards, in order.
+// window shows afterwards, in order; missingGlyph tells the window to say whose glyph it shows.
 struct RefreshOutcome {
     bool ok = false;
     Problems problems;
+    // The face has no glyph for the character: the pictures show its missing glyph.
+    bool missingGlyph = false;
 };
 
 // The three off-screen pictures of the glyph view and the refresh pass that renders them.
@@ -103,6 +111,9 @@ public:
     // The vertex count and the ink ratio the last refresh showed.
     int VertexCount() const;
     int InkRatio() const;
+    // The zoom at which the glyph of the last refresh fills the view in a mode: its outline's
+    // bounds, or its bitmap in the bitmap mode.
+    int FitZoom(DisplayMode mode) const;
 
 private:
     struct Impl;

@@ -22,6 +22,9 @@ inline constexpr std::string_view kSection = "Last";
 inline constexpr StringSetting Char{kSection, "Char", "あ", 16};
 // One or two bytes of code page 932.
 inline constexpr IntSetting SjisCode{kSection, "SJIS-Code", 33440, 0, 0xFFFF};
+// A character without a code page 932 form, as "U+20B9F" or "U+845B + U+E0100"; empty while the
+// character is SJIS-Code's. It counts only while "Char" holds the same character.
+inline constexpr StringSetting Unicode{kSection, "Unicode", "", 32};
 inline constexpr StringSetting FontName{kSection, "FontName", kDefaultFaceName, 256};
 inline constexpr IntSetting FontSize{kSection, "FontSize", 300, 1, 1000};
 inline constexpr IntSetting FontDeg{kSection, "FontDeg", 0, 0, 360};
@@ -53,11 +56,24 @@ inline constexpr IntSetting OrgX{kSection, "OrgX", 0, 0, kMaxScreenCoordinate};
 inline constexpr IntSetting OrgY{kSection, "OrgY", 0, 0, kMaxScreenCoordinate};
 // The dial radius; the window also keeps it within half the view's smaller side.
 inline constexpr IntSetting RoundR{kSection, "RoundR", 100, 30, 400};
+// The study switches of the outline and bitmap pictures, all off unless chosen.
+inline constexpr BoolSetting DspCurve{kSection, "DspCurve", false};
+inline constexpr BoolSetting DspFontPt{kSection, "DspFontPt", false};
+// A Hinting: 0 with the font's hinting, 1 without, 2 both (compared); any other number is 0.
+inline constexpr IntSetting HintMode{kSection, "Hinting", 0, 0, 2, 0};
+inline constexpr BoolSetting DspNoSpread{kSection, "DspNoSpread", false};
+inline constexpr IntSetting Zoom{kSection, "Zoom", 1, kMinZoom, kMaxZoom};
+inline constexpr IntSetting PanX{kSection, "PanX", 0, -kMaxPan, kMaxPan};
+inline constexpr IntSetting PanY{kSection, "PanY", 0, -kMaxPan, kMaxPan};
 inline constexpr StringSetting Bit1Char{kSection, "Bit1Char", "1", 1024};
 inline constexpr StringSetting Bit0Char{kSection, "Bit0Char", "0", 1024};
 inline constexpr PlacementSettings Placement = PlacementRows(kSection);
 
 } // namespace last
+
+// Stores the request's character under "Unicode", or empties a stored one when the character is
+// SJIS-Code's (nothing is written then when none was stored).
+void WriteUnicodeKey(SettingsStore& store, const GlyphRequest& request);
 
 // Every key of section "Last".
 std::vector<SettingKey> LastSettingKeys();

@@ -8,34 +8,31 @@
 namespace lumina {
 namespace {
 
-void AppendPoint(std::string& out, const OutlinePoint& p, const Rect& bounds) {
-    char line[48];
-    std::snprintf(line, sizeof line, "%lld , %lld", static_cast<long long>(p.x) - bounds.left,
-                  static_cast<long long>(p.y) - bounds.top);
-    AppendLine(out, line);
+FilePoint Relative(const OutlinePoint& p, const Rect& bounds) {
+    return {static_cast<long long>(p.x) - bounds.left, static_cast<long long>(p.y) - bounds.top};
 }
 
 } // namespace
 
-std::string FormatOutlinePointFile(const GlyphOutline& outline, bool withControlPoints) {
-    std::string out;
+std::vector<FileBlock> OutlinePointFileBlocks(const GlyphOutline& outline, bool withControlPoints) {
+    std::vector<FileBlock> blocks;
     const auto e = outline.Entries();
     if (e.size() < 3 || !outline.bounds)
-        return out;
+        return blocks;
     const Rect bounds = *outline.bounds;
     bool open = false;
     OutlinePoint first;
-    int block = 1;
     // Blocks end where a vertex equals the block's first vertex; the two copies after it are
     // written only with the control points.
     for (std::size_t j = 0; j < e.size() - 2;) {
         if (j % 3 == 0 && open && e[j] == first) {
-            AppendPoint(out, e[j], bounds);
+            std::vector<FilePoint>& points = blocks.back().points;
+            points.push_back(Relative(e[j], bounds));
             if (withControlPoints) {
-                AppendPoint(out, e[j + 1], bounds);
-                AppendPoint(out, e[j + 2], bounds);
+                points.push_back(Relative(e[j + 1], bounds));
+                points.push_back(Relative(e[j + 2], bounds));
             }
-            AppendLine(out, "");
+            blocks.back().closed = true;
             open = false;
             j += 3;
             continue;
@@ -43,11 +40,27 @@ std::string FormatOutlinePointFile(const GlyphOutline& outline, bool withControl
         if (!open) {
             open = true;
             first = e[j];
-            AppendLine(out, "[Block-" + std::to_string(block++) + "]");
+            blocks.emplace_back();
         }
         if (withControlPoints || j % 3 == 0)
-            AppendPoint(out, e[j], bounds);
+            blocks.back().points.push_back(Relative(e[j], bounds));
         ++j;
+    }
+    return blocks;
+}
+
+std::string FormatOutlinePointFile(const GlyphOutline& outline, bool withControlPoints) {
+    std::string out;
+    int number = 1;
+    for (const FileBlock& block : OutlinePointFileBlocks(outline, withControlPoints)) {
+        AppendLine(out, "[Block-" + std::to_string(number++) + "]");
+        for (const FilePoint& p : block.points) {
+            char line[48];
+            std::snprintf(line, sizeof line, "%lld , %lld", p.x, p.y);
+            AppendLine(out, line);
+        }
+        if (block.closed)
+            AppendLine(out, "");
     }
     return out;
 }

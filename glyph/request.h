@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/char_info.h"
 #include "platform/font.h"
 #include "services/common.h"
 
@@ -9,11 +10,15 @@
 
 namespace lumina {
 
-// The glyph the analysis shows: the character (as text and as its code page 932 code) and the
-// font it is drawn in. Field names follow their keys in section "Last".
+// The glyph the analysis shows: the character (as text, and as its code page 932 code or, for a
+// character without one, as Unicode) and the font it is drawn in. Field names follow their keys
+// in section "Last".
 struct GlyphRequest {
-    std::string Char = "あ"; // UTF-8 text of the character (one code page 932 character)
+    std::string Char = "あ"; // UTF-8 text of the character, its variation selector included
     int SjisCode = 33440;    // key SJIS-Code: the byte, or lead * 256 + trail
+    // Key Unicode: set when the character has no code page 932 form (one beyond code page 932,
+    // or a variation sequence); SjisCode then names no character and is kept only as stored.
+    std::optional<Character> Unicode;
     std::string FontName = std::string(kDefaultFaceName);
     int FontSize = 300; // points, 1..1000
     int FontDeg = 0;    // degrees counter-clockwise, 0..360
@@ -29,9 +34,18 @@ struct GlyphRequest {
         return FontSpec{FontName, FontSize, FontBold != 0, FontItalic != 0, FontDeg, hinted};
     }
 
-    // The glyph the request asks the font for: the character of SjisCode. nullopt when the code
-    // is not one character (the font refuses such a glyph).
+    // The glyph the request asks the font for: Unicode's, or else the character of SjisCode.
+    // nullopt when the code is not one character (the font refuses such a glyph).
     std::optional<GlyphKey> Key() const;
+    // The character the request shows, as Unicode: nullopt for a code that is no character.
+    std::optional<Character> Shown() const;
+
+    // Makes c the character: by its code page 932 code when it has one, else as Unicode. Char
+    // becomes its text.
+    void SelectCharacter(const Character& c);
+    // Makes a code page 932 code the character; Char becomes its text (bytes that are no
+    // character as U+FFFD).
+    void SelectCode(int code);
 };
 
 } // namespace lumina

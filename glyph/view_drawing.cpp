@@ -172,7 +172,11 @@ int DrawActualDrawing(const EngineServices& services, Surface& surface, const Dr
     const DrawingPoints pt = ComputeDrawingPoints(input);
 
     surface.SetTextColour(kCharacter);
-    surface.TextOutCode(pt.O, static_cast<std::uint32_t>(input.request.SjisCode));
+    // A character beyond code page 932 is drawn as text, in the same face, its variant included.
+    if (input.request.Unicode)
+        surface.TextOut(pt.O, Utf8Of(*input.request.Unicode));
+    else
+        surface.TextOutCode(pt.O, static_cast<std::uint32_t>(input.request.SjisCode));
     DrawBlackBox(services, surface, input, s);
     surface.SelectPen(Pen{PenStyle::Dot, 1, kCentreRed});
     if (input.options.DspCenter)

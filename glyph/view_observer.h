@@ -19,6 +19,12 @@ public:
     virtual void ShowCounts(const std::string& text) = 0;
     // The ink-ratio field, "%d%%".
     virtual void ShowInkRatio(const std::string& text) = 0;
+    // What the counts field counts (the font's own points, or the vertices) and how many point
+    // numbers the picture left out for want of room, for its tooltip.
+    virtual void ShowCountsNote(bool fontPoints, int numbersLeftOut) {
+        static_cast<void>(fontPoints);
+        static_cast<void>(numbersLeftOut);
+    }
 };
 
 // An observer that keeps the last values (tests, batch tool).
@@ -32,12 +38,18 @@ public:
     }
     void ShowCounts(const std::string& text) override { counts = text; }
     void ShowInkRatio(const std::string& text) override { inkRatio = text; }
+    void ShowCountsNote(bool points, int leftOut) override {
+        fontPoints = points;
+        numbersLeftOut = leftOut;
+    }
 
     TextMetrics textMetrics;
     GlyphMetrics glyphMetrics;
     bool hasGlyphMetrics = false;
     std::string counts;
     std::string inkRatio;
+    bool fontPoints = false;
+    int numbersLeftOut = 0;
 };
 
 } // namespace lumina

@@ -68,6 +68,32 @@ std::string CountsText(int vertices, int blocks) {
     return text;
 }
 
+Point OutlineOffset(const GlyphOutline& outline, int W, int H) {
+    const Rect bounds = outline.bounds.value_or(Rect{});
+    return {Clamp32(W / 2 - (static_cast<long long>(bounds.left) + bounds.right) / 2),
+            Clamp32(H / 2 - (static_cast<long long>(bounds.top) + bounds.bottom) / 2)};
+}
+
+void DrawBlackBox(const EngineServices& services, Surface& surface, const Rect& frame,
+                  const GlyphMetrics& metrics, const ViewOptions& options, int labelSize) {
+    const int W = surface.Width();
+    const int H = surface.Height();
+    surface.FrameRect(frame, kBlackBoxBlue);
+    if (options.DspBlackBoxX) {
+        surface.SetTextColour(kMetricLabel);
+        const ScopedFont font(services, surface, LabelFont(labelSize, 0));
+        surface.DrawTextInRect({0, frame.top - 20, W, frame.top},
+                               Labelled("gmBlackBoxX", metrics.gmBlackBoxX),
+                               kAlignCentre | kAlignTop);
+    }
+    if (options.DspBlackBoxY) {
+        surface.SetTextColour(kMetricLabel);
+        const ScopedFont font(services, surface, LabelFont(labelSize, 90));
+        surface.TextOut({frame.left - 20, H / 2 + 50},
+                        Labelled("gmBlackBoxY", metrics.gmBlackBoxY));
+    }
+}
+
 int DrawOutlinePicture(const EngineServices& services, Surface& surface,
                        const GlyphOutline& outline, const GlyphMetrics& metrics,
                        const ViewOptions& options, int fontSize) {
@@ -76,8 +102,7 @@ int DrawOutlinePicture(const EngineServices& services, Surface& surface,
     const ScopedPenBrush keep(surface);
     const int s = LabelSize(fontSize);
     const Rect bounds = outline.bounds.value_or(Rect{});
-    const Point offset{Clamp32(W / 2 - (static_cast<long long>(bounds.left) + bounds.right) / 2),
-                       Clamp32(H / 2 - (static_cast<long long>(bounds.top) + bounds.bottom) / 2)};
+    const Point offset = OutlineOffset(outline, W, H);
     if (options.DspCenter)
         DrawCentreLines(surface, W, H);
     const int vertices = WalkVertices(services, surface, outline, offset, options, s);
@@ -88,20 +113,7 @@ int DrawOutlinePicture(const EngineServices& services, Surface& surface,
                      Clamp32(static_cast<long long>(bounds.top) + offset.y),
                      Clamp32(static_cast<long long>(bounds.right) + offset.x),
                      Clamp32(static_cast<long long>(bounds.bottom) + offset.y)};
-    surface.FrameRect(moved, kBlackBoxBlue);
-    if (options.DspBlackBoxX) {
-        surface.SetTextColour(kMetricLabel);
-        const ScopedFont font(services, surface, LabelFont(s, 0));
-        surface.DrawTextInRect({0, moved.top - 20, W, moved.top},
-                               Labelled("gmBlackBoxX", metrics.gmBlackBoxX),
-                               kAlignCentre | kAlignTop);
-    }
-    if (options.DspBlackBoxY) {
-        surface.SetTextColour(kMetricLabel);
-        const ScopedFont font(services, surface, LabelFont(s, 90));
-        surface.TextOut({moved.left - 20, H / 2 + 50},
-                        Labelled("gmBlackBoxY", metrics.gmBlackBoxY));
-    }
+    DrawBlackBox(services, surface, moved, metrics, options, s);
     return vertices;
 }
 

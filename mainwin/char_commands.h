@@ -41,16 +41,25 @@ public:
     // The apply-character button: ApplyCharacterField and, when it succeeds, the code field,
     // "SJIS-Code", the code display and the refresh.
     void OnApplyCharacter();
-    // Behind the apply-code button.
+    // Behind the apply-code button: a code page 932 code in decimal, or a character as "U+" and
+    // hex.
     void ApplyCodeField();
-    // Previous (-1) or next (+1) code.
+    // Previous (-1) or next (+1) code; from a character without a code, the previous or next
+    // character the face maps.
     void StepCode(int direction);
     // Makes code the current character.
     void SelectCode(int code);
+    // Makes c the current character: by its code when it has one.
+    void SelectCharacter(const Character& c);
+    // The code field and the code display for the request's character: its code and "(0x%04X)",
+    // or an empty field and its code points ("U+20B9F") for a character without a code.
+    void ShowCodeFields();
     // On every change of the code field's text.
     void ShowCodeHex();
 
 private:
+    void StepMapped(int direction);
+
     const Services& m_services;
     GlyphRequest& m_request;
     CodeControls& m_controls;

@@ -4,6 +4,7 @@
 #include "glyph/last_settings.h"
 #include "glyph/outline.h"
 #include "glyph/outline_file.h"
+#include "glyph/outline_json.h"
 #include "glyph/request.h"
 #include "platform/atomic_file.h"
 #include "platform/cp932.h"
@@ -11,19 +12,38 @@
 #include "services/services.h"
 #include "services/settings_store.h"
 
+#include <cctype>
 #include <filesystem>
 
 namespace lumina {
 
-std::optional<std::string> AskSaveFileName(const Services& services, Owner owner,
-                                           const GlyphRequest& request) {
+namespace {
+
+constexpr const char* kTextFilter = "テキストファイル(*.txt)|*.txt||";
+// The point file may also be written in its JSON form; the text form stays the first choice.
+constexpr const char* kPointFileFilter =
+    "テキストファイル(*.txt)|*.txt|JSONファイル(*.json)|*.json||";
+
+bool IsJsonPath(const std::string& path) {
+    std::string extension = std::filesystem::u8path(path).extension().string();
+    for (char& c : extension)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return extension == ".json";
+}
+
+// The save dialog with the given file types; with more than one, the extension added to a bare
+// name follows the type chosen.
+std::optional<std::string> AskSaveFileNameIn(const Services& services, Owner owner,
+                                             const GlyphRequest& request, const char* filter,
+                                             bool typeChoice) {
     FileDialogRequest dialog;
     dialog.mode = FileDialogRequest::Mode::Save;
     dialog.owner = owner;
     dialog.title = "保存するファイルを指定";
-    dialog.filter = "テキストファイル(*.txt)|*.txt||";
+    dialog.filter = filter;
     dialog.defaultExtension = "txt";
     dialog.defaultName = DefaultSaveName(request);
+    dialog.extensionFollowsType = typeChoice;
     std::optional<std::string> path = services.prompter.FileName(dialog);
     if (!path || path->empty())
         return std::nullopt;
@@ -32,6 +52,13 @@ std::optional<std::string> AskSaveFileName(const Services& services, Owner owner
         ShowMessageById(services, owner, "", kMsgOverwrite, kQuestionYesNo) == kIdNo)
         return std::nullopt;
     return path;
+}
+
+} // namespace
+
+std::optional<std::string> AskSaveFileName(const Services& services, Owner owner,
+                                           const GlyphRequest& request) {
+    return AskSaveFileNameIn(services, owner, request, kTextFilter, false);
 }
 
 bool SaveTextFile(const Services& services, Owner owner, const std::string& path,
@@ -51,12 +78,24 @@ void WriteOutlinePointFile(const Services& services, Owner owner, const GlyphOut
                            const GlyphRequest& request) {
     if (outline.pointCount == 0)
         return;
-    const std::optional<std::string> path = AskSaveFileName(services, owner, request);
+    const std::optional<std::string> path =
+        AskSaveFileNameIn(services, owner, request, kPointFileFilter, true);
     if (!path)
         return;
     const bool withControlPoints =
         ShowMessageById(services, owner, "", kMsgControlPoints, kQuestionYesNo) == kIdYes;
-    if (!SaveTextFile(services, owner, *path, FormatOutlinePointFile(outline, withControlPoints)))
+    std::string bytes;
+    if (IsJsonPath(*path)) {
+        const Result<OutlineJsonSource> source = FetchOutlineJsonSource(services, request);
+        if (!source) {
+            ShowProblem(services, owner, source.problem());
+            return;
+        }
+        bytes = FormatOutlineJson(*source, outline, withControlPoints);
+    } else {
+        bytes = FormatOutlinePointFile(outline, withControlPoints);
+    }
+    if (!SaveTextFile(services, owner, *path, bytes))
         return;
     OfferToShowFolder(services, owner, *path);
 }

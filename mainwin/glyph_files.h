@@ -28,8 +28,9 @@ bool SaveTextFile(const Services& services, Owner owner, const std::string& path
 // Question 30012 after a save; unless it is declined, the file's folder is shown.
 void OfferToShowFolder(const Services& services, Owner owner, const std::string& path);
 
-// The outline-point command: nothing without an outline; the save dialog, question 30018
-// (control points or not), the file, and question 30012.
+// The outline-point command: nothing without an outline; the save dialog (whose file types offer
+// the JSON form besides the text form), question 30018 (control points or not), the file, and
+// question 30012.
 void WriteOutlinePointFile(const Services& services, Owner owner, const GlyphOutline& outline,
                            const GlyphRequest& request);
 

@@ -52,6 +52,7 @@ struct WheelKeys {
     bool leftButton = false;
     bool rightButton = false;
     bool otherButton = false;
+    bool alt = false; // only zooms, where no other binding has the wheel
 };
 
 // The angle step of the wheel on the dial band; positive delta (away from the user) reverses

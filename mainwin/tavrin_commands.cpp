@@ -4,6 +4,7 @@
 #include "glyph/last_settings.h"
 #include "image/picture_type.h"
 #include "mainwin/about_dlg.h"
+#include "mainwin/char_codes_dlg.h"
 #include "mainwin/glyph_files.h"
 #include "mainwin/view_widget.h"
 #include "mainwin/widgets.h"
@@ -45,6 +46,7 @@ void CTavrinDlg::ConnectControls() {
     connect(m_applyCode, &QToolButton::clicked, this, [this] { m_commands.ApplyCodeField(); });
     connect(m_prevCode, &QToolButton::clicked, this, [this] { m_commands.StepCode(-1); });
     connect(m_nextCode, &QToolButton::clicked, this, [this] { m_commands.StepCode(+1); });
+    connect(m_codePanelButton, &QToolButton::clicked, this, [this] { OpenCodePanel(); });
     connect(m_codeField, &QLineEdit::textChanged, this, [this] { m_commands.ShowCodeHex(); });
     connect(m_fontList, &QComboBox::currentIndexChanged, this, [this] { OnFontSelected(); });
     m_sizeSpin->SetOnStep([this](int step) { OnSizeStep(step); });
@@ -187,6 +189,18 @@ void CTavrinDlg::OpenArtWindow(const std::string& path) {
     }
     if (m_artHook)
         m_artHook(path, type);
+}
+
+void CTavrinDlg::OpenCodePanel() {
+    if (!m_codePanel) {
+        m_codePanel = new CCharCodesDlg(this);
+        m_codePanel->ShowCharacter(m_state.request.Shown());
+        // Over the view's top-left corner, clear of the controls it describes.
+        m_codePanel->move(mapToGlobal(QPoint(m_viewRect.left + 12, m_viewRect.top + 12)));
+    }
+    m_codePanel->show();
+    m_codePanel->raise();
+    m_codePanel->activateWindow();
 }
 
 void CTavrinDlg::OnAbout() {

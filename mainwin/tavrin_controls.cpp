@@ -91,6 +91,7 @@ void CTavrinDlg::BuildControls() {
     m_view = new GlyphViewWidget(this, m_navigator, [this](QPainter& p) { PaintView(p); });
     m_view->setObjectName(QStringLiteral("view"));
     m_view->setGeometry(m_viewRect.left, m_viewRect.top, m_viewRect.Width(), m_viewRect.Height());
+    BuildStudyMenu();
     RegisterTips();
 }
 
@@ -107,12 +108,19 @@ void CTavrinDlg::BuildPanel() {
 
     Caption(this, QStringLiteral("SJIS Code:"), {8, 38, 62, 24});
     m_codeField = Field(this, QStringLiteral("codeField"), {72, 38, 52, 24});
-    m_codeField->setValidator(
-        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), this));
+    // A decimal code, or a character as its code points ("U+20B9F", "U+845B + U+E0100").
+    m_codeField->setValidator(new QRegularExpressionValidator(
+        QRegularExpression(
+            QStringLiteral("[0-9]*|[Uu]\\+[0-9A-Fa-f]{1,6}( \\+ [Uu]\\+[0-9A-Fa-f]{1,6})?")),
+        this));
     m_applyCode = ImageButton(this, QStringLiteral("applyCode"), QStringLiteral("refresh"),
                               {126, 38, 26, 24}, 18);
-    m_codeDisplay = Caption(this, QStringLiteral("(0xFFFF)"), {158, 38, 82, 24});
+    // Two lines where a variation sequence's code points need them ("U+845B +", "U+E0100").
+    m_codeDisplay = Caption(this, QStringLiteral("(0xFFFF)"), {158, 34, 56, 32});
     m_codeDisplay->setObjectName(QStringLiteral("codeDisplay"));
+    m_codeDisplay->setWordWrap(true);
+    m_codePanelButton = ImageButton(this, QStringLiteral("codePanel"), QStringLiteral("char_codes"),
+                                    {216, 38, 24, 24}, 18);
 
     Caption(this, QStringLiteral("フォント："), {8, 70, 62, 24});
     m_fontList = new QComboBox(this);
@@ -289,7 +297,8 @@ void CTavrinDlg::RegisterTips() {
     tip(m_prevCode, "ビューの文字を１つ前のコードの文字に変更します");
     tip(m_nextCode, "ビューの文字を１つ後のコードの文字に変更します");
     tip(m_zeroAngle, "角度を0度にします");
-    tip(m_counts, "文字を描画する点（制御点は含みません）と、ブロック数です");
+    tip(m_codePanelButton, "ビューの文字の文字コード（Unicode、SJIS、JIS など）を一覧表示します");
+    ShowGlyphPresence(false);
     tip(m_inkRatio, "文字の黒さをパーセントで表しています。描画矩形 = (tmAscent + tmDescent) × "
                     "BaseLine です");
     tip(m_outlineFile, "ビューに表示している文字の折点座標をファイル出力します");
@@ -320,6 +329,26 @@ void CTavrinDlg::RegisterTips() {
     tip(m_about, "バージョン情報を表示します");
     tip(m_manual, "取扱い説明書を表示します");
     tip(m_exit, "ルミナ・グラフを終了します");
+}
+
+void CTavrinDlg::ShowGlyphPresence(bool missing) {
+    m_countsNote.missing = missing;
+    ShowCountsTip();
+}
+
+// One tooltip for the counts field: what is counted, numbers left out, a missing glyph.
+void CTavrinDlg::ShowCountsTip() {
+    QString text = m_countsNote.fontPoints
+                       ? QStringLiteral("フォントが持つ点（制御点を含みます）と、輪郭の数です")
+                       : QStringLiteral("文字を描画する点（制御点は含みません）と、ブロック数です");
+    if (m_countsNote.numbersLeftOut > 0)
+        text += QStringLiteral("\n※ 重なるため表示していない番号が %1 個あります")
+                    .arg(m_countsNote.numbersLeftOut);
+    if (m_countsNote.missing)
+        text += QStringLiteral("\n※ このフォントにはこの文字のグリフがありません。代わりに"
+                               "フォントの .notdef グリフ（グリフのない文字に使う形）を表示して"
+                               "います");
+    m_counts->setToolTip(WrapTip(text, QFontMetrics(QToolTip::font()), 512));
 }
 
 } // namespace lumina

@@ -1,6 +1,7 @@
 #include "mainwin/tavrin_dlg.h"
 
 #include "glyph/last_settings.h"
+#include "mainwin/char_codes_dlg.h"
 #include "mainwin/view_widget.h"
 #include "mainwin/widgets.h"
 #include "services/common.h"
@@ -84,8 +85,7 @@ void CTavrinDlg::LoadState() {
     m_state = LoadGlyphViewState(m_services.settings, {m_viewRect.Width(), m_viewRect.Height()});
     const GlyphRequest& request = m_state.request;
     m_charField->setText(QString::fromStdString(request.Char));
-    m_codeField->setText(QString::number(request.SjisCode));
-    m_commands.ShowCodeHex();
+    m_commands.ShowCodeFields();
     m_sizeSpin->SetValue(request.FontSize);
     m_angleSpin->SetValue(request.FontDeg);
 }
@@ -133,6 +133,7 @@ void CTavrinDlg::ShowSwitches() {
     const auto& switches = ViewOptions::Switches();
     for (size_t i = 0; i < switches.size(); ++i)
         m_switches[i]->setChecked(m_state.options.*switches[i].member);
+    ShowStudySwitches();
     // A radius the dial's limits brought in is stored as it is now drawn.
     if (last::RoundR.StoredOutOfRange(m_services.settings))
         last::RoundR.Write(m_services.settings, m_state.RoundR);
@@ -213,10 +214,14 @@ void CTavrinDlg::wheelEvent(QWheelEvent* event) {
     WheelKeys keys;
     keys.ctrl = mods.testFlag(Qt::ControlModifier);
     keys.shift = mods.testFlag(Qt::ShiftModifier);
+    keys.alt = mods.testFlag(Qt::AltModifier);
     keys.leftButton = buttons.testFlag(Qt::LeftButton);
     keys.rightButton = buttons.testFlag(Qt::RightButton);
     keys.otherButton = (buttons & ~(Qt::LeftButton | Qt::RightButton)) != Qt::NoButton;
-    if (m_navigator.Wheel({p.x(), p.y()}, keys, event->angleDelta().y())) {
+    // Some platforms turn a wheel held with Alt into a sideways one.
+    const QPoint angle = event->angleDelta();
+    const int delta = angle.y() != 0 || !keys.alt ? angle.y() : angle.x();
+    if (m_navigator.Wheel({p.x(), p.y()}, keys, delta)) {
         event->accept();
         return;
     }
@@ -286,6 +291,9 @@ void CTavrinDlg::WriteSetting(const IntSetting& row, int value) {
 void CTavrinDlg::Refresh() {
     m_refreshed = true;
     const RefreshOutcome outcome = m_glyphView.RefreshGlyphView(m_state);
+    ShowGlyphPresence(outcome.missingGlyph);
+    if (m_codePanel)
+        m_codePanel->ShowCharacter(m_state.request.Shown());
     ShowProblems(m_services, OwnerWindow(), outcome.problems);
     if (outcome.ok)
         m_view->update();

@@ -14,6 +14,7 @@
 #include <optional>
 #include <string>
 
+class QAction;
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -27,6 +28,7 @@ struct Services;
 struct PrinterSettings;
 class SpinField;
 class DropButton;
+class CCharCodesDlg;
 class GlyphViewWidget;
 
 // The main window: the control panel along the left and top, the glyph view filling the rest.
@@ -64,6 +66,10 @@ public:
 
     // The character-art window for a picture path (the button's dialog and the drop end here).
     void OpenArtWindow(const std::string& path);
+    // The code panel "文字コード", opened beside the window and kept to its character; nullptr
+    // until it was first opened.
+    void OpenCodePanel();
+    CCharCodesDlg* CodePanel() const { return m_codePanel; }
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -109,6 +115,15 @@ private:
     void OnAbout();
     void OnWriteOutlineFile();
     void OnWriteBitPicture();
+    // The counts tooltip, saying so when the face has no glyph for the character.
+    void ShowGlyphPresence(bool missing);
+    void ShowCountsTip();
+
+    // The view's menu of study switches and zoom (tavrin_study.cpp).
+    void BuildStudyMenu();
+    void ShowStudySwitches();
+    void OnStudySwitch(bool StudyOptions::*member, const BoolSetting& row, bool on);
+    void OnHinting(Hinting hinting);
 
     void PaintView(QPainter& painter);
     Owner OwnerWindow() const;
@@ -131,6 +146,7 @@ private:
     void ShowGlyphMetrics(const GlyphMetrics* metrics) override;
     void ShowCounts(const std::string& text) override;
     void ShowInkRatio(const std::string& text) override;
+    void ShowCountsNote(bool fontPoints, int numbersLeftOut) override;
 
     // NavigationHost
     GlyphViewState& ViewState() override { return m_state; }
@@ -140,6 +156,7 @@ private:
     void ShowAngle(int degrees) override;
     void ShowSize(int points) override;
     void WriteSetting(const IntSetting& row, int value) override;
+    int FitZoom() const override;
 
     const Services& m_services;
     PrinterSettings& m_printer;
@@ -168,6 +185,7 @@ private:
     QLineEdit* m_codeField = nullptr;
     QLabel* m_codeDisplay = nullptr;
     QToolButton* m_applyCode = nullptr;
+    QToolButton* m_codePanelButton = nullptr;
     QToolButton* m_prevCode = nullptr;
     QToolButton* m_nextCode = nullptr;
     QComboBox* m_fontList = nullptr;
@@ -200,6 +218,19 @@ private:
     QToolButton* m_exit = nullptr;
 
     GlyphViewWidget* m_view = nullptr;
+    // The view's menu button and its switches.
+    QToolButton* m_studyButton = nullptr;
+    QAction* m_curves = nullptr;
+    QAction* m_fontPoints = nullptr;
+    QAction* m_spreadNumbers = nullptr;
+    std::array<QAction*, 3> m_hinting{}; // in the order of Hinting
+    CCharCodesDlg* m_codePanel = nullptr;
+    // What the counts field's tooltip says beside its meaning.
+    struct CountsNote {
+        bool fontPoints = false;
+        int numbersLeftOut = 0;
+        bool missing = false;
+    } m_countsNote;
 };
 
 } // namespace lumina

@@ -97,6 +97,16 @@ void ViewNavigator::DragMove(Point p) {
         m_host.RefreshView();
         break;
     }
+    case Drag::Pan: {
+        StudyOptions& study = m_host.ViewState().study;
+        const Point pan{std::clamp(m_panAtStart.x + p.x - m_dragStart.x, -kMaxPan, kMaxPan),
+                        std::clamp(m_panAtStart.y + p.y - m_dragStart.y, -kMaxPan, kMaxPan)};
+        if (pan == study.pan)
+            break;
+        study.pan = pan;
+        m_host.RefreshView();
+        break;
+    }
     case Drag::None:
         break;
     }
@@ -106,6 +116,10 @@ void ViewNavigator::LeftDown(Point p) {
     if (!m_host.ViewRect().Contains(p))
         return;
     GlyphViewState& state = m_host.ViewState();
+    if (m_spaceHeld && Zoomable()) {
+        StartPan(p);
+        return;
+    }
     switch (HitAt(p)) {
     case HotSpot::MeasurePoint1:
     case HotSpot::MeasurePoint2:
@@ -179,10 +193,93 @@ void ViewNavigator::EndDrag(Point p) {
         m_host.WriteSetting(last::RoundR, state.RoundR);
         m_host.RepaintView();
         break;
+    case Drag::Pan:
+        EndPan();
+        break;
     case Drag::Angle:
     case Drag::None:
         break;
     }
+}
+
+bool ViewNavigator::Zoomable() const {
+    const DisplayMode mode = m_host.ViewState().mode;
+    return mode == DisplayMode::Outline || mode == DisplayMode::Bitmap;
+}
+
+void ViewNavigator::StartPan(Point p) {
+    m_drag = Drag::Pan;
+    m_dragStart = p;
+    m_panAtStart = m_host.ViewState().study.pan;
+    m_host.SetViewCursor(ViewCursor::Move);
+}
+
+void ViewNavigator::EndPan() {
+    const Point pan = m_host.ViewState().study.pan;
+    m_host.WriteSetting(last::PanX, pan.x);
+    m_host.WriteSetting(last::PanY, pan.y);
+    m_host.SetViewCursor(ViewCursor::Arrow);
+}
+
+void ViewNavigator::MiddleDown(Point p) {
+    if (m_drag == Drag::None && m_host.ViewRect().Contains(p) && Zoomable())
+        StartPan(p);
+}
+
+void ViewNavigator::MiddleUp(Point) {
+    if (m_drag != Drag::Pan)
+        return;
+    m_drag = Drag::None;
+    EndPan();
+}
+
+void ViewNavigator::Zoom(ZoomCommand command, std::optional<Point> anchor) {
+    switch (command) {
+    case ZoomCommand::In:
+    case ZoomCommand::Out:
+        ZoomSteps(command == ZoomCommand::In ? 1 : -1, anchor);
+        return;
+    case ZoomCommand::Actual:
+        ApplyZoom(1, {});
+        return;
+    case ZoomCommand::Fit:
+        ApplyZoom(m_host.FitZoom(), {});
+        return;
+    }
+}
+
+void ViewNavigator::ZoomSteps(int steps, std::optional<Point> anchor) {
+    const StudyOptions& study = m_host.ViewState().study;
+    const Rect view = m_host.ViewRect();
+    const Point centre{view.Width() / 2, view.Height() / 2};
+    const Point at = anchor ? Point{anchor->x - view.left, anchor->y - view.top} : centre;
+    int zoom = study.zoom;
+    Point pan = study.pan;
+    for (int n = std::abs(steps); n > 0; --n) {
+        const int next = steps > 0 ? ZoomIn(zoom) : ZoomOut(zoom);
+        pan = PanForZoom(pan, at, centre, zoom, next);
+        zoom = next;
+    }
+    ApplyZoom(zoom, pan);
+}
+
+void ViewNavigator::ApplyZoom(int zoom, Point pan) {
+    StudyOptions& study = m_host.ViewState().study;
+    if (zoom == study.zoom && pan == study.pan)
+        return;
+    study.zoom = zoom;
+    study.pan = pan;
+    m_host.WriteSetting(last::Zoom, zoom);
+    m_host.WriteSetting(last::PanX, pan.x);
+    m_host.WriteSetting(last::PanY, pan.y);
+    m_host.RefreshView();
+}
+
+bool ViewNavigator::ZoomKey(ZoomCommand command) {
+    if (!Zoomable())
+        return false;
+    Zoom(command);
+    return true;
 }
 
 bool ViewNavigator::WheelStep(int delta, int& notches) {
@@ -200,6 +297,13 @@ bool ViewNavigator::Wheel(Point p, const WheelKeys& keys, int delta) {
         return false;
     GlyphViewState& state = m_host.ViewState();
     const bool onBand = OnDialBand(p, m_host.ViewRect(), state.RoundR);
+    // Alt and the wheel zoom about the pointer, where no binding of the view had the wheel.
+    if (!onBand && !keys.ctrl && keys.alt && Zoomable() && m_host.ViewRect().Contains(p)) {
+        int notches = 0;
+        if (WheelStep(delta, notches))
+            ZoomSteps(notches, p);
+        return true;
+    }
     if (!onBand && !IsCtrlAlone(keys))
         return false;
     int notches = 0;

@@ -44,6 +44,9 @@ struct FileDialogRequest {
     std::string filter;
     std::string defaultExtension; // without the dot; empty for none
     std::string defaultName;      // file name proposed; empty for none
+    // The extension added to a name typed without one follows the file type chosen (the first
+    // pattern's), rather than staying defaultExtension.
+    bool extensionFollowsType = false;
 };
 
 // Every message box, file dialog and hand-over to the desktop goes through this interface, so

@@ -4,6 +4,7 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QString>
 #include <QUrl>
 #include <QWidget>
@@ -46,6 +47,13 @@ std::vector<std::string> Split(const std::string& text, char separator) {
     }
     parts.push_back(part);
     return parts;
+}
+
+// The extension of a Qt filter's first pattern: "txt" of "テキストファイル(*.txt) (*.txt)".
+QString FirstPatternExtension(const QString& qtFilter) {
+    static const QRegularExpression pattern(QStringLiteral("\\*\\.([A-Za-z0-9]+)"));
+    const QRegularExpressionMatch match = pattern.match(qtFilter);
+    return match.hasMatch() ? match.captured(1) : QString();
 }
 
 } // namespace
@@ -120,6 +128,14 @@ std::optional<std::string> QtPrompter::FileName(const FileDialogRequest& request
                               .split(QStringLiteral(";;"), Qt::SkipEmptyParts));
     if (!request.defaultExtension.empty())
         dialog.setDefaultSuffix(QString::fromStdString(request.defaultExtension));
+    if (request.extensionFollowsType) {
+        QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                         [&dialog](const QString& filter) {
+                             const QString suffix = FirstPatternExtension(filter);
+                             if (!suffix.isEmpty())
+                                 dialog.setDefaultSuffix(suffix);
+                         });
+    }
     if (!request.defaultName.empty())
         dialog.selectFile(QString::fromStdString(request.defaultName));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())

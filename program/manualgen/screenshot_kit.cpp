@@ -2,6 +2,7 @@
 
 #include "glyph/last_settings.h"
 #include "platform/display.h"
+#include "platform/freetype_font_system.h"
 #include "print/print_settings.h"
 #include "widgets/ui_setup.h"
 
@@ -14,8 +15,8 @@
 
 namespace lumina {
 
-ScreenshotKit::ScreenshotKit(QApplication& app)
-    : m_fonts(MakeFreeTypeFontSystem()) {
+ScreenshotKit::ScreenshotKit(QApplication& app, const std::vector<std::string>& extraFontFiles)
+    : m_fonts(MakeFreeTypeFontSystem(extraFontFiles)) {
     LoadJapaneseTranslations(app);
     ApplyStandardLook(app, *m_fonts);
     m_settings = std::make_unique<SettingsStore>(
@@ -38,6 +39,12 @@ void ScreenshotKit::WriteExampleSettings(DisplayMode displayMode) {
     // The actual drawing with its whole construction inside the view.
     last::OrgX.Write(settings, 230);
     last::OrgY.Write(settings, 110);
+    // The study switches off, whatever a picture before set.
+    for (const BoolSetting& row : {last::DspCurve, last::DspFontPt, last::DspNoSpread})
+        row.Write(settings, false);
+    for (const IntSetting& row : {last::HintMode, last::PanX, last::PanY})
+        row.Write(settings, 0);
+    last::Zoom.Write(settings, 1);
     WritePlacement(settings, last::Placement, 1100, 760);
     insatu::DspYohaku.Write(settings, 1);
     WritePlacement(settings, insatu::Placement, 900, 620);

@@ -11,6 +11,8 @@
 #include <QTemporaryDir>
 
 #include <memory>
+#include <string>
+#include <vector>
 
 class QApplication;
 class QWidget;
@@ -21,7 +23,8 @@ namespace lumina {
 // temporary settings file (never the user's) whose prompter answers every box by itself.
 class ScreenshotKit {
 public:
-    explicit ScreenshotKit(QApplication& app);
+    // extraFontFiles are made known to the font system besides the installed fonts.
+    explicit ScreenshotKit(QApplication& app, const std::vector<std::string>& extraFontFiles = {});
 
     const Services& GetServices() const { return *m_services; }
     SettingsStore& Settings() { return *m_settings; }

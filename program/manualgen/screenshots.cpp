@@ -4,6 +4,7 @@
 //   lumina-screenshots <images folder> <build folder holding Manual.pdf>
 //
 // Run through tools/make-screenshots.
+#include "glyph/last_settings.h"
 #include "mainwin/tavrin_dlg.h"
 #include "program/help_dlg.h"
 #include "program/manualgen/screenshot_kit.h"
@@ -44,6 +45,48 @@ int main(int argc, char** argv) {
         CTavrinDlg window(kit.GetServices(), *printer);
         window.show();
         ok = ScreenshotKit::Save(window, images, view.file) && ok;
+    }
+
+    // The study switches of the view's menu, each on the example: the curves with their control
+    // points, the font's own points, the unhinted outline beneath the hinted one and the pixel
+    // grid at a small size where hinting shows, and the numbers of a dense glyph kept apart.
+    SettingsStore& settings = kit.Settings();
+    const struct {
+        const char* file;
+        void (*settings)(SettingsStore&);
+    } studies[] = {
+        {"main-curves.png", [](SettingsStore& s) { last::DspCurve.Write(s, true); }},
+        {"main-font-points.png",
+         [](SettingsStore& s) {
+             last::DspFontPt.Write(s, true);
+             last::DspCurve.Write(s, true);
+         }},
+        {"main-hinting-compare.png",
+         [](SettingsStore& s) {
+             last::HintMode.Write(s, static_cast<int>(Hinting::Compare));
+             last::DspCurve.Write(s, true);
+             last::FontSize.Write(s, 20);
+             last::Zoom.Write(s, 16);
+         }},
+        {"main-bitmap-grid.png",
+         [](SettingsStore& s) {
+             last::DspMode.Write(s, static_cast<int>(DisplayMode::Bitmap));
+             last::FontSize.Write(s, 20);
+             last::Zoom.Write(s, 16);
+         }},
+        {"main-spread-numbers.png",
+         [](SettingsStore& s) {
+             last::Char.Write(s, "鬱");
+             last::SjisCode.Write(s, 0x9F54);
+             last::DspNoSpread.Write(s, true);
+         }},
+    };
+    for (const auto& study : studies) {
+        kit.WriteExampleSettings(DisplayMode::Outline);
+        study.settings(settings);
+        CTavrinDlg window(kit.GetServices(), *printer);
+        window.show();
+        ok = ScreenshotKit::Save(window, images, study.file) && ok;
     }
 
     CHelpDlg viewer(kit.GetServices(), build + "/lumina-graph");

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <optional>
 #include <set>
 
@@ -113,6 +114,30 @@ TEST_F(EngineTest, StoppedRunKeepsTheLastCompletedArt) {
     EXPECT_EQ(m_engine.Grid().FindItem(kGroupResult, "文字数")->value,
               std::to_string(before.layout.cols) + "×" + std::to_string(before.layout.rows))
         << "the grid is not rebuilt by a stopped run";
+}
+
+// A run told to stop gives up after the row it was told in, or at the very end: nothing of it
+// becomes the completed art, and the grid is not rebuilt.
+TEST_F(EngineTest, StopGivesTheRunUpAndKeepsTheCompletedArt) {
+    ASSERT_TRUE(m_engine.Run().ok());
+    const CompletedArt before = *m_engine.LastCompleted();
+    const int rows = before.layout.rows;
+    for (const int stopAt : {2, rows + 1}) {
+        SCOPED_TRACE(stopAt);
+        int asked = 0, rowsDrawn = 0;
+        ArtRunHooks hooks;
+        hooks.progress = [&](int position, int) { rowsDrawn = std::max(rowsDrawn, position); };
+        hooks.stop = [&] { return ++asked == stopAt; };
+        // Typed with a leading zero: a rebuilt grid would show it without.
+        const std::string typed = "0" + std::to_string(stopAt % 9 + 1);
+        m_engine.Grid().FindItem(kGroupOutput, "明るさ")->value = typed;
+        EXPECT_FALSE(m_engine.Run(hooks).ok());
+        EXPECT_EQ(asked, stopAt);
+        EXPECT_EQ(rowsDrawn, std::min(stopAt, rows));
+        EXPECT_EQ(m_engine.LastCompleted()->art, before.art);
+        EXPECT_EQ(m_engine.LastCompleted()->grid.cells, before.grid.cells);
+        EXPECT_EQ(m_engine.Grid().FindItem(kGroupOutput, "明るさ")->value, typed);
+    }
 }
 
 TEST_F(EngineTest, SameSettingsSameArtAndThePaletteFollowsTheClasses) {

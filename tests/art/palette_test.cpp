@@ -56,6 +56,28 @@ TEST(InkDensity, CountsInkOverAdvanceTimesHeight) {
     EXPECT_EQ(InkDensity(font, 0x8263, 12), 0) << "no glyph";
 }
 
+// Drawn, a pixel a glyph only grazes carries part of a pixel's ink; the palette's density counts
+// it in full.
+TEST(InkDensity, CoverageWeighsEachPixelByItsGreyLevel) {
+    test::FakeFont font(9, 3);
+    font.SetGlyph(0x8260, 6, 6, 30, 6, 8);     // solid
+    font.SetGlyph(0x8261, 6, 6, 30, 6, 8, 4);  // as many pixels, a quarter grey
+    font.SetGlyph(0x8262, 6, 6, 24, 6, 8, 16); // fewer pixels, solid
+    EXPECT_EQ(InkDensity(font, 0x8260, 12, InkMeasure::Coverage), 250);
+    EXPECT_EQ(InkDensity(font, 0x8261, 12), 250);
+    EXPECT_EQ(InkDensity(font, 0x8261, 12, InkMeasure::Coverage), 62);
+
+    CharPalette measured;
+    ASSERT_TRUE(BuildPalette(measured, OnlyClass(CharClass::AlphaU), font));
+    SortPalette(measured);
+    const CharPalette drawn = DrawnInkPalette(measured, font);
+    ASSERT_EQ(drawn.count(), measured.count());
+    const auto last = drawn.entries.end() - 3;
+    EXPECT_EQ(last[0], (PaletteEntry{0x8261, 62}));
+    EXPECT_EQ(last[1], (PaletteEntry{0x8262, 200}));
+    EXPECT_EQ(last[2], (PaletteEntry{0x8260, 250}));
+}
+
 TEST(SortPalette, StableOnTheSixteenBitDensity) {
     CharPalette p;
     p.entries = {{1, 50}, {2, 0}, {3, 50}, {4, 65536 + 10}, {5, 0}, {6, 20}};

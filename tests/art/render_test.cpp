@@ -96,7 +96,7 @@ protected:
         auto s = Surface::Create(80, 36, PixelFormat::Rgb32);
         EXPECT_TRUE(s);
         GlyphCache cache(m_font, nullptr);
-        RenderJob job{&m_layout, &m_grid, &settings, &cache, 15, {}};
+        RenderJob job{&m_layout, &m_grid, &settings, &cache, 15, {}, {}};
         if (positions)
             job.progress = [positions](int pos, int upper) {
                 EXPECT_EQ(upper, 12);

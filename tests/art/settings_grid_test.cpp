@@ -84,17 +84,19 @@ protected:
     SettingsGridModel m_grid;
 };
 
-TEST_F(GridTest, BuildsFiveGroupsInOrder) {
-    ASSERT_EQ(m_grid.groups.size(), 5u);
+TEST_F(GridTest, BuildsSixGroupsInOrder) {
+    ASSERT_EQ(m_grid.groups.size(), 6u);
     EXPECT_EQ(m_grid.groups[0].title, "原本イメージ(確認用)");
     EXPECT_EQ(m_grid.groups[1].title, "フォント設定");
     EXPECT_EQ(m_grid.groups[2].title, "出力文字種  (すべて「する」にする)");
     EXPECT_EQ(m_grid.groups[3].title, "その他の出力設定");
-    EXPECT_EQ(m_grid.groups[4].title, "出力結果(確認用)");
+    EXPECT_EQ(m_grid.groups[4].title, "階調設定");
+    EXPECT_EQ(m_grid.groups[5].title, "出力結果(確認用)");
     for (const auto& g : m_grid.groups)
         EXPECT_TRUE(g.expanded);
     EXPECT_EQ(m_grid.groups[2].items.size(), 7u);
     EXPECT_EQ(m_grid.groups[3].items.size(), 11u);
+    EXPECT_EQ(m_grid.groups[4].items.size(), 2u);
 }
 
 // The whole grid, word for word, as the window has always shown it: with the defaults, and with
@@ -119,6 +121,8 @@ TEST_F(GridTest, ShowsEveryGroupItemValueAndDescriptionAsBefore) {
     changed.BkCol = 0x123456;
     changed.Rand = -1;
     changed.OutW = 5000;
+    changed.Tone = 2;
+    changed.Dither = -1;
     const ArtLayout layout{750, 960, 768, 64, 48, 1234, 15, 16};
     ASSERT_TRUE(BuildSettingsGrid(m_grid, changed, m_picture, layout, false));
     EXPECT_EQ(Dump(m_grid), FixtureText("settings_grid_changed.txt"));
@@ -149,7 +153,7 @@ TEST_F(GridTest, ShowsPictureFactsWithSeparators) {
 }
 
 TEST_F(GridTest, ResultGroupIsEmptyBeforeTheFirstRunAndRangeHasNoSeparators) {
-    for (const auto& item : m_grid.groups[4].items)
+    for (const auto& item : m_grid.FindGroup(kGroupResult)->items)
         EXPECT_EQ(item.value, "") << item.caption;
     m_layout = {750, 960, 768, 64, 48, 1234, 15, 16};
     m_s.OutW = 1000;
@@ -269,8 +273,47 @@ TEST_F(GridTest, MonoAndColoursApply) {
     EXPECT_EQ(m_s.Mono, 0) << "only the exact word means monochrome";
 }
 
+// The tone has three choices: each reads back as its number, anything else as the first; a
+// stored number outside them shows as the nearest.
+TEST_F(GridTest, ToneChoicesAndDitherApply) {
+    EXPECT_EQ(Item(kGroupTone, "階調補正").value, "なし");
+    EXPECT_EQ(Item(kGroupTone, "階調補正").options,
+              (std::vector<std::string>{"なし", "伸張", "平坦化"}));
+    EXPECT_EQ(Item(kGroupTone, "誤差拡散").value, "しない");
+    struct Case {
+        const char* text;
+        int tone;
+    } const cases[] = {{"伸張", 1}, {"平坦化", 2}, {"なし", 0}, {"平坦", 0}, {"", 0}};
+    int written = 0;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        const int before = m_s.Tone;
+        Item(kGroupTone, "階調補正").value = c.text;
+        Apply();
+        EXPECT_EQ(m_s.Tone, c.tone);
+        EXPECT_EQ(ToneModeOf(m_s), static_cast<ToneMode>(c.tone));
+        if (c.tone != before) {
+            ++written;
+            EXPECT_EQ(StoredInt("Tone"), c.tone);
+        }
+    }
+    EXPECT_EQ(written, 3);
+
+    Item(kGroupTone, "誤差拡散").value = "する";
+    Apply();
+    EXPECT_EQ(StoredInt("Dither"), 1);
+    EXPECT_NE(m_s.Dither, 0);
+
+    m_services.Settings().WriteInt("Zoviv", "Tone", 7);
+    m_s = LoadArtSettings(m_services.Settings()).settings;
+    EXPECT_EQ(m_s.Tone, 2);
+    Rebuild();
+    EXPECT_EQ(Item(kGroupTone, "階調補正").value, "平坦化");
+}
+
 TEST_F(GridTest, ItemsOfOtherGroupsAndUnknownCaptionsAreSkipped) {
-    m_grid.groups[4].items.push_back(GridItem{"出力幅", GridItemKind::Spin, "700", "", 0, 0, {}});
+    m_grid.FindGroup(kGroupResult)
+        ->items.push_back(GridItem{"出力幅", GridItemKind::Spin, "700", "", 0, 0, {}});
     m_grid.groups.push_back(
         GridGroup{"その他", true, {GridItem{"出力幅", GridItemKind::Spin, "800", "", 0, 0, {}}}});
     Apply();
@@ -310,14 +353,14 @@ TEST_F(GridTest, ClassGroupIsRecognisedByItsFirstTenBytes) {
 }
 
 TEST_F(GridTest, GroupStatesRoundTripUnderTheCurrentTitles) {
-    m_grid.groups[4].expanded = false;
+    m_grid.FindGroup(kGroupResult)->expanded = false;
     SaveGroupStates(m_grid, m_services.Settings());
     EXPECT_EQ(m_services.Settings().ReadInt("Prop", "出力結果(確認用)", 9), 0);
     EXPECT_EQ(m_services.Settings().ReadInt("Prop", "フォント設定", 9), 1);
     m_services.Settings().WriteInt("Prop", "フォント設定", 7);
     Rebuild();
     RestoreGroupStates(m_grid, m_services.Settings());
-    EXPECT_FALSE(m_grid.groups[4].expanded);
+    EXPECT_FALSE(m_grid.FindGroup(kGroupResult)->expanded);
     EXPECT_TRUE(m_grid.groups[1].expanded) << "values other than 0 and 1 leave it as built";
 
     m_grid.groups[2].expanded = false;

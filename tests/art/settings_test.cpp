@@ -41,6 +41,10 @@ TEST(LoadArtSettings, ClampsStoredIntegers) {
         {"Italic", 5, &ArtSettings::Italic, 1},
         {"Mono", INT_MIN, &ArtSettings::Mono, -1},
         {"UseHira", INT_MAX, &ArtSettings::UseHira, 1},
+        {"Tone", 1, &ArtSettings::Tone, 1},
+        {"Tone", 3, &ArtSettings::Tone, 2},
+        {"Tone", -1, &ArtSettings::Tone, 0},
+        {"Dither", 7, &ArtSettings::Dither, 1},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.key) + "=" + std::to_string(c.stored));
@@ -67,6 +71,8 @@ TEST(LoadArtSettings, DefaultsWhenNothingIsStored) {
     EXPECT_EQ(s.BkCol, 0xFFFFFFu);
     EXPECT_EQ(s.Mono, 0);
     EXPECT_EQ(s.Rand, 0);
+    EXPECT_EQ(ToneModeOf(s), ToneMode::None);
+    EXPECT_EQ(s.Dither, 0);
     EXPECT_EQ(loaded.zoom, 0);
     EXPECT_TRUE(loaded.classToggle);
     EXPECT_EQ(loaded.layout, ArtLayout{});
@@ -127,8 +133,8 @@ TEST(ArtSettingRows, EveryKeyOnceAndEveryRowSound) {
         EXPECT_EQ(k.section, "Zoviv");
         EXPECT_TRUE(keys.insert(k.key).second) << k.key;
     }
-    // The 23 fields of ArtSettings, the zoom and the placement.
-    EXPECT_EQ(keys.size(), 23u + 1u + 5u);
+    // The 25 fields of ArtSettings, the zoom, the placement and the window's live preview.
+    EXPECT_EQ(keys.size(), 25u + 1u + 5u + 1u);
     for (const ArtSettingRow* row : kArtSettingRows) {
         SCOPED_TRACE(row->caption);
         const bool number = row->kind != GridItemKind::Colour;

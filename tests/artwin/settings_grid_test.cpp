@@ -50,11 +50,11 @@ TEST(SettingsGrid, ShowsGroupsAndItemsInBuildingOrderWithoutHeader) {
     QTreeView* tree = f.grid->Tree();
     EXPECT_TRUE(tree->isHeaderHidden());
     EXPECT_EQ(tree->model()->columnCount(), 2);
-    ASSERT_EQ(tree->model()->rowCount(), 5);
-    const char* titles[] = {"原本イメージ(確認用)", "フォント設定",
-                            "出力文字種  (すべて「する」にする)", "その他の出力設定",
-                            "出力結果(確認用)"};
-    for (int g = 0; g < 5; ++g) {
+    ASSERT_EQ(tree->model()->rowCount(), 6);
+    const char* titles[] = {
+        "原本イメージ(確認用)", "フォント設定", "出力文字種  (すべて「する」にする)",
+        "その他の出力設定",     "階調設定",     "出力結果(確認用)"};
+    for (int g = 0; g < 6; ++g) {
         EXPECT_EQ(f.grid->GroupIndex(g).data().toString().toStdString(), titles[g]);
         EXPECT_TRUE(tree->isExpanded(f.grid->GroupIndex(g)));
         EXPECT_TRUE(tree->isFirstColumnSpanned(g, QModelIndex()));
@@ -217,10 +217,10 @@ TEST(SettingsGrid, FoldsAndTitleClicksReachTheModel) {
     std::vector<size_t> clicked;
     f.grid->SetOnGroupCaptionClick([&](size_t group) { clicked.push_back(group); });
     QTreeView* tree = f.grid->Tree();
-    tree->collapse(f.grid->GroupIndex(4));
-    EXPECT_FALSE(f.model.groups[4].expanded);
-    tree->expand(f.grid->GroupIndex(4));
-    EXPECT_TRUE(f.model.groups[4].expanded);
+    tree->collapse(f.grid->GroupIndex(5));
+    EXPECT_FALSE(f.model.groups[5].expanded);
+    tree->expand(f.grid->GroupIndex(5));
+    EXPECT_TRUE(f.model.groups[5].expanded);
 
     const QRect title = tree->visualRect(f.grid->GroupIndex(2));
     QTest::mouseClick(tree->viewport(), Qt::LeftButton, {},

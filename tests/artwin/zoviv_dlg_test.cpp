@@ -354,16 +354,16 @@ TEST(ZovivDlg, CollapsedGroupSurvivesARunAndAReopen) {
     {
         auto dialog = OpenShown(*services, Photo());
         SettingsGrid* grid = dialog->Grid();
-        ASSERT_EQ(grid->GroupIndex(4).data().toString().toStdString(), "出力結果(確認用)");
-        grid->Tree()->collapse(grid->GroupIndex(4));
+        ASSERT_EQ(grid->GroupIndex(5).data().toString().toStdString(), "出力結果(確認用)");
+        grid->Tree()->collapse(grid->GroupIndex(5));
         dialog->RunGeneration();
         ASSERT_TRUE(dialog->LastRun());
-        EXPECT_FALSE(dialog->Grid()->Tree()->isExpanded(dialog->Grid()->GroupIndex(4)));
+        EXPECT_FALSE(dialog->Grid()->Tree()->isExpanded(dialog->Grid()->GroupIndex(5)));
         EXPECT_EQ(services->Settings().ReadInt(kPropSection, "出力結果(確認用)", 9), 0);
         dialog->reject();
     }
     auto again = OpenShown(*services, Photo());
-    EXPECT_FALSE(again->Grid()->Tree()->isExpanded(again->Grid()->GroupIndex(4)));
+    EXPECT_FALSE(again->Grid()->Tree()->isExpanded(again->Grid()->GroupIndex(5)));
     EXPECT_TRUE(again->Grid()->Tree()->isExpanded(again->Grid()->GroupIndex(3)));
 }
 

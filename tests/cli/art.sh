@@ -56,6 +56,25 @@ out=$("$cli" art "$photo" --random --angle 30 --bold --italic --text "$work/r.tx
 [[ $(stat -c %s "$work/r.txt") -eq $(($(value rows "$out") * ($(value cols "$out") * 2 + 2))) ]] ||
     fail "random run text size"
 
+# The tone modes and error diffusion change the characters; --cells says why, cell by cell.
+"$cli" art "$photo" --text "$work/none.txt" >/dev/null
+for tone in stretch equalize; do
+    out=$("$cli" art "$photo" --mono --tone $tone --dither --text "$work/$tone.txt" \
+        --cells "$work/$tone.csv")
+    cmp -s "$work/none.txt" "$work/$tone.txt" && fail "--tone $tone changed nothing"
+    cells=$(($(value cols "$out") * $(value rows "$out")))
+    [[ $(wc -l <"$work/$tone.csv") -eq $((cells + 1)) ]] || fail "--cells: one line a cell"
+    [[ "$(head -1 "$work/$tone.csv")" == \
+        $'row,column,wanted,character,code,density,runner_up,runner_up_density\r' ]] ||
+        fail "--cells header: $(head -1 "$work/$tone.csv")"
+    # The second line is the top-left cell, and its character is the text's first.
+    first=$(head -c2 "$work/$tone.txt" | iconv -f CP932 -t UTF-8)
+    [[ "$(sed -n 2p "$work/$tone.csv" | cut -d, -f1,2,4)" == "0,0,$first" ]] ||
+        fail "--cells first cell: $(sed -n 2p "$work/$tone.csv")"
+done
+"$cli" art "$photo" --tone none --text "$work/none2.txt" >/dev/null
+cmp -s "$work/none.txt" "$work/none2.txt" || fail "--tone none is the default"
+
 # An extension without an encoder is refused and writes nothing.
 set +e
 err=$("$cli" art "$photo" --image "$work/c.jpg" 2>&1 >/dev/null); rc=$?
@@ -64,7 +83,8 @@ set -e
 [[ ! -e "$work/c.jpg" ]] || fail "jpg written"
 [[ "$err" == *"メモリの確保に失敗しました"* ]] || fail "jpg message: $err"
 
-for bad in "--size abc" "--out-width 100" "--size 300" "--brightness 0" "--classes num,foo" "--picture-size" "--text" "--nosuch" "$photo $photo"; do
+for bad in "--size abc" "--out-width 100" "--size 300" "--brightness 0" "--classes num,foo" \
+    "--picture-size" "--text" "--nosuch" "$photo $photo" "--tone sideways" "--tone" "--cells"; do
     set +e
     # shellcheck disable=SC2086
     err=$("$cli" art "$photo" $bad 2>&1 >/dev/null); rc=$?
@@ -73,6 +93,8 @@ for bad in "--size abc" "--out-width 100" "--size 300" "--brightness 0" "--class
     [[ "$err" == *"usage: lumina-cli art"* ]] || fail "'$bad' printed no usage"
 done
 set +e
+"$cli" art "$photo" --cells "$work/no/such/cells.csv" >/dev/null 2>&1
+[[ $? -eq 1 ]] || fail "--cells into a missing folder"
 "$cli" art >/dev/null 2>&1; [[ $? -eq 2 ]] || fail "no input"
 "$cli" art "$work/missing.png" >/dev/null 2>&1; [[ $? -eq 1 ]] || fail "missing picture"
 "$cli" art "$here/art.sh" >/dev/null 2>&1; [[ $? -eq 1 ]] || fail "not a picture"

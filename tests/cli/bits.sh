@@ -29,6 +29,9 @@ grep -q 1 "$tmp/a.txt" || fail "no ink"
 iconv -f CP932 -t UTF-8 <"$tmp/sq.txt" | sed 's/■/1/g; s/□/0/g' | cmp -s - "$tmp/a.txt" \
     || fail "■/□ picture differs from the 1/0 one"
 
+# A character beyond code page 932 (IPAGothic has 𠮟) is pictured all the same.
+"$cli" bits --char 𠮟 --size 20 | grep -q 1 || fail "no ink for 𠮟"
+
 set +e
 err=$("$cli" bits --char あ --ink 😀 2>&1 >/dev/null)
 rc=$?
@@ -41,4 +44,9 @@ set +e
 "$cli" bits --char あ --ink >/dev/null 2>&1
 [[ $? -eq 2 ]] || fail "--ink without a value"
 set -e
+# Without the font's hinting the bits are those of the plain outline (IPAGothic hints its
+# Latin letters): at 9 points the e of each differs.
+"$cli" bits --char e --size 9 >"$tmp/e.txt"
+"$cli" bits --char e --size 9 --unhinted >"$tmp/e-plain.txt"
+cmp -s "$tmp/e.txt" "$tmp/e-plain.txt" && fail "--unhinted changed no bit"
 echo "bits.sh: all passed"

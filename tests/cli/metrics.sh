@@ -81,6 +81,24 @@ small=$(vert --char ー --size 12)
 [[ "$(value ideoEmBottom "$small") $(value ideoEmTop "$small") $(value icfTop "$small")" == \
     "-2 14 13" ]] || fail "rounding at 16 pixels: $small"
 
+# Characters beyond code page 932, by their text or their code points: in the Unicode fixture at
+# an em of 100, 𠮟 (glyph 5) is 60 x 90 pixels, 葛 (glyph 2) 80 x 60, its variant U+E0100 glyph 3;
+# a sequence the face lacks gives the missing glyph, a 40 x 70 box.
+uni() { FONTCONFIG_FILE="$tmp/fonts.conf" "$cli" metrics --font "Lumina Test Uni" --size 75 "$@"; }
+for case in "𠮟|5 60 90" "U+20B9F|5 60 90" "葛|2 80 60" $'葛\U000E0100|3 80 60' \
+    "U+845B + U+E0100|3 80 60" "U+845B + U+E0101|0 40 70"; do
+    out=$(uni --char "${case%%|*}")
+    got="$(value glyphId "$out") $(value gmBlackBoxX "$out") $(value gmBlackBoxY "$out")"
+    [[ "$got" == "${case#*|}" ]] || fail "--char ${case%%|*}: glyph, width, height $got"
+done
+# IPAGothic has 𠮟 of the supplementary planes as well; so does Noto Sans CJK JP, where installed.
+(( $(value glyphId "$("$cli" metrics --char 𠮟)") > 0 )) || fail "IPAGothic has no 𠮟"
+if fc-list "Noto Sans CJK JP" | grep -q .; then
+    noto=$("$cli" metrics --char 𠮟 --font "Noto Sans CJK JP")
+    [[ "$(value face "$noto")" == "Noto Sans CJK JP ("* ]] || fail "Noto face: $noto"
+    (( $(value glyphId "$noto") > 0 )) || fail "Noto Sans CJK JP has no 𠮟"
+fi
+
 # --format json: one object with the names and values of the text form, in its order; only the
 # face is a string. The fixture's folder has a quote and a backslash that must be escaped.
 odd="$tmp/a \"quoted\" \\ folder"
@@ -133,7 +151,16 @@ set +e
 "$cli" metrics --code 0x80FF >/dev/null 2>&1; [[ $? -eq 1 ]] || fail "0x80FF is not a failure"
 "$cli" metrics --size 0 >/dev/null 2>&1; [[ $? -eq 2 ]] || fail "--size 0"
 "$cli" metrics --char あ extra >/dev/null 2>&1; [[ $? -eq 2 ]] || fail "extra argument"
+for two in 𠮟𠮟 $'\U000E0100' "U+845B + U+41"; do
+    "$cli" metrics --char "$two" >/dev/null 2>&1; [[ $? -eq 2 ]] || fail "--char $two"
+done
 err=$("$cli" metrics --angle 2>&1 >/dev/null); [[ $? -eq 2 ]] || fail "--angle without value"
 set -e
 [[ "$err" == *"usage: lumina-cli metrics"* ]] || fail "no usage line: $err"
+# The metrics follow the hinting: IPAGothic's hinted e at 9 points is shorter than its plain one.
+hinted=$("$cli" metrics --char e --size 9)
+plain=$("$cli" metrics --char e --size 9 --unhinted)
+[[ "$(value gmBlackBoxY "$hinted")" != "$(value gmBlackBoxY "$plain")" ]] ||
+    fail "--unhinted kept the hinted black box"
+[[ "$(value tmHeight "$hinted")" == "$(value tmHeight "$plain")" ]] || fail "text metrics moved"
 echo "metrics.sh: all passed"

@@ -26,8 +26,38 @@ out=$("$cli" render --char A --mode drawing --view 320x200 --origin 10,20 --hide
 "$cli" render --char A --mode drawing --view 320x200 --origin 10,20 --hide DspNo -o "$tmp/c.png" >/dev/null
 cmp -s "$tmp/small.png" "$tmp/c.png" && fail "--hide DspCenter changed nothing"
 
+# Each study switch changes the outline picture; without them it is the plain one, and
+# --unhinted is --hinting off.
+"$cli" render --char 永 --size 40 --mode outline -o "$tmp/plain.png" >/dev/null
+for study in --curves --font-points --spread-numbers "--hinting compare" "--hinting off" \
+    "--zoom 4" "--zoom 2 --pan 30,-20"; do
+    # shellcheck disable=SC2086
+    out=$("$cli" render --char 永 --size 40 --mode outline $study -o "$tmp/study.png")
+    cmp -s "$tmp/plain.png" "$tmp/study.png" && fail "$study changed nothing"
+    [[ "$out" == "counts="* ]] || fail "$study printed: $out"
+done
+"$cli" render --char 永 --size 40 --mode outline --hinting on --zoom 1 -o "$tmp/on.png" >/dev/null
+cmp -s "$tmp/plain.png" "$tmp/on.png" || fail "--hinting on --zoom 1 is not the plain picture"
+"$cli" render --char 永 --size 40 --mode outline --hinting off -o "$tmp/off.png" >/dev/null
+"$cli" render --char 永 --size 40 --mode outline --unhinted -o "$tmp/unhinted.png" >/dev/null
+cmp -s "$tmp/off.png" "$tmp/unhinted.png" || fail "--unhinted is not --hinting off"
+# The font's own points are counted as the font stores them.
+out=$("$cli" render --char 永 --size 40 --mode outline --font-points -o "$tmp/fp.png")
+plain=$("$cli" render --char 永 --size 40 --mode outline -o "$tmp/plain.png")
+[[ "$out" != "$plain" ]] || fail "the font's points counted as the vertices: $out"
+"$cli" render --char 永 --size 10 --mode bitmap --zoom 16 -o "$tmp/grid.png" >/dev/null
+"$cli" render --char 永 --size 10 --mode bitmap -o "$tmp/small.png" >/dev/null
+cmp -s "$tmp/grid.png" "$tmp/small.png" && fail "--zoom changed no bitmap"
+# Each character beyond code page 932 is drawn as itself (𠮷, which IPAGothic lacks, as its
+# missing glyph), not as the code page 932 character of the default code.
+"$cli" render --char 𠮟 --mode drawing --view 320x200 -o "$tmp/shikaru.png" >/dev/null
+"$cli" render --char 𠮷 --mode drawing --view 320x200 -o "$tmp/yoshi.png" >/dev/null
+cmp -s "$tmp/shikaru.png" "$tmp/yoshi.png" && fail "𠮟 and 𠮷 drawn alike"
+
 set +e
-for bad in "--mode sideways" "--hide DspNothing" "--view 0x10" "--origin 1" ""; do
+for bad in "--mode sideways" "--hide DspNothing" "--view 0x10" "--origin 1" "" \
+    "--mode outline --zoom 0" "--mode outline --zoom 65" "--mode outline --hinting maybe" \
+    "--mode outline --pan 1" "--mode outline --pan 1,x" "--mode outline --zoom"; do
     # shellcheck disable=SC2086
     "$cli" render --char あ $bad -o "$tmp/x.png" >/dev/null 2>&1
     [[ $? -eq 2 ]] || fail "'$bad' was accepted"

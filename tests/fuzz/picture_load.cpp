@@ -5,6 +5,7 @@
 #include "image/source_picture.h"
 #include "platform/font.h"
 #include "services/services.h"
+#include "tests/fuzz/fuzz_folder.h"
 
 #include <array>
 #include <cstdint>
@@ -26,27 +27,7 @@ public:
     }
 };
 
-std::string MakeFolder() {
-    std::string pattern = "/tmp/lumina-fuzz-XXXXXX";
-    if (!mkdtemp(pattern.data()))
-        std::abort();
-    return pattern;
-}
-
-const std::string& Folder();
-
-void RemoveFolder() {
-    std::error_code ignored;
-    std::filesystem::remove_all(Folder(), ignored);
-}
-
-// Registered once the name exists, so that the removal runs before the name is destroyed.
-const std::string& Folder() {
-    static const std::string folder = MakeFolder();
-    static const bool removed = std::atexit(RemoveFolder) == 0;
-    (void)removed;
-    return folder;
-}
+using lumina::fuzz::Folder;
 
 } // namespace
 

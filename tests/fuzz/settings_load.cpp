@@ -8,6 +8,7 @@
 #include "print/print_settings.h"
 #include "services/printer_settings.h"
 #include "services/settings_store.h"
+#include "tests/fuzz/fuzz_folder.h"
 
 #include <QGuiApplication>
 
@@ -19,27 +20,7 @@
 
 namespace {
 
-std::string MakeFolder() {
-    std::string pattern = "/tmp/lumina-fuzz-XXXXXX";
-    if (!mkdtemp(pattern.data()))
-        std::abort();
-    return pattern;
-}
-
-const std::string& Folder();
-
-void RemoveFolder() {
-    std::error_code ignored;
-    std::filesystem::remove_all(Folder(), ignored);
-}
-
-// Registered once the name exists, so that the removal runs before the name is destroyed.
-const std::string& Folder() {
-    static const std::string folder = MakeFolder();
-    static const bool removed = std::atexit(RemoveFolder) == 0;
-    (void)removed;
-    return folder;
-}
+using lumina::fuzz::Folder;
 
 // A settings file may hold serialised values of any type, pictures too, which need the
 // application the program always has.

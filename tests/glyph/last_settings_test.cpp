@@ -30,6 +30,35 @@ TEST(LastSettings, NothingStoredGivesTheDefaultsAndTheViewCentre) {
     EXPECT_EQ(state.RoundR, 100);
     for (const auto& sw : ViewOptions::Switches())
         EXPECT_TRUE(state.options.*sw.member) << sw.key;
+    // Every study switch off: the pictures as they have always been.
+    EXPECT_FALSE(state.study.ChangesOutline());
+    EXPECT_TRUE(state.request.hinted);
+}
+
+TEST(LastSettings, StudySwitchesLoadAndHintingSetsTheRequest) {
+    const struct {
+        int hinting;
+        bool hinted;
+        bool compare;
+    } hintings[] = {{0, true, false}, {1, false, false}, {2, true, true}, {7, true, false}};
+    for (const auto& h : hintings) {
+        SCOPED_TRACE(h.hinting);
+        test::TestServices services;
+        SettingsStore& store = services.Settings();
+        store.WriteInt("Last", "Hinting", h.hinting);
+        store.WriteInt("Last", "DspCurve", 1);
+        store.WriteInt("Last", "DspFontPt", 1);
+        store.WriteInt("Last", "DspNoSpread", 1);
+        store.WriteInt("Last", "Zoom", 100);
+        store.WriteInt("Last", "PanX", -5);
+        store.WriteInt("Last", "PanY", INT_MIN);
+        const GlyphViewState state = LoadGlyphViewState(store, kView);
+        EXPECT_EQ(state.request.hinted, h.hinted);
+        EXPECT_EQ(state.study.compareHinting, h.compare);
+        EXPECT_TRUE(state.study.curves && state.study.fontPoints && state.study.spreadNumbers);
+        EXPECT_EQ(state.study.zoom, kMaxZoom);
+        EXPECT_EQ(state.study.pan, (Point{-5, -kMaxPan}));
+    }
 }
 
 TEST(LastSettings, StoredNumbersAreHeldToTheirRanges) {
@@ -97,15 +126,63 @@ TEST(LastSettings, SwitchesAreOffOnlyForZeroAndTextsAreCut) {
     EXPECT_EQ(state.request.Char, std::string(16, 'x'));
 }
 
+TEST(LastSettings, TheUnicodeKeyBringsBackACharacterWithoutACode) {
+    const struct {
+        const char* unicode;
+        const char* text; // under "Char"
+        std::optional<Character> expected;
+    } cases[] = {
+        {"U+20B9F", "𠮟", Character{0x20B9F}},
+        {"U+845B + U+E0100", "葛\U000E0100", Character{0x845B, 0xE0100}},
+        {"U+301C", "〜", Character{0x301C}},
+        // "Char" written since by a program that knows only the code page 932 keys.
+        {"U+20B9F", "漢", std::nullopt},
+        {"U+845B + U+E0100", "葛", std::nullopt},
+        // A character with a code is SJIS-Code's; nonsense is ignored.
+        {"U+6F22", "漢", std::nullopt},
+        {"U+0000", "", std::nullopt},
+        {"𠮟𠮟", "𠮟𠮟", std::nullopt},
+        {"", "あ", std::nullopt},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.unicode);
+        test::TestServices services;
+        services.Settings().WriteString("Last", "Char", c.text);
+        services.Settings().WriteInt("Last", "SJIS-Code", 35519);
+        services.Settings().WriteString("Last", "Unicode", c.unicode);
+        const GlyphRequest request = LoadGlyphViewState(services.Settings(), kView).request;
+        EXPECT_EQ(request.Unicode, c.expected);
+        EXPECT_EQ(request.Char, c.text);
+        EXPECT_EQ(request.Key(), c.expected
+                                     ? GlyphKey::Char(c.expected->scalar, c.expected->selector)
+                                     : GlyphKey::Char(0x6F22));
+    }
+}
+
+TEST(LastSettings, TheUnicodeKeyIsWrittenOnlyOnceACharacterNeedsIt) {
+    test::TestServices services;
+    SettingsStore& store = services.Settings();
+    GlyphRequest request;
+    WriteUnicodeKey(store, request);
+    EXPECT_FALSE(store.Contains("Last", "Unicode")) << "a file that never needed it keeps none";
+    request.SelectCharacter({0x845B, 0xE0100});
+    WriteUnicodeKey(store, request);
+    EXPECT_EQ(store.ReadString("Last", "Unicode", ""), "U+845B + U+E0100");
+    request.SelectCode(33440);
+    WriteUnicodeKey(store, request);
+    EXPECT_EQ(store.ReadString("Last", "Unicode", "?"), "");
+}
+
 TEST(LastSettings, EveryKeyIsListedOnceWithSoundRows) {
     std::set<std::string> keys;
     for (const SettingKey& k : LastSettingKeys()) {
         EXPECT_EQ(k.section, "Last");
         EXPECT_TRUE(keys.insert(std::string(k.key)).second) << k.key;
     }
-    EXPECT_EQ(keys.size(), 7u + 13u + 6u + 5u);
-    for (const IntSetting& row : {last::SjisCode, last::FontSize, last::FontDeg, last::DspMode,
-                                  last::OrgX, last::OrgY, last::RoundR})
+    EXPECT_EQ(keys.size(), 8u + 13u + 6u + 5u + 7u);
+    for (const IntSetting& row :
+         {last::SjisCode, last::FontSize, last::FontDeg, last::DspMode, last::OrgX, last::OrgY,
+          last::RoundR, last::HintMode, last::Zoom, last::PanX, last::PanY})
         EXPECT_TRUE(row.IsSound()) << row.key;
 }
 

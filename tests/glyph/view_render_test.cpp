@@ -17,6 +17,7 @@ namespace {
 
 using test::FixtureFonts;
 using test::IsWhite;
+using test::TextMatch;
 using test::ViewRig;
 
 constexpr COLORREF kRed = Rgb(255, 0, 0);
@@ -61,20 +62,6 @@ int CountBlends(const Surface& s, COLORREF colour, const Rect& area) {
         for (int x = std::max(area.left, 0); x < std::min(area.right, s.Width()); ++x)
             n += BlendOfWhiteAnd(s.PixelAt({x, y}), colour) ? 1 : 0;
     return n;
-}
-
-// The share of the pixels a text inks alone that the picture has in exactly that colour.
-double TextMatch(const Surface& picture, const Surface& alone) {
-    int inked = 0, same = 0;
-    for (int y = 0; y < alone.Height(); ++y)
-        for (int x = 0; x < alone.Width(); ++x) {
-            const COLORREF c = alone.PixelAt({x, y});
-            if (IsWhite(c))
-                continue;
-            ++inked;
-            same += picture.PixelAt({x, y}) == c ? 1 : 0;
-        }
-    return inked == 0 ? 0.0 : static_cast<double>(same) / inked;
 }
 
 TEST(GlyphViewCentreLines, DottedRedThroughTheMiddleOfEveryPicture) {

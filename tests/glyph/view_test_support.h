@@ -158,4 +158,18 @@ inline Surface TextAlone(const Services& services, int W, int H, const FontSpec&
     return s;
 }
 
+// The share of the pixels a text inks alone that the picture has in exactly that colour.
+inline double TextMatch(const Surface& picture, const Surface& alone) {
+    int inked = 0, same = 0;
+    for (int y = 0; y < alone.Height(); ++y)
+        for (int x = 0; x < alone.Width(); ++x) {
+            const COLORREF c = alone.PixelAt({x, y});
+            if (IsWhite(c))
+                continue;
+            ++inked;
+            same += picture.PixelAt({x, y}) == c ? 1 : 0;
+        }
+    return inked == 0 ? 0.0 : static_cast<double>(same) / inked;
+}
+
 } // namespace lumina::test

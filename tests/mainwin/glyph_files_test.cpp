@@ -4,9 +4,11 @@
 #include "glyph/bit_picture.h"
 #include "glyph/outline.h"
 #include "glyph/outline_file.h"
+#include "glyph/outline_json.h"
 #include "glyph/request.h"
 #include "services/messages.h"
 #include "services/settings_store.h"
+#include "tests/glyph/outline_test_support.h"
 #include "tests/glyph/view_test_support.h"
 
 #include <gtest/gtest.h>
@@ -19,36 +21,9 @@
 namespace lumina {
 namespace {
 
-using test::NativeRecords;
-using test::Px;
-
-GlyphOutline Decoded(std::vector<std::uint8_t> native, int W = 800, int H = 600) {
-    GlyphOutline outline;
-    EXPECT_TRUE(DecodeNativeRecords(native, outline).ok);
-    PlaceOutline(outline, W, H);
-    return outline;
-}
-
-// The square 0,0 - 10,10 (y up) of one line record ending on its start: four vertices.
-GlyphOutline Square(int W = 800, int H = 600) {
-    NativeRecords r;
-    r.Polygon(Px(0, 0)).Line({Px(10, 0), Px(10, 10), Px(0, 10), Px(0, 0)});
-    return Decoded(r.Bytes(), W, H);
-}
-
-std::vector<std::string> Lines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::size_t at = 0;
-    while (at < text.size()) {
-        const std::size_t end = text.find("\r\n", at);
-        EXPECT_NE(end, std::string::npos) << "a line without CR LF";
-        if (end == std::string::npos)
-            break;
-        lines.push_back(text.substr(at, end - at));
-        at = end + 2;
-    }
-    return lines;
-}
+using test::Decoded;
+using test::Lines;
+using test::Square;
 
 std::string ReadFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
@@ -94,8 +69,10 @@ TEST_F(OutlinePointFileCommand, AsksForTheFileWithTheTextsOfTheProgram) {
     EXPECT_EQ(d.mode, FileDialogRequest::Mode::Save);
     EXPECT_EQ(d.owner, &request);
     EXPECT_EQ(d.title, "保存するファイルを指定");
-    EXPECT_EQ(d.filter, "テキストファイル(*.txt)|*.txt||");
+    // The text form stays the first type; the JSON form is the second.
+    EXPECT_EQ(d.filter, "テキストファイル(*.txt)|*.txt|JSONファイル(*.json)|*.json||");
     EXPECT_EQ(d.defaultExtension, "txt");
+    EXPECT_TRUE(d.extensionFollowsType);
     EXPECT_EQ(d.defaultName, "A(65)");
     EXPECT_TRUE(prompter().Messages().empty());
 }
@@ -140,6 +117,56 @@ INSTANTIATE_TEST_SUITE_P(Answers, OutlinePointFileAnswers,
                                            // Any answer but "はい" is vertices only.
                                            AnswerCase{"NoBoxVertices", kIdNone, kIdOk, 7, true}),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// A name ending in .json (the JSON type chosen in the dialog) writes the JSON form, with the
+// blocks the question chose and the font's own points; a font without the glyph says so.
+TEST(OutlinePointFileJson, AJsonNameWritesTheJsonForm) {
+    test::TestServices services(test::FixtureFonts());
+    GlyphRequest request;
+    request.Char = "B";
+    request.SjisCode = 'B';
+    request.FontName = "Lumina Test";
+    request.FontSize = 75;
+    Surface surface = *Surface::Create(1, 1, PixelFormat::Rgb32);
+    GlyphOutline outline;
+    {
+        const ScopedFont font(services.Get(), surface, request.ToFontSpec());
+        GlyphMetrics metrics;
+        RecordingGlyphObserver observer;
+        ASSERT_TRUE(DecodeNativeOutline(surface, *request.Key(), outline, metrics, observer));
+        PlaceOutline(outline, 800, 600);
+    }
+    const Result<OutlineJsonSource> source = FetchOutlineJsonSource(services, request);
+    ASSERT_TRUE(source);
+    for (const bool controls : {false, true}) {
+        SCOPED_TRACE(controls);
+        const std::string path = services.Dir().File(controls ? "b.JSON" : "b.json");
+        services.Prompter().QueueFileName(path);
+        services.Prompter().QueueAnswer(controls ? kIdYes : kIdNo);
+        services.Prompter().QueueAnswer(kIdNo);
+        WriteOutlinePointFile(services, &request, outline, request);
+        EXPECT_EQ(ReadFile(path), FormatOutlineJson(*source, outline, controls));
+    }
+    // The text form of the same outline is written as ever.
+    const std::string text = services.Dir().File("b.txt");
+    services.Prompter().QueueFileName(text);
+    services.Prompter().QueueAnswer(kIdNo);
+    services.Prompter().QueueAnswer(kIdNo);
+    WriteOutlinePointFile(services, &request, outline, request);
+    EXPECT_EQ(ReadFile(text), FormatOutlinePointFile(outline, false));
+
+    GlyphRequest missing = request;
+    missing.FontName = "Lumina Test";
+    missing.SjisCode = 0x81; // a lead byte alone: no character
+    services.Prompter().Clear();
+    services.Prompter().QueueFileName(services.Dir().File("none.json"));
+    services.Prompter().QueueAnswer(kIdNo);
+    WriteOutlinePointFile(services, &request, outline, missing);
+    ASSERT_EQ(services.Prompter().Messages().size(), 2u);
+    EXPECT_NE(services.Prompter().Messages()[1].text.find(MessageText(kMsgNoOutline)),
+              std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(services.Dir().File("none.json")));
+}
 
 TEST_F(OutlinePointFileCommand, OverwriteAnsweredYesReplacesTheContent) {
     WriteFile(path, "old content that is longer than the new one, much longer indeed\r\n");

@@ -3,6 +3,8 @@
 #include "platform/font.h"
 #include "platform/freetype_font_system.h"
 
+#include <gtest/gtest.h>
+
 #include <cstdlib>
 #include <cstring>
 #include <string>
@@ -17,11 +19,21 @@ inline std::string FixtureFontPath(const char* name) {
 
 // A font system that also knows the fixture fonts.
 inline std::unique_ptr<FontSystem> MakeFixtureFontSystem() {
-    return MakeFreeTypeFontSystem({FixtureFontPath("LuminaTest.ttf"),
-                                   FixtureFontPath("LuminaTestCFF.otf"),
-                                   FixtureFontPath("LuminaTestUni.ttf"),
-                                   FixtureFontPath("LuminaTestVert.ttf")});
+    return MakeFreeTypeFontSystem(
+        {FixtureFontPath("LuminaTest.ttf"), FixtureFontPath("LuminaTestCFF.otf"),
+         FixtureFontPath("LuminaTestUni.ttf"), FixtureFontPath("LuminaTestVert.ttf")});
 }
+
+// Tests over the fixture fonts: Make realises a font and expects to get one.
+class FixtureFontTest : public ::testing::Test {
+protected:
+    std::shared_ptr<const Font> Make(const LogicalFont& logical) {
+        auto font = m_fonts->CreateFont(logical);
+        EXPECT_NE(font, nullptr);
+        return font;
+    }
+    std::unique_ptr<FontSystem> m_fonts = MakeFixtureFontSystem();
+};
 
 // One decoded native polygon: start point and records, coordinates in pixels.
 struct NativeRecord {

@@ -25,15 +25,7 @@ std::string Describe(const std::vector<SourcePoint>& contour) {
     return out.str();
 }
 
-class FontSource : public ::testing::Test {
-protected:
-    std::shared_ptr<const Font> Make(const LogicalFont& logical) {
-        auto font = m_fonts->CreateFont(logical);
-        EXPECT_NE(font, nullptr);
-        return font;
-    }
-    std::unique_ptr<FontSystem> m_fonts = test::MakeFixtureFontSystem();
-};
+using FontSource = test::FixtureFontTest;
 
 TEST_F(FontSource, PointsAreTheStoredOnesInTheFontsOrderUnturned) {
     const struct {

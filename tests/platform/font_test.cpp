@@ -13,15 +13,7 @@ LogicalFont Fixture(int escapement = 0, const char* family = "Lumina Test") {
     return LogicalFont{family, -100, 400, false, escapement};
 }
 
-class FixtureFontTest : public ::testing::Test {
-protected:
-    std::shared_ptr<const Font> Make(const LogicalFont& logical) {
-        auto font = m_fonts->CreateFont(logical);
-        EXPECT_NE(font, nullptr);
-        return font;
-    }
-    std::unique_ptr<FontSystem> m_fonts = test::MakeFixtureFontSystem();
-};
+using test::FixtureFontTest;
 
 TEST_F(FixtureFontTest, TextMetricsFollowTheWinCellAndHhea) {
     for (const char* family : {"Lumina Test", "Lumina Test CFF"}) {

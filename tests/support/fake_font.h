@@ -34,7 +34,9 @@ public:
     void ThrowNoMemory(bool on) { m_throw = on; }
 
     // A glyph of w x h pixels with the first `ink` pixels (row by row) at level 16.
-    void SetGlyph(std::uint32_t code, int w, int h, int ink, int incX, int incY = 0) {
+    // A glyph whose first `ink` pixels are inked at the grey level (0..16).
+    void SetGlyph(std::uint32_t code, int w, int h, int ink, int incX, int incY = 0,
+                  int level = 16) {
         FakeGlyph g;
         g.gray.metrics.gmBlackBoxX = static_cast<std::uint32_t>(w);
         g.gray.metrics.gmBlackBoxY = static_cast<std::uint32_t>(h);
@@ -43,10 +45,11 @@ public:
         const int stride = (w + 3) / 4 * 4;
         g.gray.bytes.assign(static_cast<size_t>(stride) * h, 0);
         for (int i = 0; i < ink; ++i)
-            g.gray.bytes[static_cast<size_t>(i / w) * stride + i % w] = 16;
+            g.gray.bytes[static_cast<size_t>(i / w) * stride + i % w] =
+                static_cast<std::uint8_t>(level);
         GlyphImage image{0, 0, w, h, std::vector<std::uint8_t>(static_cast<size_t>(w) * h, 0)};
         for (int i = 0; i < ink; ++i)
-            image.coverage[static_cast<size_t>(i)] = 255;
+            image.coverage[static_cast<size_t>(i)] = static_cast<std::uint8_t>(level * 255 / 16);
         if (ink > 0)
             g.images.push_back(std::move(image));
         m_byCode[code] = std::move(g);
