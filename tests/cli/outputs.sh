@@ -24,6 +24,8 @@ outputs=(
     "c.gif|convert $data/photo.JPG c.gif"
     "a.txt|art $data/photo.JPG --text a.txt"
     "a.png|art $data/photo.JPG --image a.png"
+    "a.csv|art $data/photo.JPG --cells a.csv"
+    "o.json|outline --char あ --size 20 --format json -o o.json"
 )
 
 for case in "${outputs[@]}"; do
