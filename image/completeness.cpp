@@ -40,11 +40,21 @@ std::optional<BitmapExtent> BitmapExtentOf(std::span<const std::uint8_t> b) {
     return BitmapExtent{start + stride * rows, start + stride * (rows - 1) + (rowBits + 7) / 8};
 }
 
+// A bitmap file that ends inside its own headers: the reader takes what is missing as zeros and
+// can make a picture of tens of millions of pixels out of a few bytes.
+bool BitmapHeadersCutOff(std::span<const std::uint8_t> b) {
+    if (b.size() < 2 || b[0] != 'B' || b[1] != 'M')
+        return false;
+    return b.size() < 14 + 4 || 14 + std::uint64_t{Le(b, 14, 4)} > b.size();
+}
+
 } // namespace
 
 bool LooksTruncated(std::span<const std::uint8_t> bytes) {
     if (bytes.size() >= 2 && bytes[0] == 0xFF && bytes[1] == 0xD8)
         return !JpegDecodesCompletely(bytes);
+    if (BitmapHeadersCutOff(bytes))
+        return true;
     const auto extent = BitmapExtentOf(bytes);
     return extent && extent->pixelsOnly > bytes.size();
 }
