@@ -44,7 +44,14 @@ bool BitmapHeadersBroken(std::span<const std::uint8_t> b) {
     if (b.size() < 14 + 4)
         return true;
     const std::uint32_t header = Le(b, 14, 4);
-    return !KnownHeaderSize(header) || 14 + std::uint64_t{header} > b.size();
+    if (!KnownHeaderSize(header) || 14 + std::uint64_t{header} > b.size())
+        return true;
+    // One plane of 1 to 32 bits a pixel; anything else is no bitmap a reader should guess at.
+    const std::size_t planesAt = header == 12 ? 22 : 26;
+    const std::uint32_t bits = Le(b, planesAt + 2, 2);
+    const bool knownBits =
+        bits == 1 || bits == 4 || bits == 8 || bits == 16 || bits == 24 || bits == 32;
+    return Le(b, planesAt, 2) != 1 || !knownBits;
 }
 
 std::optional<BitmapExtent> BitmapExtentOf(std::span<const std::uint8_t> b) {
