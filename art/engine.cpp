@@ -9,6 +9,7 @@
 #include "services/services.h"
 #include "services/settings_store.h"
 
+#include <algorithm>
 #include <ctime>
 #include <new>
 
@@ -87,7 +88,7 @@ Status ArtEngine::Run(const ArtRunHooks& hooks, bool applyGrid) {
     const std::shared_ptr<const Font> font =
         m_services.fonts.CreateFont(MakeLogicalFont(fontSpec, m_services.displayDpiY));
     if (!font)
-        return Problem::Failed(kMsgFontFailed);
+        return Problem::Failed(kMsgFontFailed, {}, "no font can be made of '" + s.FontName + "'");
     const TextMetrics tm = font->Metrics();
     m_metrics = {tm.tmAscent, tm.tmDescent, tm.tmAveCharWidth};
     switch (ComputeArtLayout(s, m_metrics, m_facts.width, m_facts.height, m_layout)) {
@@ -109,7 +110,7 @@ Status ArtEngine::Run(const ArtRunHooks& hooks, bool applyGrid) {
             return Problem::Silent("stopped");
         m_completed = CompletedArt{m_layout, m_cells, m_art, s.OutW, m_choices};
     } catch (const std::bad_alloc&) {
-        return Problem::Failed(kMsgNoMemory);
+        return Problem::Failed(kMsgNoMemory, {}, "no memory to draw the art");
     }
 
     m_elapsedSeconds = static_cast<long long>(std::time(nullptr) - start);
@@ -136,8 +137,16 @@ Status ArtEngine::Draw(const ArtRunHooks& hooks, const std::shared_ptr<const Fon
         return Problem::Silent("no memory for the art surface");
     }
     m_art = std::make_shared<Surface>(std::move(*surface));
-    if (!MakePalette(*font))
-        return Problem::Refused(kMsgNoClasses);
+    if (!MakePalette(*font)) {
+        Problem none = Problem::Refused(kMsgNoClasses);
+        const bool chosen = std::any_of(kCharClasses.begin(), kCharClasses.end(), [&](auto& c) {
+            return m_settings.ClassSwitch(c.cls) != 0;
+        });
+        if (chosen)
+            none.detail =
+                "the face " + font->Face().family + " draws none of the chosen characters";
+        return none;
+    }
     // The completed art keeps its own grid, so the work grid may be replaced freely.
     CellGrid cells;
     if (!SamplePicture(*m_source, m_layout, m_settings, cells))

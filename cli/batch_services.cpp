@@ -16,6 +16,17 @@ int Report(const Problem& problem) {
     return Failure(ProblemLine(problem));
 }
 
+void BatchServices::NoteFaceFallback(const std::string& faceName) const {
+    if (faceName.empty() || faceName == kDefaultFaceName)
+        return;
+    LogicalFont logical;
+    logical.faceName = faceName;
+    const std::optional<ResolvedFace> face = m_fonts->Resolve(logical);
+    if (face && face->substituted)
+        std::fprintf(stderr, "lumina-cli: no face '%s' is installed; drawing with %s (%s)\n",
+                     faceName.c_str(), face->family.c_str(), face->file.c_str());
+}
+
 std::optional<SourcePicture> BatchServices::LoadPicture(const std::string& path) const {
     SourcePicture picture;
     picture.path = path;
@@ -34,8 +45,12 @@ std::optional<SourcePicture> BatchServices::LoadPicture(const std::string& path)
     }
     if (loaded)
         return picture;
-    const std::string why = problems.empty() ? "" : ": " + ProblemLine(problems.back());
-    Failure("cannot load " + path + why);
+    // A problem that names the path already says what failed.
+    if (!problems.empty() && problems.back().prefix == path + "\n")
+        Report(problems.back());
+    else
+        Failure("cannot load " + path +
+                (problems.empty() ? "" : ": " + ProblemLine(problems.back())));
     return std::nullopt;
 }
 

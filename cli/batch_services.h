@@ -25,6 +25,11 @@ public:
     // (the path and 30029 for a file that is not a picture), when it cannot be had.
     std::optional<SourcePicture> LoadPicture(const std::string& path) const;
 
+    // Says on stderr which face draws in place of faceName when no installed face has that name
+    // (fontconfig's last resort would otherwise draw boxes without a word). The program's
+    // default face, which is substituted on purpose, is not noted.
+    void NoteFaceFallback(const std::string& faceName) const;
+
 private:
     std::unique_ptr<FontSystem> m_fonts;
     EngineServices m_services;

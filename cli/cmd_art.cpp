@@ -195,6 +195,7 @@ int RunArt(const std::vector<std::string>& args) {
 
     const BatchServices batch;
     const EngineServices& services = batch.Get();
+    batch.NoteFaceFallback(o.settings.FontName);
 
     auto loaded = batch.LoadPicture(o.input);
     if (!loaded)

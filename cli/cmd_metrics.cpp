@@ -139,6 +139,7 @@ int RunMetrics(const std::vector<std::string>& arguments) {
 
     const BatchServices batch;
     const EngineServices& services = batch.Get();
+    batch.NoteFaceFallback(request.FontName);
 
     auto surface = Surface::Create(1, 1, PixelFormat::Rgb32, 96, 96);
     if (!surface)

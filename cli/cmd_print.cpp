@@ -71,7 +71,7 @@ bool TakeValue(const std::string& arg, const std::string& value, PrintOptions& p
         return true;
     }
     if (arg == "--pages") {
-        if (!ParseList(value, '-', v) || v.size() != 2 || v[0] < 1 || v[1] < 0 || v[0] > 100000 ||
+        if (!ParseList(value, '-', v) || v.size() != 2 || v[0] < 1 || v[1] < 1 || v[0] > 100000 ||
             v[1] > 100000)
             return false;
         po.range = RangeKind::FromTo;

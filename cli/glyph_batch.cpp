@@ -15,6 +15,7 @@ GlyphBatch::GlyphBatch()
 GlyphBatch::~GlyphBatch() = default;
 
 bool GlyphBatch::Render(GlyphViewState& state, int W, int H) {
+    m_base.NoteFaceFallback(state.request.FontName);
     if (!m_view->MakeSurfaces(W, H)) {
         std::fprintf(stderr, "lumina-cli: cannot make %d x %d view surfaces\n", W, H);
         return false;
@@ -26,6 +27,7 @@ bool GlyphBatch::Render(GlyphViewState& state, int W, int H) {
 }
 
 bool GlyphBatch::DecodeOutline(const GlyphRequest& request, GlyphOutline& outline, int W, int H) {
+    m_base.NoteFaceFallback(request.FontName);
     auto surface = Surface::Create(1, 1, Get().displayFormat, Get().displayDpiX, Get().displayDpiY);
     if (!surface)
         return false;

@@ -57,10 +57,11 @@ void QuietLibraryMessages(QtMsgType type, const QMessageLogContext&, const QStri
 }
 
 // What a command printed is only out once standard output took it: a full disk or a closed pipe
-// shows at the last flush, and a run whose output was lost has failed.
+// shows at the last flush, and a run whose output was lost has failed. A run that failed has
+// already said why in its one line.
 int FlushedExit(int code) {
     errno = 0;
-    if (std::fflush(stdout) == 0 && !std::ferror(stdout))
+    if ((std::fflush(stdout) == 0 && !std::ferror(stdout)) || code != 0)
         return code;
     const int error = errno;
     std::fprintf(stderr, "lumina-cli: cannot write to standard output: %s\n",

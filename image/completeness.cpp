@@ -22,15 +22,52 @@ struct BitmapExtent {
     std::uint64_t pixelsOnly = 0;
 };
 
+// The sizes a bitmap file's information header has: the old 12-byte one, the OS/2 ones and
+// Windows' 40 to 124 bytes. A reader given another takes fields from wherever they fall.
+bool KnownHeaderSize(std::uint32_t size) {
+    for (std::uint32_t known : {12u, 16u, 40u, 52u, 56u, 64u, 108u, 124u})
+        if (size == known)
+            return true;
+    return false;
+}
+
+bool IsBitmapFile(std::span<const std::uint8_t> b) {
+    return b.size() >= 2 && b[0] == 'B' && b[1] == 'M';
+}
+
+// A bitmap file that ends inside its own headers, or whose header is of no known size: the
+// reader takes what is missing as zeros and can make a picture of tens of millions of pixels
+// out of a few bytes.
+bool BitmapHeadersBroken(std::span<const std::uint8_t> b) {
+    if (!IsBitmapFile(b))
+        return false;
+    if (b.size() < 14 + 4)
+        return true;
+    const std::uint32_t header = Le(b, 14, 4);
+    if (!KnownHeaderSize(header) || 14 + std::uint64_t{header} > b.size())
+        return true;
+    // One plane of 1 to 32 bits a pixel; anything else is no bitmap a reader should guess at.
+    const std::size_t planesAt = header == 12 ? 22 : 26;
+    const std::uint32_t bits = Le(b, planesAt + 2, 2);
+    const bool knownBits =
+        bits == 1 || bits == 4 || bits == 8 || bits == 16 || bits == 24 || bits == 32;
+    return Le(b, planesAt, 2) != 1 || !knownBits;
+}
+
 std::optional<BitmapExtent> BitmapExtentOf(std::span<const std::uint8_t> b) {
-    if (b.size() < 14 + 40 || b[0] != 'B' || b[1] != 'M' || Le(b, 14, 4) < 40)
+    if (!IsBitmapFile(b) || BitmapHeadersBroken(b))
         return std::nullopt;
-    const std::uint32_t compression = Le(b, 30, 4);
+    const std::uint32_t header = Le(b, 14, 4);
+    // The old header has 16-bit sizes; the 16-byte OS/2 one ends before the compression.
+    const bool core = header == 12;
+    const std::uint32_t compression = header >= 20 ? Le(b, 30, 4) : 0;
     if (compression != 0 && compression != 3)
         return std::nullopt;
-    const auto width = static_cast<std::int32_t>(Le(b, 18, 4));
-    const auto height = static_cast<std::int32_t>(Le(b, 22, 4));
-    const std::uint32_t bits = Le(b, 28, 2);
+    const auto width =
+        core ? static_cast<std::int32_t>(Le(b, 18, 2)) : static_cast<std::int32_t>(Le(b, 18, 4));
+    const auto height = core ? static_cast<std::int32_t>(static_cast<std::int16_t>(Le(b, 20, 2)))
+                             : static_cast<std::int32_t>(Le(b, 22, 4));
+    const std::uint32_t bits = core ? Le(b, 24, 2) : Le(b, 28, 2);
     if (width <= 0 || height == 0 || height == INT32_MIN || bits == 0 || bits > 32)
         return std::nullopt;
     const std::uint64_t rowBits = std::uint64_t{static_cast<std::uint32_t>(width)} * bits;
@@ -45,6 +82,8 @@ std::optional<BitmapExtent> BitmapExtentOf(std::span<const std::uint8_t> b) {
 bool LooksTruncated(std::span<const std::uint8_t> bytes) {
     if (bytes.size() >= 2 && bytes[0] == 0xFF && bytes[1] == 0xD8)
         return !JpegDecodesCompletely(bytes);
+    if (BitmapHeadersBroken(bytes))
+        return true;
     const auto extent = BitmapExtentOf(bytes);
     return extent && extent->pixelsOnly > bytes.size();
 }

@@ -117,6 +117,9 @@ struct ResolvedFace {
     int index = 0;
     bool embolden = false; // synthetic bold
     bool oblique = false;  // synthetic slant
+    // The face answers to none of the names asked for: fontconfig put another face in its
+    // place (a configured alias, or its last resort for a name it does not know).
+    bool substituted = false;
 };
 
 // A realised font: face, size, weight, slant, angle and hinting. What it answers never changes,

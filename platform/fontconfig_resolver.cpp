@@ -71,6 +71,20 @@ bool FontconfigResolver::AddFontFile(const std::string& path) {
     return true;
 }
 
+namespace {
+
+// Whether one of the face's family names (in any language) is name, without regard to case.
+bool AnswersTo(FcPattern* face, const std::string& name) {
+    FcChar8* family = nullptr;
+    for (int i = 0; FcPatternGetString(face, FC_FAMILY, i, &family) == FcResultMatch; ++i) {
+        if (FcStrCmpIgnoreCase(family, reinterpret_cast<const FcChar8*>(name.c_str())) == 0)
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
 std::optional<FaceMatch> FontconfigResolver::Resolve(const std::string& faceName, int weight,
                                                      bool italic) {
     if (!m_ready)
@@ -92,6 +106,7 @@ std::optional<FaceMatch> FontconfigResolver::Resolve(const std::string& faceName
             FcChar8* family = nullptr;
             if (FcPatternGetString(match.get(), FC_FAMILY, 0, &family) == FcResultMatch)
                 m.face.family = reinterpret_cast<const char*>(family);
+            m.face.substituted = !faceName.empty() && !AnswersTo(match.get(), faceName);
             int index = 0;
             if (FcPatternGetInteger(match.get(), FC_INDEX, 0, &index) == FcResultMatch)
                 m.face.index = index;

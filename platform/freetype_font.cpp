@@ -69,6 +69,19 @@ GlyphMetrics BitmapBox(GlyphMetrics m, FT_GlyphSlot slot) {
     return m;
 }
 
+// The control box rounded out to whole pixels: the black box of the outline, and the box the
+// one-bit bitmap is laid into so that every format of a glyph reports the same black box.
+GlyphMetrics OutlineBox(GlyphMetrics m, const FT_Outline& outline) {
+    FT_BBox box;
+    FT_Outline_Get_CBox(&outline, &box);
+    const FT_Pos left = box.xMin & ~63, right = (box.xMax + 63) & ~63;
+    const FT_Pos bottom = box.yMin & ~63, top = (box.yMax + 63) & ~63;
+    m.gmBlackBoxX = static_cast<std::uint32_t>((right - left) >> 6);
+    m.gmBlackBoxY = static_cast<std::uint32_t>((top - bottom) >> 6);
+    m.gmptGlyphOrigin = {static_cast<int>(left >> 6), static_cast<int>(top >> 6)};
+    return m;
+}
+
 const std::uint8_t* SourceRow(const FT_Bitmap& bitmap, unsigned row) {
     const int pitch = bitmap.pitch;
     if (pitch >= 0)
@@ -182,14 +195,7 @@ std::optional<GlyphData> FreeTypeFont::GlyphOf(const GlyphKey& key, GlyphFormat 
     data.metrics = AdvanceMetrics(slot);
 
     if (format == GlyphFormat::Native) {
-        // The black box the renderers would give: the control box rounded out to pixels.
-        FT_BBox box;
-        FT_Outline_Get_CBox(&slot->outline, &box);
-        const FT_Pos left = box.xMin & ~63, right = (box.xMax + 63) & ~63;
-        const FT_Pos bottom = box.yMin & ~63, top = (box.yMax + 63) & ~63;
-        data.metrics.gmBlackBoxX = static_cast<std::uint32_t>((right - left) >> 6);
-        data.metrics.gmBlackBoxY = static_cast<std::uint32_t>((top - bottom) >> 6);
-        data.metrics.gmptGlyphOrigin = {static_cast<int>(left >> 6), static_cast<int>(top >> 6)};
+        data.metrics = OutlineBox(data.metrics, slot->outline);
         data.bytes = BuildNativeRecords(slot->outline);
         return data;
     }
@@ -198,25 +204,54 @@ std::optional<GlyphData> FreeTypeFont::GlyphOf(const GlyphKey& key, GlyphFormat 
     // blank pixel.
     if (slot->outline.n_points == 0)
         return data;
-    const bool mono = format == GlyphFormat::Mono;
-    if (FT_Render_Glyph(slot, mono ? FT_RENDER_MODE_MONO : FT_RENDER_MODE_NORMAL) != 0)
+    if (format == GlyphFormat::Mono)
+        return MonoGlyph(slot, std::move(data));
+    if (FT_Render_Glyph(slot, FT_RENDER_MODE_NORMAL) != 0)
         return std::nullopt;
     data.metrics = BitmapBox(data.metrics, slot);
     const FT_Bitmap& bitmap = slot->bitmap;
     const unsigned w = bitmap.width, h = bitmap.rows;
     if (w == 0 || h == 0)
         return data;
-    // Rows of both formats start on 4-byte boundaries (FreeType pads mono rows to 2 bytes).
-    const std::size_t stride = mono ? (w + 31) / 32 * 4 : (w + 3) / 4 * 4;
+    // Rows start on 4-byte boundaries.
+    const std::size_t stride = (w + 3) / 4 * 4;
     data.bytes.assign(stride * h, 0);
     for (unsigned row = 0; row < h; ++row) {
         const std::uint8_t* src = SourceRow(bitmap, row);
         std::uint8_t* dst = data.bytes.data() + row * stride;
-        if (mono)
-            std::memcpy(dst, src, (w + 7) / 8);
-        else
-            for (unsigned col = 0; col < w; ++col)
-                dst[col] = Level17(src[col]);
+        for (unsigned col = 0; col < w; ++col)
+            dst[col] = Level17(src[col]);
+    }
+    return data;
+}
+
+// The one-bit rasteriser rounds its box by pixel centres and may come out a column or a row
+// smaller than the black box the outline and the gray bitmap report; its pixels are laid into
+// that black box, so the bit picture is as wide as the window says the glyph is.
+std::optional<GlyphData> FreeTypeFont::MonoGlyph(FT_GlyphSlot slot, GlyphData data) const {
+    data.metrics = OutlineBox(data.metrics, slot->outline);
+    if (FT_Render_Glyph(slot, FT_RENDER_MODE_MONO) != 0)
+        return std::nullopt;
+    const FT_Bitmap& bitmap = slot->bitmap;
+    const std::int64_t w = data.metrics.gmBlackBoxX, h = data.metrics.gmBlackBoxY;
+    if (bitmap.width == 0 || bitmap.rows == 0 || w == 0 || h == 0)
+        return data;
+    // Rows start on 4-byte boundaries (FreeType pads them to 2 bytes).
+    const std::size_t stride = static_cast<std::size_t>((w + 31) / 32 * 4);
+    data.bytes.assign(stride * static_cast<std::size_t>(h), 0);
+    const std::int64_t dx = std::int64_t{slot->bitmap_left} - data.metrics.gmptGlyphOrigin.x;
+    const std::int64_t dy = std::int64_t{data.metrics.gmptGlyphOrigin.y} - slot->bitmap_top;
+    for (unsigned row = 0; row < bitmap.rows; ++row) {
+        const std::int64_t y = row + dy;
+        if (y < 0 || y >= h)
+            continue;
+        const std::uint8_t* src = SourceRow(bitmap, row);
+        std::uint8_t* dst = data.bytes.data() + static_cast<std::size_t>(y) * stride;
+        for (unsigned col = 0; col < bitmap.width; ++col) {
+            const std::int64_t x = col + dx;
+            if (x >= 0 && x < w && (src[col / 8] & (0x80 >> (col % 8))) != 0)
+                dst[x / 8] |= static_cast<std::uint8_t>(0x80 >> (x % 8));
+        }
     }
     return data;
 }

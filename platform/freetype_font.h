@@ -58,6 +58,7 @@ private:
     std::vector<FT_UInt> GlyphsOfText(std::string_view utf8) const;
     std::vector<GlyphImage> RenderGlyphs(const std::vector<FT_UInt>& glyphs) const;
     GlyphMetrics AdvanceMetrics(FT_GlyphSlot slot) const;
+    std::optional<GlyphData> MonoGlyph(FT_GlyphSlot slot, GlyphData data) const;
 
     std::shared_ptr<FtFace> m_face;
     FT_Size m_size = nullptr;

@@ -35,6 +35,13 @@ const QImage& NullImage() {
     return null;
 }
 
+bool IsPictureFormat(const QByteArray& format) {
+    for (const char* known : {"jpeg", "gif", "bmp", "png", "tiff"})
+        if (format == known)
+            return true;
+    return false;
+}
+
 } // namespace
 
 ArgbImage::ArgbImage() = default;
@@ -105,11 +112,17 @@ DecodedImage DecodeImage(std::span<const std::uint8_t> bytes, std::string_view f
     buffer.setData(data);
     if (!buffer.open(QIODevice::ReadOnly))
         return result;
-    QImageReader reader;
-    if (!format.empty()) {
-        reader.setFormat(QByteArray(format.data(), static_cast<qsizetype>(format.size())));
-        reader.setAutoDetectImageFormat(false);
+    QByteArray chosen(format.data(), static_cast<qsizetype>(format.size()));
+    // By content, only the formats a picture file of the program can be: the other readers Qt
+    // has (SVG, XPM, PBM ...) draw a few bytes of text at whatever size they name.
+    if (chosen.isEmpty()) {
+        chosen = QImageReader::imageFormat(&buffer);
+        if (!IsPictureFormat(chosen))
+            return result;
     }
+    QImageReader reader;
+    reader.setFormat(chosen);
+    reader.setAutoDetectImageFormat(false);
     reader.setDevice(&buffer);
     if (!reader.canRead())
         return result;

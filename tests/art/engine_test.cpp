@@ -218,6 +218,8 @@ TEST(EngineFailures, NoFontIsReported) {
     const Status status = engine.Run({}, false);
     EXPECT_EQ(StopOf(status), kMsgFontFailed);
     EXPECT_EQ(status.problem().icon, MsgIcon::Error);
+    // The batch tool's line says which face could not be made.
+    EXPECT_EQ(status.problem().detail, "no font can be made of 'MS UI Gothic'");
     EXPECT_EQ(engine.LastCompleted(), nullptr);
 }
 

@@ -49,4 +49,19 @@ set -e
 "$cli" bits --char e --size 9 >"$tmp/e.txt"
 "$cli" bits --char e --size 9 --unhinted >"$tmp/e-plain.txt"
 cmp -s "$tmp/e.txt" "$tmp/e-plain.txt" && fail "--unhinted changed no bit"
+# The bit picture is as large as the black box the metrics state: "A" at 20 points is 13 x 19,
+# so 16 columns (rounded up to 4) and 19 rows, although the one-bit renderer's own box is
+# narrower.
+for spec in "A|20" "j|9" "あ|31" "漢|72"; do
+    IFS='|' read -r char size <<<"$spec"
+    metrics=$("$cli" metrics --char "$char" --font IPAGothic --size "$size")
+    bx=$(sed -n 's/^gmBlackBoxX=//p' <<<"$metrics")
+    by=$(sed -n 's/^gmBlackBoxY=//p' <<<"$metrics")
+    "$cli" bits --char "$char" --font IPAGothic --size "$size" >"$tmp/box.txt"
+    columns=$(head -n1 "$tmp/box.txt" | tr -d '\r\n' | wc -c)
+    [[ $columns -eq $(((bx + 3) / 4 * 4)) && $(wc -l <"$tmp/box.txt") -eq $by ]] ||
+        fail "$char at $size: $columns columns, $(wc -l <"$tmp/box.txt") rows; black box $bx x $by"
+done
+[[ "$("$cli" metrics --char A --font IPAGothic --size 20 | grep gmBlackBox | tr '\n' ' ')" == \
+    "gmBlackBoxX=13 gmBlackBoxY=19 " ]] || fail "the black box of A at 20 points"
 echo "bits.sh: all passed"

@@ -47,10 +47,16 @@ expect_failure() {
 expect_failure "メモリの確保に失敗しました" "$data/opaque.png" "$out/no-encoder.jpg"
 [[ ! -e "$out/no-encoder.jpg" ]] || fail ".jpg was written"
 expect_failure "メモリの確保に失敗しました" "$data/opaque.png" "$out/no-extension"
-expect_failure "メモリの確保に失敗しました" "$data/opaque.png" "$out/missing/folder.png"
+# A path that cannot be written says which path and why.
+expect_failure "cannot write $out/missing/folder.png: No such file or directory" \
+    "$data/opaque.png" "$out/missing/folder.png"
+mkdir "$out/folder.png"
+expect_failure "cannot write $out/folder.png: a folder is in the way" "$data/opaque.png" \
+    "$out/folder.png"
 expect_failure "イメージ以外はセットできません" "$data/archive.tar.gz" "$out/a.png"
 expect_failure "cannot load" "$data/truncated_opaque.png" "$out/b.png"
-expect_failure "cannot load" "$data/missing.png" "$out/c.png"
+expect_failure "$data/missing.png: ファイルのオープンに失敗しました (No such file or directory)" \
+    "$data/missing.png" "$out/c.png"
 expect_failure "イメージが大きすぎます" "$data/huge_header.png" "$out/d.png"
 
 # Usage errors: exit 2.

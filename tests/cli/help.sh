@@ -43,8 +43,8 @@ trap 'rm -rf "$tmp"' EXIT
 help=$("$cli" render --char あ --mode outline -o "$tmp/x.png" --help)
 [[ "$help" == "usage: lumina-cli render "* && ! -e "$tmp/x.png" ]] || fail "render ... --help"
 # As the value of an option, -h is just a value.
-first=$("$cli" bits --char あ --size 20 --ink -h | head -n1)
-[[ "$first" == *-h* ]] || fail "--ink -h was taken for help: $first"
+picture=$("$cli" bits --char あ --size 20 --ink -h)
+[[ "$picture" == *-h* ]] || fail "--ink -h was taken for help: $(head -n1 <<<"$picture")"
 
 # The version is the project's.
 version=$(sed -n 's/^project([A-Za-z]* VERSION \([0-9.]*\).*/\1/p' "$here/../../CMakeLists.txt")

@@ -135,6 +135,18 @@ for case in "--char|あ" "--code|33440|--angle|90|--bold" "--char|ー|--vertical
 done
 [[ "$text" == *'"quoted"'* ]] || fail "the fixture was not found in the odd folder: $text"
 
+# A face that is not installed is drawn with what fontconfig puts in its place, and stderr names
+# it; an installed face under any of its names, and the default face, draw without a note.
+note=$(FONTCONFIG_FILE="$tmp/fonts.conf" "$cli" metrics --font "No Such Face" 2>&1 >/dev/null)
+[[ "$note" == "lumina-cli: no face 'No Such Face' is installed; drawing with "*" ("*")" ]] ||
+    fail "no note of the fallback face: $note"
+for face in "Lumina Test" "lumina test" "IPAGothic" "IPAゴシック" ""; do
+    args=(--char A)
+    [[ -n "$face" ]] && args+=(--font "$face")
+    note=$(FONTCONFIG_FILE="$tmp/fonts.conf" "$cli" metrics "${args[@]}" 2>&1 >/dev/null)
+    [[ -z "$note" ]] || fail "a note for the installed face '$face': $note"
+done
+
 set +e
 "$cli" metrics --code 0x80FF >/dev/null 2>&1; [[ $? -eq 1 ]] || fail "0x80FF is not a failure"
 "$cli" metrics --size 0 >/dev/null 2>&1; [[ $? -eq 2 ]] || fail "--size 0"

@@ -32,6 +32,13 @@ Bytes WithField(Bytes b, std::size_t at, std::uint32_t value) {
     return b;
 }
 
+// A bitmap file with the old 12-byte header: 2 x 2 24-bit pixels in rows of 8 bytes.
+Bytes CoreBitmap() {
+    Bytes b{'B', 'M', 42, 0, 0, 0, 0, 0, 0, 0, 26, 0, 0, 0, 12, 0, 0, 0, 2, 0, 2, 0, 1, 0, 24, 0};
+    b.resize(26 + 2 * 8, 0x40);
+    return b;
+}
+
 // A bitmap file of 5 x 2 24-bit pixels: rows of 15 bytes with one byte of padding each.
 Bytes PaddedBitmap() {
     Bytes b{'B', 'M', 86, 0, 0, 0, 0, 0, 0, 0, 54, 0, 0, 0,  40,
@@ -68,7 +75,17 @@ TEST(Completeness, CutOffJpegAndBitmapFilesAreTruncated) {
         {"top-down bitmap", WithField(bmp, 22, static_cast<std::uint32_t>(-6)), false},
         {"top-down bitmap cut", Cut(WithField(bmp, 22, static_cast<std::uint32_t>(-6)), 10), true},
         {"run-length bitmap is not judged", Cut(WithField(bmp, 30, 1), 10), false},
-        {"bitmap header cut", Bytes(bmp.begin(), bmp.begin() + 30), false},
+        // The reader would take the missing header fields as zeros and make a huge picture.
+        {"bitmap header cut", Bytes(bmp.begin(), bmp.begin() + 30), true},
+        {"bitmap header longer than the file", WithField(bmp, 14, 0x6428005A), true},
+        {"bitmap of its file header only", Bytes(bmp.begin(), bmp.begin() + 14), true},
+        {"bitmap header of no known size", WithField(bmp, 14, 0), true},
+        {"bitmap header of 41 bytes", WithField(bmp, 14, 41), true},
+        {"bitmap of no planes", WithField(bmp, 26, 0x00180000), true},
+        {"bitmap of 0 bits a pixel", WithField(bmp, 26, 0x00000001), true},
+        {"bitmap of 7 bits a pixel", WithField(bmp, 26, 0x00070001), true},
+        {"bitmap with the old header", CoreBitmap(), false},
+        {"bitmap with the old header, cut", Cut(CoreBitmap(), 4), true},
         {"PNG is not judged here", Cut(png, 20), false},
         {"empty", Bytes{}, false},
     };

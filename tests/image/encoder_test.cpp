@@ -139,6 +139,24 @@ TEST(Encoder, UnwritableTargetsAre30001) {
     }
 }
 
+TEST(Encoder, AFullDiskIs30001WithTheReasonAndKeepsTheOldFile) {
+    for (const char* word : {"jpeg", "gif", "bmp", "png", "tiff"}) {
+        test::TestServices services;
+        const std::string path = services.Dir().File(std::string("art.") + word);
+        std::ofstream(path) << "keep";
+        Status saved;
+        {
+            const test::FileSizeLimit full(64);
+            saved = SaveBitmapThroughEncoder(TestPicture(), path, 60, 40, word);
+        }
+        ASSERT_FALSE(saved) << word;
+        EXPECT_EQ(saved.problem().id, kMsgNoMemory) << word;
+        EXPECT_NE(saved.problem().detail.find(path + ": File too large"), std::string::npos)
+            << saved.problem().detail;
+        EXPECT_EQ(ReadWholeFile(path).bytes.size(), 4u) << word;
+    }
+}
+
 TEST(Encoder, ReadOnlyFileIs30001AndKeepsItsContent) {
     test::TestServices services;
     const std::string path = services.Dir().File("readonly.bmp");

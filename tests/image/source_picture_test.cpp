@@ -368,6 +368,31 @@ TEST(LoadSourcePicture, JpegNamedFileThatIsNotJpegLoadsByContent) {
     EXPECT_EQ(picture.byteSize, JpegSizeOf("opaque.png")) << "opaque: through the JPEG round trip";
 }
 
+// Other formats Qt reads by content draw a few bytes of text at whatever size they name: a
+// picture file of the program is none of them.
+TEST(LoadSourcePicture, TextPictureFormatsAreNotPictures) {
+    const char* const texts[] = {
+        "<?xml version=\"1.0\"?><svg xmlns=\"http://www.w3.org/2000/svg\" width=\"9000\" "
+        "height=\"9000\"><rect width=\"9000\" height=\"9000\"/></svg>",
+        "/* XPM */\nstatic char *x[] = {\"2 1 1 1\", \"a c #000000\", \"aa\"};\n",
+        "P1\n3 1\n1 0 1\n",
+    };
+    for (const char* text : texts) {
+        for (const char* type : {"png", "gif"}) {
+            test::TestServices services;
+            const std::string path = services.Dir().File(std::string("text.") + type);
+            std::ofstream(path, std::ios::binary) << text;
+            SourcePicture picture;
+            picture.path = path;
+            picture.type = type;
+            Problems problems;
+            EXPECT_FALSE(LoadSourcePicture(services.Get(), picture, problems)) << text;
+            EXPECT_EQ(Shown(problems), std::vector<std::string>{MessageText(kMsgPictureUnreadable)})
+                << text;
+        }
+    }
+}
+
 // A PNG whose header asks for 400 megapixels over a few bytes: refused before any pixels
 // are allocated.
 TEST(LoadSourcePicture, HugePicturesAreRefusedWithTheirOwnMessage) {

@@ -13,11 +13,9 @@
 
 #include <gtest/gtest.h>
 
-#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
-#include <sys/resource.h>
 #include <unistd.h>
 
 namespace lumina {
@@ -212,16 +210,10 @@ TEST_F(OutlinePointFileCommand, AWriteThatRunsOutOfRoomKeepsTheOldFileAndSaysSo)
     prompter().QueueFileName(path);
     prompter().QueueAnswer(kIdYes);
     prompter().QueueAnswer(kIdYes);
-    // A file size limit makes the write itself fail, whoever runs the test.
-    struct rlimit saved {};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
-    const auto previous = std::signal(SIGXFSZ, SIG_IGN);
-    struct rlimit small = saved;
-    small.rlim_cur = 16;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    Write();
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, previous);
+    {
+        const test::FileSizeLimit full(16);
+        Write();
+    }
     ASSERT_EQ(prompter().Messages().size(), 3u);
     EXPECT_EQ(prompter().Messages()[2].text, path + "\nファイルのオープンに失敗しました");
     EXPECT_EQ(prompter().Messages()[2].style, kErrorOk);

@@ -70,5 +70,47 @@ TEST(WriteFileAtomically, RefusesWhatCannotBeAFile) {
     EXPECT_EQ(Entries(dir.Path()), 1u);
 }
 
+TEST(WriteFileAtomically, AFullDiskKeepsTheOldFileAndSaysWhy) {
+    test::TempDir dir;
+    const std::string path = dir.File("a.png");
+    ASSERT_TRUE(WriteFileAtomically(path, "old"));
+    WriteResult result;
+    {
+        const test::FileSizeLimit full(4);
+        result = WriteFileAtomically(path, std::string(4096, 'x'));
+    }
+    EXPECT_FALSE(result);
+    EXPECT_EQ(result.reason, "File too large");
+    EXPECT_EQ(Read(path), "old");
+    EXPECT_EQ(Entries(dir.Path()), 1u);
+}
+
+TEST(WriteFileAtomically, LeavesPipesAndDevicesAsTheyAre) {
+    test::TempDir dir;
+    const std::string pipe = dir.File("pipe.png");
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    const std::string device = dir.File("device.png");
+    fs::create_symlink("/dev/null", device);
+    // Refused at once: nothing waits for a reader of the pipe.
+    const WriteResult toPipe = WriteFileAtomically(pipe, "x");
+    EXPECT_FALSE(toPipe);
+    EXPECT_EQ(toPipe.reason, "not a regular file");
+    EXPECT_FALSE(WriteFileAtomically(device, "x"));
+    EXPECT_TRUE(fs::is_fifo(pipe));
+    EXPECT_TRUE(fs::is_symlink(device));
+    EXPECT_TRUE(fs::is_character_file("/dev/null"));
+    EXPECT_EQ(Entries(dir.Path()), 2u);
+}
+
+TEST(WriteFileAtomically, TakesTheNameAsTheBytesItIs) {
+    test::TempDir dir;
+    // 0x8A 'G': Shift_JIS bytes that are not UTF-8.
+    const std::string name = "\x8a"
+                             "G.png";
+    ASSERT_TRUE(WriteFileAtomically(dir.File(name), "x"));
+    ASSERT_EQ(Entries(dir.Path()), 1u);
+    EXPECT_EQ(fs::directory_iterator(dir.Path())->path().filename().string(), name);
+}
+
 } // namespace
 } // namespace lumina

@@ -118,11 +118,48 @@ TEST(DefaultFace, HiraganaAAt300PointsAgreesAcrossFormats) {
         ASSERT_TRUE(mono.has_value());
         const GlyphMetrics& mm = mono->metrics;
         EXPECT_EQ(mono->bytes.size(), (mm.gmBlackBoxX + 31) / 32 * 4 * mm.gmBlackBoxY);
-        // The one-bit renderer rounds the box to pixel centres, one pixel in on each side at most.
-        EXPECT_LE(mm.gmBlackBoxX, gm.gmBlackBoxX);
-        EXPECT_GE(mm.gmBlackBoxX + 2, gm.gmBlackBoxX);
-        EXPECT_LE(mm.gmBlackBoxY, gm.gmBlackBoxY);
-        EXPECT_GE(mm.gmBlackBoxY + 2, gm.gmBlackBoxY);
+        // The one-bit bitmap is laid into the outline's black box: one box for every format.
+        EXPECT_EQ(mm.gmBlackBoxX, nm.gmBlackBoxX);
+        EXPECT_EQ(mm.gmBlackBoxY, nm.gmBlackBoxY);
+        EXPECT_EQ(mm.gmptGlyphOrigin.x, nm.gmptGlyphOrigin.x);
+        EXPECT_EQ(mm.gmptGlyphOrigin.y, nm.gmptGlyphOrigin.y);
+    }
+}
+
+// The one-bit renderer rounds its box by pixel centres ("A" at 20 points came out 12 columns
+// wide in a black box of 13): its pixels keep their places within the outline's box, and each
+// of them lies where the gray bitmap has ink.
+TEST(DefaultFace, OneBitPixelsSitInTheOutlinesBlackBox) {
+    auto fonts = MakeFreeTypeFontSystem();
+    for (int points : {9, 20, 31, 72}) {
+        for (char32_t c : {U'A', U'j', U'あ', U'漢'}) {
+            SCOPED_TRACE(testing::Message() << points << " " << static_cast<int>(c));
+            const auto font = fonts->CreateFont(
+                MakeLogicalFont(FontSpec{"IPAGothic", points, false, false, 0}, 96));
+            ASSERT_NE(font, nullptr);
+            const auto native = font->GlyphOf(GlyphKey::Char(c), GlyphFormat::Native);
+            const auto gray = font->GlyphOf(GlyphKey::Char(c), GlyphFormat::Gray17);
+            const auto mono = font->GlyphOf(GlyphKey::Char(c), GlyphFormat::Mono);
+            ASSERT_TRUE(native && gray && mono);
+            const GlyphMetrics& box = native->metrics;
+            ASSERT_EQ(mono->metrics.gmBlackBoxX, box.gmBlackBoxX);
+            ASSERT_EQ(mono->metrics.gmBlackBoxY, box.gmBlackBoxY);
+            ASSERT_EQ(gray->metrics.gmBlackBoxX, box.gmBlackBoxX);
+            ASSERT_EQ(gray->metrics.gmBlackBoxY, box.gmBlackBoxY);
+            const std::size_t monoStride = (box.gmBlackBoxX + 31) / 32 * 4;
+            const std::size_t grayStride = (box.gmBlackBoxX + 3) / 4 * 4;
+            ASSERT_EQ(mono->bytes.size(), monoStride * box.gmBlackBoxY);
+            int ink = 0;
+            for (std::size_t y = 0; y < box.gmBlackBoxY; ++y) {
+                for (std::size_t x = 0; x < box.gmBlackBoxX; ++x) {
+                    if ((mono->bytes[y * monoStride + x / 8] & (0x80 >> (x % 8))) == 0)
+                        continue;
+                    ++ink;
+                    EXPECT_NE(gray->bytes[y * grayStride + x], 0) << x << "," << y;
+                }
+            }
+            EXPECT_GT(ink, 0);
+        }
     }
 }
 

@@ -2,9 +2,11 @@
 
 #include "services/messages.h"
 
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <stdexcept>
+#include <sys/resource.h>
 #include <unistd.h>
 
 namespace lumina::test {
@@ -25,6 +27,25 @@ TempDir::~TempDir() {
                                      std::filesystem::perm_options::add, ignored);
     }
     std::filesystem::remove_all(m_path, ignored);
+}
+
+FileSizeLimit::FileSizeLimit(unsigned long long limit) {
+    struct rlimit current {};
+    if (getrlimit(RLIMIT_FSIZE, &current) != 0)
+        throw std::runtime_error("cannot read the file size limit");
+    m_savedSoft = current.rlim_cur;
+    m_savedHandler = std::signal(SIGXFSZ, SIG_IGN);
+    current.rlim_cur = limit;
+    if (setrlimit(RLIMIT_FSIZE, &current) != 0)
+        throw std::runtime_error("cannot set the file size limit");
+}
+
+FileSizeLimit::~FileSizeLimit() {
+    struct rlimit current {};
+    getrlimit(RLIMIT_FSIZE, &current);
+    current.rlim_cur = m_savedSoft;
+    setrlimit(RLIMIT_FSIZE, &current);
+    std::signal(SIGXFSZ, m_savedHandler);
 }
 
 TestServices::TestServices(std::unique_ptr<FontSystem> fonts)

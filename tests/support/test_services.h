@@ -26,6 +26,20 @@ private:
     std::string m_path;
 };
 
+// While it lives, a write that would make any file longer than limit bytes fails with EFBIG,
+// as a full disk would fail it, whoever runs the test; the signal such a write raises is ignored.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(unsigned long long limit);
+    ~FileSizeLimit();
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    unsigned long long m_savedSoft = 0;
+    void (*m_savedHandler)(int) = nullptr;
+};
+
 // A font system that has no fonts: for tests that never draw text.
 class NoFontSystem : public FontSystem {
 public:
