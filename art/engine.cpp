@@ -108,7 +108,7 @@ Status ArtEngine::Run(const ArtRunHooks& hooks, bool applyGrid) {
             return drawn;
         if (hooks.stop && hooks.stop())
             return Problem::Silent("stopped");
-        m_completed = CompletedArt{m_layout, m_cells, m_art, s.OutW, m_choices};
+        m_completed = CompletedArt{m_layout, m_cells, m_art, s.OutW, m_choices, s, m_seed};
     } catch (const std::bad_alloc&) {
         return Problem::Failed(kMsgNoMemory, {}, "no memory to draw the art");
     }
@@ -167,6 +167,7 @@ Status ArtEngine::Draw(const ArtRunHooks& hooks, const std::shared_ptr<const Fon
     job.settings = &m_settings;
     job.glyphs = &glyphs;
     job.seed = m_settings.Rand != 0 ? RandSeedNow() : 0;
+    m_seed = job.seed;
     job.progress = hooks.progress;
     job.stop = hooks.stop;
     if (!RenderArt(*m_art, job))

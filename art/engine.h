@@ -29,6 +29,10 @@ struct CompletedArt {
     std::shared_ptr<const Surface> art;
     int outW = 0;
     std::vector<CellChoice> choices; // why each cell got its character, when the engine keeps it
+    // The settings it was drawn with and the seed of its angles, so that it can be drawn again
+    // finer for a high-density screen.
+    ArtSettings settings;
+    unsigned seed = 0;
 };
 
 struct ArtRunHooks {
@@ -108,6 +112,7 @@ private:
     CellGrid m_cells;
     bool m_keepChoices = false;
     std::vector<CellChoice> m_choices;
+    unsigned m_seed = 0;
     std::shared_ptr<Surface> m_art;
     std::optional<CompletedArt> m_completed;
     std::string m_elapsed;

@@ -66,6 +66,9 @@ public:
     // The art the window shows: while a live run draws, and after one gave up, the last
     // completed art; otherwise what the latest run left.
     const Surface* ShownArt() const;
+    // The shown art drawn for a high-density screen (ScreenArt); nullptr at ratio 1, and for
+    // art that did not complete, which is shown by its own pixels.
+    const QImage* FineArt(const Surface& art);
     Rect PictureArea() const { return m_pictureArea; }
     Rect SourceRect() const { return m_sourceRect; }
     Rect ArtRect() const { return m_artRect; }
@@ -157,6 +160,9 @@ private:
     QImage m_fittedArt;
     const void* m_fittedSource = nullptr;
     int m_fittedRun = -1;
+    QImage m_fineArt;
+    std::weak_ptr<const Surface> m_fineArtOf;
+    int m_fineArtRatio = 1;
 };
 
 } // namespace lumina

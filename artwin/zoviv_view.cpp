@@ -3,7 +3,10 @@
 #include "artwin/zoviv_dlg.h"
 
 #include "artwin/art_images.h"
+#include "artwin/art_screen.h"
+#include "platform/display.h"
 #include "platform/surface.h"
+#include "services/services.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -72,15 +75,32 @@ void CZovivDlg::PaintFrame(QPainter& painter) {
 
 const QImage& CZovivDlg::FittedArt(const QImage& art, const QSize& size) {
     // Stretching the whole art is the costly part of a paint; it changes only with a run or
-    // with the area's size.
-    if (m_fittedSource != &art || m_fittedRun != m_runs || m_fittedArt.size() != size) {
-        m_fittedArt = art.size() == size
+    // with the area's size. Art drawn finer is fitted in device pixels.
+    const qreal ratio = art.devicePixelRatio();
+    const QSize pixels = size * ratio;
+    if (m_fittedSource != &art || m_fittedRun != m_runs || m_fittedArt.size() != pixels) {
+        m_fittedArt = art.size() == pixels
                           ? art
-                          : art.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+                          : art.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        m_fittedArt.setDevicePixelRatio(ratio);
         m_fittedSource = &art;
         m_fittedRun = m_runs;
     }
     return m_fittedArt;
+}
+
+const QImage* CZovivDlg::FineArt(const Surface& art) {
+    const int ratio = SurfaceRatioFor(devicePixelRatioF());
+    const CompletedArt* completed = m_engine->LastCompleted();
+    if (ratio <= 1 || !completed || completed->art.get() != &art)
+        return nullptr;
+    // Made once per art and ratio, even when it cannot be had.
+    if (m_fineArtOf.lock() != completed->art || m_fineArtRatio != ratio) {
+        m_fineArt = ScreenArt(m_services, *completed, ratio);
+        m_fineArtOf = completed->art;
+        m_fineArtRatio = ratio;
+    }
+    return m_fineArt.isNull() ? nullptr : &m_fineArt;
 }
 
 void CZovivDlg::PaintArt(QPainter& painter) {
@@ -89,11 +109,12 @@ void CZovivDlg::PaintArt(QPainter& painter) {
         return;
     const int drawW = art->Width();
     const int drawH = art->Height();
+    const QImage* fine = FineArt(*art);
     if (m_zoom <= 0) {
         const QRect fitted = ToQRect(FitArtRect(m_artRect, drawW, drawH));
         if (fitted.isEmpty())
             return;
-        painter.drawImage(fitted.topLeft(), FittedArt(art->Image(), fitted.size()));
+        painter.drawImage(fitted.topLeft(), FittedArt(fine ? *fine : art->Image(), fitted.size()));
         FrameInside(painter, fitted.adjusted(-1, -1, 1, 1), kArtFrameColour);
         return;
     }
@@ -102,7 +123,15 @@ void CZovivDlg::PaintArt(QPainter& painter) {
     if (!source.isEmpty()) {
         // Magnified pixels stay sharp: each art pixel becomes a zoom x zoom block.
         painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-        painter.drawImage(ToQRect(view.destination), art->Image(), source);
+        if (fine) {
+            // The finer art's own device pixels: at x1 one to one on the screen.
+            const qreal r = fine->devicePixelRatio();
+            painter.drawImage(
+                QRectF(ToQRect(view.destination)), *fine,
+                QRectF(source.x() * r, source.y() * r, source.width() * r, source.height() * r));
+        } else {
+            painter.drawImage(ToQRect(view.destination), art->Image(), source);
+        }
     }
     FrameInside(painter, ToQRect(m_artRect), kArtFrameColour);
 }

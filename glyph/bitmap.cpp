@@ -25,23 +25,25 @@ void WriteRow(std::uint8_t* row, const std::uint8_t* ink, int width) {
         Px::Store(row + c * Px::kBytes, ink[c] ? black : white);
 }
 
-// Widens the bounds by every pixel of the surface that is not pure white.
+// Widens the bounds by every pixel of the surface that is not pure white; on a surface of a
+// higher ratio, by the pixel whose device pixels hold ink.
 template <class Px>
 void ExtendByInk(const Surface& surface, Rect& bounds) {
     const std::uint8_t* bits = surface.Bits();
     // The size is read once: the refresh measures a whole view surface each time.
-    const int width = surface.Width();
-    const int height = surface.Height();
+    const int width = surface.DeviceWidth();
+    const int height = surface.DeviceHeight();
     const int stride = surface.Stride();
+    const int ratio = surface.Ratio();
     for (int y = 0; y < height; ++y) {
         const std::uint8_t* row = bits + static_cast<std::ptrdiff_t>(y) * stride;
         for (int x = 0; x < width; ++x) {
             if (Px::IsWhite(Px::Load(row + x * Px::kBytes)))
                 continue;
-            bounds.left = std::min(bounds.left, x);
-            bounds.right = std::max(bounds.right, x);
-            bounds.top = std::min(bounds.top, y);
-            bounds.bottom = std::max(bounds.bottom, y);
+            bounds.left = std::min(bounds.left, x / ratio);
+            bounds.right = std::max(bounds.right, x / ratio);
+            bounds.top = std::min(bounds.top, y / ratio);
+            bounds.bottom = std::max(bounds.bottom, y / ratio);
         }
     }
 }

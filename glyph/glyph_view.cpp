@@ -190,11 +190,17 @@ GlyphView::GlyphView(const EngineServices& services, GlyphViewObserver& observer
 
 GlyphView::~GlyphView() = default;
 
-bool GlyphView::MakeSurfaces(int W, int H) {
+bool GlyphView::MakeSurfaces(int W, int H, int ratio) {
     const EngineServices& sv = m_impl->services;
-    auto outline = Surface::Create(W, H, sv.displayFormat, sv.displayDpiX, sv.displayDpiY);
-    auto bitmap = Surface::Create(W, H, sv.displayFormat, sv.displayDpiX, sv.displayDpiY);
-    auto drawing = Surface::Create(W, H, sv.displayFormat, sv.displayDpiX, sv.displayDpiY);
+    // The surfaces keep the display's resolution whatever their ratio: the glyph is requested
+    // at the size typed, and only drawn finer.
+    const auto make = [&] {
+        return Surface::CreateScaled(W, H, ratio, &sv.fonts, sv.displayFormat, sv.displayDpiX,
+                                     sv.displayDpiY);
+    };
+    auto outline = make();
+    auto bitmap = make();
+    auto drawing = make();
     if (!outline || !bitmap || !drawing)
         return false;
     m_impl->outlineSurface = std::move(outline);
@@ -209,6 +215,10 @@ int GlyphView::Width() const {
 
 int GlyphView::Height() const {
     return m_impl->outlineSurface ? m_impl->outlineSurface->Height() : 0;
+}
+
+int GlyphView::Ratio() const {
+    return m_impl->outlineSurface ? m_impl->outlineSurface->Ratio() : 1;
 }
 
 RefreshOutcome GlyphView::RefreshGlyphView(GlyphViewState& state) {

@@ -83,11 +83,12 @@ public:
     GlyphView(const GlyphView&) = delete;
     GlyphView& operator=(const GlyphView&) = delete;
 
-    // (Re)makes the three surfaces at W x H in the display's format; false when they cannot
-    // be had (the previous ones are then kept).
-    bool MakeSurfaces(int W, int H);
+    // (Re)makes the three surfaces at W x H in the display's format, at a device ratio for a
+    // high-density screen; false when they cannot be had (the previous ones are then kept).
+    bool MakeSurfaces(int W, int H, int ratio = 1);
     int Width() const;
     int Height() const;
+    int Ratio() const;
 
     // Renders all three pictures for the state. Keeps tmAscent and tmDescent in state.request.
     RefreshOutcome RefreshGlyphView(GlyphViewState& state);

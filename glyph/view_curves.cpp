@@ -109,13 +109,8 @@ void DrawPolyline(Surface& surface, std::span<const PointF> points) {
         PointF b = points[i];
         if (!ClipSegment(a, b, clip))
             continue;
-        const Point from = Nearest(a);
-        const Point to = Nearest(b);
         // One-pixel lines leave their end out; the next piece starts there and draws it.
-        if (from == to)
-            continue;
-        surface.MoveTo(from);
-        surface.LineTo(to);
+        surface.LineBetween(a.x, a.y, b.x, b.y);
     }
 }
 

@@ -4,6 +4,7 @@
 #include "mainwin/char_codes_dlg.h"
 #include "mainwin/view_widget.h"
 #include "mainwin/widgets.h"
+#include "platform/display.h"
 #include "services/common.h"
 #include "services/messages.h"
 #include "services/services.h"
@@ -17,6 +18,7 @@
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOptionFrame>
+#include <QWindow>
 
 namespace lumina {
 namespace {
@@ -91,12 +93,32 @@ void CTavrinDlg::LoadState() {
 }
 
 bool CTavrinDlg::MakeViewSurfaces() {
-    if (!m_glyphView.MakeSurfaces(m_viewRect.Width(), m_viewRect.Height()))
+    m_ratio = SurfaceRatioFor(m_view->devicePixelRatioF());
+    if (!m_glyphView.MakeSurfaces(m_viewRect.Width(), m_viewRect.Height(), m_ratio))
         return false;
-    m_paintSurface =
-        Surface::Create(m_viewRect.Width(), m_viewRect.Height(), m_services.displayFormat,
-                        m_services.displayDpiX, m_services.displayDpiY);
+    m_paintSurface = Surface::CreateScaled(m_viewRect.Width(), m_viewRect.Height(), m_ratio,
+                                           &m_services.fonts, m_services.displayFormat,
+                                           m_services.displayDpiX, m_services.displayDpiY);
     return m_paintSurface.has_value();
+}
+
+void CTavrinDlg::FollowScreenRatio() {
+    if (!m_opened || SurfaceRatioFor(m_view->devicePixelRatioF()) == m_ratio)
+        return;
+    if (!MakeViewSurfaces())
+        return;
+    Refresh();
+    m_view->update();
+}
+
+const GlyphView& CTavrinDlg::PrintView() {
+    if (m_glyphView.Ratio() == 1)
+        return m_glyphView;
+    m_printView = std::make_unique<GlyphView>(m_services, m_printObserver);
+    GlyphViewState state = m_state;
+    if (m_printView->MakeSurfaces(m_viewRect.Width(), m_viewRect.Height()))
+        static_cast<void>(m_printView->RefreshGlyphView(state));
+    return *m_printView;
 }
 
 void CTavrinDlg::KeepOriginInView(int w, int h) {
@@ -159,6 +181,11 @@ void CTavrinDlg::moveEvent(QMoveEvent* event) {
 void CTavrinDlg::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     m_placement.Track(*this);
+    if (!m_screenWatched && windowHandle()) {
+        m_screenWatched = true;
+        connect(windowHandle(), &QWindow::screenChanged, this, [this] { FollowScreenRatio(); });
+    }
+    FollowScreenRatio();
 }
 
 void CTavrinDlg::done(int result) {
@@ -181,12 +208,13 @@ bool CTavrinDlg::ApplyClientSize(int cx, int cy) {
     if (!ViewSizeChanged(m_viewRect.Width(), m_viewRect.Height(), w, h) || w <= 0 || h <= 0)
         return false;
     m_view->resize(w, h);
-    if (!m_glyphView.MakeSurfaces(w, h))
+    if (!m_glyphView.MakeSurfaces(w, h, m_ratio))
         return false;
     m_viewRect.right = m_viewRect.left + w;
     m_viewRect.bottom = m_viewRect.top + h;
-    m_paintSurface = Surface::Create(w, h, m_services.displayFormat, m_services.displayDpiX,
-                                     m_services.displayDpiY);
+    m_paintSurface =
+        Surface::CreateScaled(w, h, m_ratio, &m_services.fonts, m_services.displayFormat,
+                              m_services.displayDpiX, m_services.displayDpiY);
     const int radius = ClampRadiusToView(m_state.RoundR, w, h);
     if (radius != m_state.RoundR) {
         m_state.RoundR = radius;

@@ -59,6 +59,9 @@ public:
     // What the print dialog and the tests read.
     const GlyphViewState& State() const { return m_state; }
     const GlyphView& View() const { return m_glyphView; }
+    // The view's pictures for printing: at the program's pixels whatever the screen's density,
+    // made again from the current state when the view draws finer.
+    const GlyphView& PrintView();
     Rect ViewRect() const override { return m_viewRect; }
     PrinterSettings& Printer() { return m_printer; }
     const DragFeedback& Feedback() const { return m_navigator.Feedback(); }
@@ -89,6 +92,8 @@ private:
     void RegisterTips();
     void LoadState();
     bool MakeViewSurfaces();
+    // The surfaces follow the device pixel ratio of the screen the window is on.
+    void FollowScreenRatio();
     // An origin beyond the w x h view is brought back inside it and written.
     void KeepOriginInView(int w, int h);
     void LoadFontList();
@@ -168,6 +173,10 @@ private:
     QSize m_minimumSize;
     WindowPlacement m_placement;
     std::optional<Surface> m_paintSurface;
+    int m_ratio = 1;
+    bool m_screenWatched = false;
+    RecordingGlyphObserver m_printObserver;
+    std::unique_ptr<GlyphView> m_printView;
     std::shared_ptr<const Font> m_feedbackFont;
     bool m_opened = false;
     bool m_placementSaved = false;

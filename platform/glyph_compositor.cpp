@@ -67,7 +67,7 @@ void CompositeIn(Surface& surface, std::span<const GlyphImage> images, Point ori
 
 void CompositeGlyphs(Surface& surface, std::span<const GlyphImage> images, Point origin,
                      COLORREF colour, Widening under, const std::optional<Rect>& clip) {
-    const Rect area = clip ? Intersect(*clip, surface.Bounds()) : surface.Bounds();
+    const Rect area = clip ? Intersect(*clip, surface.DeviceBounds()) : surface.DeviceBounds();
     if (area.IsEmpty() || images.empty())
         return;
     WithPixelTraits(surface.Format(), [&]<class Px>(Px) {

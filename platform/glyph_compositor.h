@@ -16,6 +16,7 @@ class Surface;
 // A partly covered pixel is read with the given widening before the blend: text on surfaces
 // uses the expansion, the art renderer its scaled reading, so that each keeps the 16-bit
 // pictures it has always made. On 32-bit surfaces the widening makes no difference.
+// Origin, clip and images are in the surface's device pixels.
 void CompositeGlyphs(Surface& surface, std::span<const GlyphImage> images, Point origin,
                      COLORREF colour, Widening under = Widening::Expanded,
                      const std::optional<Rect>& clip = std::nullopt);

@@ -45,7 +45,7 @@ int main(int argc, char** argv) {
             help.exec();
         });
         dialog.SetPrintHook([&] {
-            lumina::CInsatuDlg(theApp.GetServices(), dialog.Printer(), dialog.View(),
+            lumina::CInsatuDlg(theApp.GetServices(), dialog.Printer(), dialog.PrintView(),
                                dialog.State().mode, &dialog)
                 .exec();
         });
