@@ -80,6 +80,7 @@ struct RenderJob {
     const ArtSettings* settings = nullptr;
     GlyphCache* glyphs = nullptr;
     unsigned seed = 0; // used when settings->Rand is on
+    int threads = 1;   // the art is the same for any number
     ArtProgress progress;
     std::function<bool()> stop; // asked after every row: true gives the drawing up
 };
