@@ -1,10 +1,12 @@
 #include "art/engine.h"
 
 #include "art/mapping.h"
+#include "art/palette_cache.h"
 #include "art/tone.h"
 #include "image/encoder.h"
 #include "image/source_picture.h"
 #include "platform/surface.h"
+#include "platform/working_folder.h"
 #include "services/common.h"
 #include "services/services.h"
 #include "services/settings_store.h"
@@ -68,10 +70,24 @@ bool ArtEngine::MakePalette(const Font& font) {
         return !m_palette.entries.empty();
     m_paletteKey.reset();
     m_drawnPalette.reset();
+    const std::optional<std::string> folder =
+        m_paletteFolder ? m_paletteFolder : PrivateCacheFolder();
+    const std::optional<std::string> diskKey =
+        folder && !folder->empty() ? lumina::PaletteCacheKey(font, m_settings) : std::nullopt;
+    if (diskKey) {
+        if (auto cached = LoadCachedPalette(*folder, *diskKey)) {
+            m_palette = std::move(*cached);
+            m_paletteKey = key;
+            return true;
+        }
+    }
     if (!BuildPalette(m_palette, m_settings, font))
         return false;
     SortPalette(m_palette);
     m_paletteKey = key;
+    // A cache that cannot be written only means measuring again next time.
+    if (diskKey)
+        (void)StoreCachedPalette(*folder, *diskKey, m_palette);
     return true;
 }
 

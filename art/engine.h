@@ -86,6 +86,11 @@ public:
     void SetThreads(int threads) { m_threads = std::max(threads, 1); }
     int Threads() const { return m_threads; }
 
+    // The folder measured palettes are kept in; unset: the user's cache folder; "": none kept.
+    void SetPaletteCacheFolder(std::optional<std::string> folder) {
+        m_paletteFolder = std::move(folder);
+    }
+
     // Whether completed art says why each cell got its character (CompletedArt::choices).
     void KeepCellChoices(bool keep) { m_keepChoices = keep; }
 
@@ -120,6 +125,7 @@ private:
     CellGrid m_cells;
     bool m_keepChoices = false;
     int m_threads = DefaultArtThreads();
+    std::optional<std::string> m_paletteFolder;
     std::vector<CellChoice> m_choices;
     std::shared_ptr<Surface> m_art;
     std::shared_ptr<Surface> m_spare; // the surface of the run before, to be drawn over

@@ -80,9 +80,9 @@ struct RenderJob {
     const ArtSettings* settings = nullptr;
     GlyphCache* glyphs = nullptr;
     unsigned seed = 0; // used when settings->Rand is on
-    int threads = 1;   // the art is the same for any number
     ArtProgress progress;
     std::function<bool()> stop; // asked after every row: true gives the drawing up
+    int threads = 1;            // the art is the same for any number
 };
 
 // Fills the surface with BkCol and draws every cell's character; false when stop gave it up.
