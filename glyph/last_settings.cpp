@@ -30,7 +30,8 @@ std::vector<SettingKey> LastSettingKeys() {
         Char.Key(),     SjisCode.Key(),    FontName.Key(), FontSize.Key(), FontDeg.Key(),
         FontBold.Key(), FontItalic.Key(),  DspMode.Key(),  OrgX.Key(),     OrgY.Key(),
         RoundR.Key(),   Bit1Char.Key(),    Bit0Char.Key(), DspCurve.Key(), DspFontPt.Key(),
-        HintMode.Key(), DspNoSpread.Key(), Zoom.Key(),     PanX.Key(),     PanY.Key(),   Unicode.Key()};
+        HintMode.Key(), DspNoSpread.Key(), Zoom.Key(),     PanX.Key(),     PanY.Key(),
+        Unicode.Key()};
     for (const auto& row : kSwitches)
         keys.push_back(row.Key());
     for (const auto& row : Placement.Rows())
