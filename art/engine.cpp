@@ -1,10 +1,12 @@
 #include "art/engine.h"
 
 #include "art/mapping.h"
+#include "art/palette_cache.h"
 #include "art/tone.h"
 #include "image/encoder.h"
 #include "image/source_picture.h"
 #include "platform/surface.h"
+#include "platform/working_folder.h"
 #include "services/common.h"
 #include "services/services.h"
 #include "services/settings_store.h"
@@ -69,10 +71,24 @@ bool ArtEngine::MakePalette(const Font& font) {
         return !m_palette.entries.empty();
     m_paletteKey.reset();
     m_drawnPalette.reset();
+    const std::optional<std::string> folder =
+        m_paletteFolder ? m_paletteFolder : PrivateCacheFolder();
+    const std::optional<std::string> diskKey =
+        folder && !folder->empty() ? lumina::PaletteCacheKey(font, m_settings) : std::nullopt;
+    if (diskKey) {
+        if (auto cached = LoadCachedPalette(*folder, *diskKey)) {
+            m_palette = std::move(*cached);
+            m_paletteKey = key;
+            return true;
+        }
+    }
     if (!BuildPalette(m_palette, m_settings, font))
         return false;
     SortPalette(m_palette);
     m_paletteKey = key;
+    // A cache that cannot be written only means measuring again next time.
+    if (diskKey)
+        (void)StoreCachedPalette(*folder, *diskKey, m_palette);
     return true;
 }
 
@@ -123,6 +139,28 @@ Status ArtEngine::Run(const ArtRunHooks& hooks, bool applyGrid) {
     return {};
 }
 
+bool ArtEngine::MakeArtSurface(bool blank) {
+    const int w = m_layout.drawW;
+    const int h = m_layout.drawH;
+    std::shared_ptr<Surface> previous = std::move(m_art);
+    // The surface two runs back, when nothing holds it any more, is drawn over afresh: the
+    // window's runs alternate between two surfaces rather than making one each time.
+    const auto fits = [&](const std::shared_ptr<Surface>& s) {
+        return s && s->Width() == w && s->Height() == h && s->Format() == m_services.displayFormat;
+    };
+    if (!blank && fits(m_spare) && m_spare.use_count() == 1) {
+        m_art = std::move(m_spare);
+    } else {
+        m_spare.reset();
+        auto surface = Surface::Create(w, h, m_services.displayFormat, m_services.displayDpiX,
+                                       m_services.displayDpiY);
+        if (surface)
+            m_art = std::make_shared<Surface>(std::move(*surface));
+    }
+    m_spare = fits(previous) ? std::move(previous) : nullptr;
+    return m_art != nullptr;
+}
+
 Status ArtEngine::Draw(const ArtRunHooks& hooks, const std::shared_ptr<const Font>& font) {
     // A tall picture of few bytes and large characters can lay out gigabytes of art.
     if (const Status budget = CheckPixelBudget(m_layout.drawW, m_layout.drawH, "the art");
@@ -130,13 +168,8 @@ Status ArtEngine::Draw(const ArtRunHooks& hooks, const std::shared_ptr<const Fon
         m_art.reset();
         return budget;
     }
-    auto surface = Surface::Create(m_layout.drawW, m_layout.drawH, m_services.displayFormat,
-                                   m_services.displayDpiX, m_services.displayDpiY);
-    if (!surface) {
-        m_art.reset();
-        return Problem::Silent("no memory for the art surface");
-    }
-    m_art = std::make_shared<Surface>(std::move(*surface));
+    const Status noSurface = Problem::Silent("no memory for the art surface");
+    // A run that stops before drawing leaves a blank new surface.
     if (!MakePalette(*font)) {
         Problem none = Problem::Refused(kMsgNoClasses);
         const bool chosen = std::any_of(kCharClasses.begin(), kCharClasses.end(), [&](auto& c) {
@@ -145,16 +178,23 @@ Status ArtEngine::Draw(const ArtRunHooks& hooks, const std::shared_ptr<const Fon
         if (chosen)
             none.detail =
                 "the face " + font->Face().family + " draws none of the chosen characters";
-        return none;
+        return MakeArtSurface(true) ? Status(std::move(none)) : noSurface;
     }
     // The completed art keeps its own grid, so the work grid may be replaced freely.
     CellGrid cells;
-    if (!SamplePicture(*m_source, m_layout, m_settings, cells))
-        return Problem::Silent("the picture's pixels are neither 16 nor 32 bits");
+    if (!SamplePicture(*m_source, m_layout, m_settings, cells, m_threads))
+        return MakeArtSurface(true) ? Status(Problem::Silent("the picture's pixels are neither "
+                                                             "16 nor 32 bits"))
+                                    : noSurface;
     // The tone modes match lightness to the ink as it is drawn: a pixel a glyph only grazes
     // darkens its cell less than one it covers.
     const ToneMode tone = ToneModeOf(m_settings);
     ApplyTone(*m_source, m_layout, tone, cells);
+    if (hooks.pictureRead)
+        hooks.pictureRead();
+    // Made once the picture has been read, so that a caller may have let it go by now.
+    if (!MakeArtSurface(false))
+        return noSurface;
     if (tone != ToneMode::None && !m_drawnPalette)
         m_drawnPalette = DrawnInkPalette(m_palette, *font);
     std::vector<CellChoice> choices;
@@ -168,6 +208,7 @@ Status ArtEngine::Draw(const ArtRunHooks& hooks, const std::shared_ptr<const Fon
     job.glyphs = &glyphs;
     job.seed = m_settings.Rand != 0 ? RandSeedNow() : 0;
     m_seed = job.seed;
+    job.threads = m_threads;
     job.progress = hooks.progress;
     job.stop = hooks.stop;
     if (!RenderArt(*m_art, job))

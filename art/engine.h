@@ -3,6 +3,7 @@
 #include "art/layout.h"
 #include "art/mapping.h"
 #include "art/palette.h"
+#include "art/parallel.h"
 #include "art/render.h"
 #include "art/sampling.h"
 #include "art/settings.h"
@@ -10,6 +11,7 @@
 #include "platform/font.h"
 #include "services/problem.h"
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -42,6 +44,9 @@ struct ArtRunHooks {
     // Asked after every drawn row and at the end: true gives the run up, leaving the last
     // completed art as it is (its settings have gone stale).
     std::function<bool()> stop;
+    // Called once the picture has been read (sampled and toned), before the art surface is
+    // made: a caller that runs once may let the picture's pixels go here.
+    std::function<void()> pictureRead;
 };
 
 // One character-art window's engine: its settings and grid model, the layout, palette, cells
@@ -81,6 +86,15 @@ public:
     // 30001 (no memory), or a silent stop.
     Status Run(const ArtRunHooks& hooks = {}, bool applyGrid = true);
 
+    // Threads a run samples and draws with (at least 1); the art is the same for any number.
+    void SetThreads(int threads) { m_threads = std::max(threads, 1); }
+    int Threads() const { return m_threads; }
+
+    // The folder measured palettes are kept in; unset: the user's cache folder; "": none kept.
+    void SetPaletteCacheFolder(std::optional<std::string> folder) {
+        m_paletteFolder = std::move(folder);
+    }
+
     // Whether completed art says why each cell got its character (CompletedArt::choices).
     void KeepCellChoices(bool keep) { m_keepChoices = keep; }
 
@@ -97,6 +111,9 @@ public:
 private:
     Status Draw(const ArtRunHooks& hooks, const std::shared_ptr<const Font>& font);
     bool MakePalette(const Font& font);
+    // m_art at the layout's size: blank (white) and new, or else possibly a spare to be drawn
+    // over. False when no surface can be had.
+    bool MakeArtSurface(bool blank);
 
     const EngineServices& m_services;
     SettingsStore* m_store;
@@ -111,9 +128,12 @@ private:
     CharPalette m_palette;
     CellGrid m_cells;
     bool m_keepChoices = false;
+    int m_threads = DefaultArtThreads();
+    std::optional<std::string> m_paletteFolder;
     std::vector<CellChoice> m_choices;
     unsigned m_seed = 0;
     std::shared_ptr<Surface> m_art;
+    std::shared_ptr<Surface> m_spare; // the surface of the run before, to be drawn over
     std::optional<CompletedArt> m_completed;
     std::string m_elapsed;
     long long m_elapsedSeconds = 0;

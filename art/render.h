@@ -82,6 +82,7 @@ struct RenderJob {
     unsigned seed = 0; // used when settings->Rand is on
     ArtProgress progress;
     std::function<bool()> stop; // asked after every row: true gives the drawing up
+    int threads = 1;            // the art is the same for any number
 };
 
 // Fills the surface with BkCol and draws every cell's character; false when stop gave it up.

@@ -1,5 +1,6 @@
 #include "art/sampling.h"
 
+#include "art/parallel.h"
 #include "platform/pixels.h"
 #include "platform/surface.h"
 
@@ -53,7 +54,7 @@ int GainChannel(int channel, double gain) {
 }
 
 bool SamplePicture(const Surface& source, const ArtLayout& layout, const ArtSettings& settings,
-                   CellGrid& grid) {
+                   CellGrid& grid, int threads) {
     const bool wide = source.Format() == PixelFormat::Rgb32;
     if (!wide && source.Format() != PixelFormat::Rgb16)
         return false;
@@ -69,17 +70,23 @@ bool SamplePicture(const Surface& source, const ArtLayout& layout, const ArtSett
     double gains[3] = {ColourGain(settings.BrightR), ColourGain(settings.BrightG),
                        ColourGain(settings.BrightB)};
     const int range = layout.range;
-    for (int r = 0; r < layout.rows; ++r) {
-        for (int c = 0; c < layout.cols; ++c) {
-            const PieceResult piece =
-                wide ? SamplePiece<Rgb32Pixel>(source, c * range, r * range, range, gains, colour)
-                     : SamplePiece<Rgb16Pixel>(source, c * range, r * range, range, gains, colour);
-            const size_t i = static_cast<size_t>(r) * layout.cols + c;
-            grid.cells[i] = piece.darkness;
-            if (colour)
-                grid.colours[i] = piece.colour;
+    // Each part samples whole rows of cells: every cell is its own, whatever the parts.
+    const int parts = std::clamp(threads, 1, std::max(layout.rows, 1));
+    RunParts(parts, [&](int part) {
+        const PartRange rows = PartOf(layout.rows, part, parts);
+        double g[3] = {gains[0], gains[1], gains[2]};
+        for (int r = rows.begin; r < rows.end; ++r) {
+            for (int c = 0; c < layout.cols; ++c) {
+                const PieceResult piece =
+                    wide ? SamplePiece<Rgb32Pixel>(source, c * range, r * range, range, g, colour)
+                         : SamplePiece<Rgb16Pixel>(source, c * range, r * range, range, g, colour);
+                const size_t i = static_cast<size_t>(r) * layout.cols + c;
+                grid.cells[i] = piece.darkness;
+                if (colour)
+                    grid.colours[i] = piece.colour;
+            }
         }
-    }
+    });
     return true;
 }
 

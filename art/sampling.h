@@ -25,8 +25,9 @@ double ColourGain(int step);
 int GainChannel(int channel, double gain);
 
 // Samples the picture surface into grid (cols x rows pieces of range x range pixels). False
-// when the surface is neither 16 nor 32 bits a pixel.
+// when the surface is neither 16 nor 32 bits a pixel. The rows of cells are shared among
+// threads; the grid is the same for any number.
 bool SamplePicture(const Surface& source, const ArtLayout& layout, const ArtSettings& settings,
-                   CellGrid& grid);
+                   CellGrid& grid, int threads = 1);
 
 } // namespace lumina

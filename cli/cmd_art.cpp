@@ -209,6 +209,8 @@ int RunArt(const std::vector<std::string>& args) {
     ArtRunHooks hooks;
     if (o.progress)
         hooks.progress = PrintProgress;
+    // One run: once sampled, the picture's pixels go before the art's are made.
+    hooks.pictureRead = [&picture] { picture.sourceSurface.reset(); };
     const auto start = std::chrono::steady_clock::now();
     const Status status = engine.Run(hooks, false);
     const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(

@@ -6,6 +6,7 @@
 #include "image/raw_scan.h"
 #include "image/transparency.h"
 #include "platform/image_codec.h"
+#include "platform/jpeg_reader.h"
 #include "services/services.h"
 
 #include <algorithm>
@@ -86,33 +87,51 @@ bool ReportDecodeFailure(DecodeStatus status, Problems& problems) {
     return false;
 }
 
+// A JPEG decoded straight into ARGB pixels (into reuse's memory when it has the size); Qt's
+// reader when the direct decoder leaves it to it.
+DecodedImage DecodeJpeg(std::span<const std::uint8_t> bytes, ArgbImage reuse = {}) {
+    DecodedImage direct = DecodeJpegDirect(bytes, kMaxPicturePixels, std::move(reuse));
+    if (direct.status != DecodeStatus::Unreadable)
+        return direct;
+    return DecodeImage(bytes, "jpeg", kMaxPicturePixels);
+}
+
 // An opaque picture reaches the surface through JPEG encoding and decoding, as every opaque
 // picture not read directly as JPEG does. The round trip is made in memory: no file of a
-// shared folder can be planted, swapped or left half-written in its way.
-bool ThroughJpegRoundTrip(ArgbImage image, Loaded& out, Problems& problems) {
+// shared folder can be planted, swapped or left half-written in its way. The decoded JPEG
+// takes the picture's own memory.
+bool ThroughJpegRoundTrip(Loaded& loaded, Problems& problems) {
+    ArgbImage& image = loaded.image;
     const auto jpeg = EncodeThroughEncoder(image, image.Width(), image.Height(), "jpeg");
     if (!jpeg) {
         problems.push_back(jpeg.problem());
         return false;
     }
-    image = ArgbImage(); // gone before its JPEG is decoded
-    DecodedImage decoded = DecodeImage(*jpeg, "jpeg", kMaxPicturePixels);
+    DecodedImage decoded = DecodeJpeg(*jpeg, std::move(image));
+    image = ArgbImage();
     if (decoded.status != DecodeStatus::Ok)
         return ReportDecodeFailure(decoded.status, problems);
-    out = Loaded{std::move(decoded.image), kNoColour, ClampedSize(jpeg->size())};
+    loaded = Loaded{std::move(decoded.image), kNoColour, ClampedSize(jpeg->size())};
     return true;
 }
 
-// Decoding by content, the key search and its adjustments, flattening, and for an opaque
-// picture the JPEG round trip.
+// Decoding by content, the key search and its adjustments and flattening. An opaque picture
+// is left for the JPEG round trip (roundTrip set).
 bool DecodeByContent(const EngineServices& services, const SourcePicture& picture,
                      std::span<const std::uint8_t> bytes, COLORREF bitmapKey, Loaded& out,
-                     Problems& problems) {
+                     bool& roundTrip, Problems& problems) {
     const PngScan png = picture.type == "png" ? ScanPngBytes(bytes) : PngScan{};
     DecodedImage decoded = DecodeImage(bytes, "", kMaxPicturePixels);
     if (decoded.status != DecodeStatus::Ok)
         return ReportDecodeFailure(decoded.status, problems);
     ArgbImage& image = decoded.image;
+    // Without an alpha channel (and outside bitmap files, whose colours may make one) every
+    // pixel is opaque: there is no key to find and nothing to flatten.
+    if (!decoded.hadAlpha && picture.type != "bmp") {
+        out = Loaded{std::move(image), kNoColour, 0};
+        roundTrip = true;
+        return true;
+    }
     COLORREF key = bitmapKey;
     bool keyFromAlpha = false;
     if (picture.type != "bmp") {
@@ -130,9 +149,8 @@ bool DecodeByContent(const EngineServices& services, const SourcePicture& pictur
     // Transparency is where alpha is 0, for bitmap files as for every other picture: opaque
     // pixels keep their colour even when it is the key's.
     FlattenOntoWhite(image);
-    if (key == kNoColour)
-        return ThroughJpegRoundTrip(std::move(image), out, problems);
-    const std::uint32_t size = BitmapFileSize(image.Width(), image.Height());
+    roundTrip = key == kNoColour;
+    const std::uint32_t size = roundTrip ? 0 : BitmapFileSize(image.Width(), image.Height());
     out = Loaded{std::move(image), key, size};
     return true;
 }
@@ -140,8 +158,11 @@ bool DecodeByContent(const EngineServices& services, const SourcePicture& pictur
 // The decoded pixels become the surface's: the picture is never held twice at full size.
 bool MakeSurface(const EngineServices& services, Loaded& loaded, SourcePicture& picture,
                  Problems& problems) {
-    picture.sourceSurface = SurfaceFromArgb(std::move(loaded.image), services.displayFormat,
-                                            services.displayDpiX, services.displayDpiY);
+    // A picture without a key comes from a JPEG, every pixel opaque; a keyed one was flattened
+    // and is converted.
+    const auto make = loaded.key == kNoColour ? SurfaceFromOpaqueArgb : SurfaceFromArgb;
+    picture.sourceSurface = make(std::move(loaded.image), services.displayFormat,
+                                 services.displayDpiX, services.displayDpiY);
     if (!picture.sourceSurface) {
         Fail(problems, kMsgNoMemory);
         return false;
@@ -174,8 +195,9 @@ bool Load(const EngineServices& services, SourcePicture& picture, Problems& prob
     }
     Loaded loaded;
     bool decoded = false;
+    bool roundTrip = false;
     if (picture.type == "jpeg") {
-        DecodedImage direct = DecodeImage(bytes, "jpeg", kMaxPicturePixels);
+        DecodedImage direct = DecodeJpeg(bytes);
         if (direct.status == DecodeStatus::Ok) {
             loaded = Loaded{std::move(direct.image), kNoColour, ClampedSize(bytes.size())};
             decoded = true;
@@ -183,7 +205,12 @@ bool Load(const EngineServices& services, SourcePicture& picture, Problems& prob
             return ReportDecodeFailure(direct.status, problems);
         }
     }
-    if (!decoded && !DecodeByContent(services, picture, bytes, bitmapKey, loaded, problems))
+    if (!decoded &&
+        !DecodeByContent(services, picture, bytes, bitmapKey, loaded, roundTrip, problems))
+        return false;
+    // The file's bytes are done with: they go before the round trip needs its memory.
+    std::vector<std::uint8_t>().swap(file.bytes);
+    if (roundTrip && !ThroughJpegRoundTrip(loaded, problems))
         return false;
     if (!MakeSurface(services, loaded, picture, problems))
         return false;

@@ -37,41 +37,62 @@ void CompositeOne(std::uint8_t* bits, std::ptrdiff_t stride, const GlyphImage& g
 }
 
 template <class Px, Widening W>
-void CompositeAll(Surface& surface, std::span<const GlyphImage> images, Point origin,
+void CompositeAll(const PixelPlane& plane, std::span<const GlyphImage> images, Point origin,
                   Channels colour, const Rect& clip) {
-    std::uint8_t* bits = surface.Bits();
-    const std::ptrdiff_t stride = surface.Stride();
     for (const GlyphImage& g : images) {
         if (g.width <= 0 || g.height <= 0 ||
             g.coverage.size() <
                 static_cast<std::size_t>(g.width) * static_cast<std::size_t>(g.height))
             continue;
-        CompositeOne<Px, W>(bits, stride, g, origin, colour, clip);
+        CompositeOne<Px, W>(plane.bits, plane.stride, g, origin, colour, clip);
     }
 }
 
 template <class Px>
-void CompositeIn(Surface& surface, std::span<const GlyphImage> images, Point origin,
+void CompositeIn(const PixelPlane& plane, std::span<const GlyphImage> images, Point origin,
                  Channels colour, const Rect& clip, Widening under) {
     switch (under) {
     case Widening::Expanded:
-        return CompositeAll<Px, Widening::Expanded>(surface, images, origin, colour, clip);
+        return CompositeAll<Px, Widening::Expanded>(plane, images, origin, colour, clip);
     case Widening::Shifted:
-        return CompositeAll<Px, Widening::Shifted>(surface, images, origin, colour, clip);
+        return CompositeAll<Px, Widening::Shifted>(plane, images, origin, colour, clip);
     case Widening::Scaled:
-        return CompositeAll<Px, Widening::Scaled>(surface, images, origin, colour, clip);
+        return CompositeAll<Px, Widening::Scaled>(plane, images, origin, colour, clip);
     }
 }
 
 } // namespace
 
-void CompositeGlyphs(Surface& surface, std::span<const GlyphImage> images, Point origin,
-                     COLORREF colour, Widening under, const std::optional<Rect>& clip) {
-    const Rect area = clip ? Intersect(*clip, surface.DeviceBounds()) : surface.DeviceBounds();
+PixelPlane PlaneOf(Surface& surface) {
+    return {surface.Bits(), surface.Stride(), surface.DeviceWidth(), surface.DeviceHeight(),
+            surface.Format()};
+}
+
+void CompositeGlyphs(const PixelPlane& plane, std::span<const GlyphImage> images, Point origin,
+                     COLORREF colour, Widening under, const Rect& clip) {
+    const Rect area = Intersect(clip, plane.Bounds());
     if (area.IsEmpty() || images.empty())
         return;
-    WithPixelTraits(surface.Format(), [&]<class Px>(Px) {
-        CompositeIn<Px>(surface, images, origin, ChannelsOf(colour), area, under);
+    WithPixelTraits(plane.format, [&]<class Px>(Px) {
+        CompositeIn<Px>(plane, images, origin, ChannelsOf(colour), area, under);
+    });
+}
+
+void CompositeGlyphs(Surface& surface, std::span<const GlyphImage> images, Point origin,
+                     COLORREF colour, Widening under, const std::optional<Rect>& clip) {
+    const PixelPlane plane = PlaneOf(surface);
+    CompositeGlyphs(plane, images, origin, colour, under, clip ? *clip : plane.Bounds());
+}
+
+void FillPlane(const PixelPlane& plane, const Rect& rect, COLORREF colour) {
+    const Rect r = Intersect(rect, plane.Bounds());
+    if (r.IsEmpty())
+        return;
+    WithPixelTraits(plane.format, [&]<class Px>(Px) {
+        const auto raw = EncodeColour<Px>(colour);
+        for (int y = r.top; y < r.bottom; ++y)
+            std::fill_n(reinterpret_cast<typename Px::Raw*>(plane.bits + y * plane.stride) + r.left,
+                        r.Width(), raw);
     });
 }
 

@@ -4,6 +4,8 @@
 #include "platform/geometry.h"
 #include "platform/pixels.h"
 
+#include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <span>
 
@@ -20,5 +22,24 @@ class Surface;
 void CompositeGlyphs(Surface& surface, std::span<const GlyphImage> images, Point origin,
                      COLORREF colour, Widening under = Widening::Expanded,
                      const std::optional<Rect>& clip = std::nullopt);
+
+// A surface's pixels taken once, so that several threads may draw on it at a time, each within
+// rows of its own (asking the surface for its pixels from several threads is not safe).
+struct PixelPlane {
+    std::uint8_t* bits = nullptr;
+    std::ptrdiff_t stride = 0;
+    int width = 0;
+    int height = 0;
+    PixelFormat format = PixelFormat::Rgb32;
+    Rect Bounds() const { return {0, 0, width, height}; }
+};
+PixelPlane PlaneOf(Surface& surface);
+
+// CompositeGlyphs on a plane, clipped to it and to clip.
+void CompositeGlyphs(const PixelPlane& plane, std::span<const GlyphImage> images, Point origin,
+                     COLORREF colour, Widening under, const Rect& clip);
+
+// Fills rect (clipped to the plane) with colour, as Surface::FillRect does.
+void FillPlane(const PixelPlane& plane, const Rect& rect, COLORREF colour);
 
 } // namespace lumina

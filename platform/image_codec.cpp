@@ -210,4 +210,15 @@ std::optional<Surface> SurfaceFromArgb(ArgbImage&& image, PixelFormat format, in
     return Surface::Adopt(std::move(pixels), dpiX, dpiY);
 }
 
+std::optional<Surface> SurfaceFromOpaqueArgb(ArgbImage&& image, PixelFormat format, int dpiX,
+                                             int dpiY) {
+    if (format != PixelFormat::Rgb32)
+        return SurfaceFromArgb(std::move(image), format, dpiX, dpiY);
+    QImage pixels = std::move(image).Release();
+    // An ARGB pixel of alpha 255 is the RGB32 pixel of its colour.
+    if (pixels.isNull() || !pixels.reinterpretAsFormat(QImage::Format_RGB32))
+        return std::nullopt;
+    return Surface::Adopt(std::move(pixels), dpiX, dpiY);
+}
+
 } // namespace lumina

@@ -73,5 +73,9 @@ std::optional<std::vector<std::uint8_t>> EncodeWithQtWriter(const Surface& surfa
 // memory becomes the surface's where the formats allow, so a large picture is not held twice.
 // nullopt when the pixels cannot be had.
 std::optional<Surface> SurfaceFromArgb(ArgbImage&& image, PixelFormat format, int dpiX, int dpiY);
+// The same for a picture whose every pixel is opaque: its 32-bit pixels are taken as they are,
+// without a pass over them.
+std::optional<Surface> SurfaceFromOpaqueArgb(ArgbImage&& image, PixelFormat format, int dpiX,
+                                             int dpiY);
 
 } // namespace lumina

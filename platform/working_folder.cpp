@@ -93,4 +93,15 @@ std::optional<std::string> PrivateWorkingFolder() {
     return PrivateFolderUnder(base, ExecutableName());
 }
 
+std::optional<std::string> PrivateCacheFolder() {
+    std::string base = Env("XDG_CACHE_HOME");
+    if (base.empty() || base[0] != '/') {
+        const std::string home = HomeFolder();
+        if (home.empty())
+            return std::nullopt;
+        base = home + "/.cache";
+    }
+    return PrivateFolderUnder(base, "lumina-graph");
+}
+
 } // namespace lumina

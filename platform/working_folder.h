@@ -12,6 +12,10 @@ namespace lumina {
 // folder, or owned by someone else.
 std::optional<std::string> PrivateWorkingFolder();
 
+// The user's cache folder for the program's caches: <$XDG_CACHE_HOME or ~/.cache>/lumina-graph,
+// made as PrivateFolderUnder makes it. nullopt when it cannot be had.
+std::optional<std::string> PrivateCacheFolder();
+
 // The same for an explicit base folder (created when missing) and folder name.
 std::optional<std::string> PrivateFolderUnder(const std::string& base, const std::string& name);
 
