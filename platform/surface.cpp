@@ -263,6 +263,12 @@ void Surface::TextOutCode(Point p, std::uint32_t code) {
     CompositeGlyphs(*this, m_impl->font->RenderCode(code), p, m_impl->textColour);
 }
 
+void Surface::TextOutGlyph(Point p, const GlyphKey& key) {
+    if (!m_impl->font)
+        return;
+    CompositeGlyphs(*this, m_impl->font->RenderGlyph(key), p, m_impl->textColour);
+}
+
 void Surface::DrawTextInRect(const Rect& rect, std::string_view utf8, unsigned align) {
     if (!m_impl->font || utf8.empty() || rect.IsEmpty())
         return;
