@@ -49,7 +49,8 @@ void DrawBoxes(Surface& surface, const FrameMap& map, const FaceTables& tables) 
     surface.SelectPen(Pen{PenStyle::Solid, 1, kEmBoxColour});
     Box(surface, map, 0, em.bottom, tables.emPixels, em.top);
     surface.SetTextColour(kEmBoxColour);
-    surface.TextOut(map(2, em.top - 2), "仮想ボディ");
+    // Under the box, clear of the drawing origin's label at its top.
+    surface.TextOut(map(2, em.bottom - 2), "仮想ボディ");
     const std::optional<FaceBox> face = CharacterFaceBox(tables);
     if (!face)
         return;
@@ -114,11 +115,18 @@ void DrawFrames(const EngineServices& services, Surface& surface, const FrameGeo
     column += 2 * kLabelGap;
     const int h = LabelHeight(surface);
     for (const FrameLine& line : lines) {
-        const int labelX = tables.emPixels + kLineOverhang + static_cast<int>(line.kind) * column;
+        const std::string label = Labelled(line.name, line.y);
+        // hhea's labels end left of the box; the OS/2 pairs take a column each on the right.
+        const bool left = line.kind == FrameLineKind::Hhea;
+        const int rightColumn = static_cast<int>(line.kind) - 1;
+        const int labelX = left ? -kLineOverhang - kLabelGap - LabelWidth(surface, label)
+                                : tables.emPixels + kLineOverhang + rightColumn * column;
+        const int from = left ? -kLineOverhang - kLabelGap / 2 : -kLineOverhang;
+        const int to = left ? tables.emPixels + kLineOverhang : labelX - kLabelGap / 2;
         surface.SelectPen(Pen{PenStyle::Dot, 1, FrameLineColour(line.kind)});
-        Line(surface, map(-kLineOverhang, line.y), map(labelX - kLabelGap / 2, line.y));
+        Line(surface, map(from, line.y), map(to, line.y));
         surface.SetTextColour(FrameLineColour(line.kind));
-        surface.TextOut(map(labelX, line.y + h / 2), Labelled(line.name, line.y));
+        surface.TextOut(map(labelX, line.y + h / 2), label);
     }
 }
 

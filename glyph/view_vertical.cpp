@@ -64,10 +64,12 @@ void DrawVerticalMetrics(const EngineServices& services, Surface& surface, const
     surface.SelectPen(Pen{PenStyle::Solid, 1, kBaseLine});
     Line(surface, map(0, 0), map(0, v.advance));
     {
-        // Reads downward, along the advance.
+        // Reads downward beside the cell's right side, clear of the glyph on the middle line.
         const ScopedFont font(services, surface, LabelFont(s + 2, (map.angle + 270) % 360));
+        const Font* f = surface.SelectedFont();
+        const int h = f ? f->TextExtent("0").cy : 0;
         surface.SetTextColour(kBaseLine);
-        surface.TextOut(FortyPercent(map(4, 0), map(4, v.advance)),
+        surface.TextOut(FortyPercent(map(half + h + 4, 0), map(half + h + 4, v.advance)),
                         Labelled("vertAdvance", v.advance));
     }
     const ScopedFont font(services, surface, LabelFont(s, map.angle));
@@ -75,8 +77,6 @@ void DrawVerticalMetrics(const EngineServices& services, Surface& surface, const
     const Font* f = surface.SelectedFont();
     const int h = f ? f->TextExtent("0").cy : 0;
     surface.TextOut(map(-half, -h - 4), Labelled("vertGlyphId", v.glyphIndex));
-    surface.SetTextColour(kCell);
-    surface.TextOut(map(half + 6, v.advance - h), Labelled("vertOriginX", half));
 }
 
 // The horizontal origin the glyph is hung by: a small marker and its label.
