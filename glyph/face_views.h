@@ -6,6 +6,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace lumina {
@@ -44,7 +45,7 @@ GlyphKey VerticalKey(const Font& font, const GlyphKey& key);
 // line) and which pair it belongs to.
 enum class FrameLineKind { Hhea, Typo, Win };
 struct FrameLine {
-    const char* name;
+    std::string_view name;
     int y = 0;
     FrameLineKind kind = FrameLineKind::Hhea;
     friend bool operator==(const FrameLine&, const FrameLine&) = default;

@@ -7,6 +7,7 @@
 #include "services/services.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace lumina::view {
 namespace {
@@ -21,7 +22,7 @@ constexpr int kLabelGap = 6;
 struct FrameMap {
     const FrameGeometry& at;
     Point operator()(int x, int y) const {
-        return Rotate({at.base.x + x, at.base.y - y}, at.O, at.angle);
+        return Turn({at.base.x + x, at.base.y - y}, at.O, at.angle);
     }
 };
 
@@ -61,6 +62,15 @@ void DrawBoxes(Surface& surface, const FrameMap& map, const FaceTables& tables) 
 }
 
 } // namespace
+
+Point Turn(Point Q, Point O, int angle) {
+    const double pi = 4.0 * std::atan(1.0);
+    const double theta = (360 - angle) * pi / 180.0;
+    const double dx = static_cast<double>(Q.x) - O.x;
+    const double dy = static_cast<double>(Q.y) - O.y;
+    return {O.x + static_cast<int>(std::lround(dx * std::cos(theta) - dy * std::sin(theta))),
+            O.y + static_cast<int>(std::lround(dx * std::sin(theta) + dy * std::cos(theta)))};
+}
 
 COLORREF FrameLineColour(FrameLineKind kind) {
     switch (kind) {
@@ -111,11 +121,12 @@ void DrawFrames(const EngineServices& services, Surface& surface, const FrameGeo
     // Each pair keeps a column of its own, so that pairs with equal values stay readable.
     int column = 0;
     for (const FrameLine& line : lines)
-        column = std::max(column, LabelWidth(surface, Labelled(line.name, line.y)));
+        column =
+            std::max(column, LabelWidth(surface, Labelled(std::string(line.name).c_str(), line.y)));
     column += 2 * kLabelGap;
     const int h = LabelHeight(surface);
     for (const FrameLine& line : lines) {
-        const std::string label = Labelled(line.name, line.y);
+        const std::string label = Labelled(std::string(line.name).c_str(), line.y);
         // hhea's labels end left of the box; the OS/2 pairs take a column each on the right.
         const bool left = line.kind == FrameLineKind::Hhea;
         const int rightColumn = static_cast<int>(line.kind) - 1;

@@ -24,6 +24,10 @@ inline constexpr COLORREF kWinColour = Rgb(100, 100, 220);
 
 COLORREF FrameLineColour(FrameLineKind kind);
 
+// Q turned about O by the text angle, rounded to the nearest pixel: the new marks stay exact
+// at angle 0, where the truncating turn of the metric construction may lose a pixel.
+Point Turn(Point Q, Point O, int angle);
+
 // One line of a legend: a swatch of its colour and its text.
 struct LegendEntry {
     COLORREF colour = 0;

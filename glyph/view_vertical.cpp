@@ -22,7 +22,7 @@ constexpr COLORREF kGlyphOriginFill = Rgb(255, 144, 192);
 struct VerticalMap {
     Point O;
     int angle = 0;
-    Point operator()(int x, int y) const { return Rotate({O.x + x, O.y + y}, O, angle); }
+    Point operator()(int x, int y) const { return Turn({O.x + x, O.y + y}, O, angle); }
 };
 
 // The cell's top-left of a glyph whose vertical origin lies at origin from its horizontal one.
