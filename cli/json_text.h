@@ -1,13 +1,13 @@
 #pragma once
 
+#include "services/json_text.h"
+
 #include <string>
-#include <string_view>
 #include <vector>
 
 namespace lumina::cli {
 
-// A JSON string of text (UTF-8 passes through; quotes, backslashes and controls are escaped).
-std::string JsonString(std::string_view text);
+using lumina::JsonString;
 
 // A member of a flat JSON object: its name and its value already written as JSON.
 struct JsonMember {

@@ -4,6 +4,7 @@
 #include "glyph/request.h"
 #include "platform/surface.h"
 #include "services/common.h"
+#include "services/json_text.h"
 #include "services/services.h"
 
 #include <cstdio>
@@ -11,23 +12,6 @@
 
 namespace lumina {
 namespace {
-
-std::string JsonString(std::string_view text) {
-    std::string quoted = "\"";
-    for (const char c : text) {
-        if (c == '"' || c == '\\') {
-            quoted += '\\';
-            quoted += c;
-        } else if (static_cast<unsigned char>(c) < 0x20) {
-            char escape[8];
-            std::snprintf(escape, sizeof escape, "\\u%04X", static_cast<unsigned>(c));
-            quoted += escape;
-        } else {
-            quoted += c;
-        }
-    }
-    return quoted + "\"";
-}
 
 // 26.6 values divided by 64 have at most six decimals: written exactly, without trailing zeros.
 std::string Number(double v) {
