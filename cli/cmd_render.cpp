@@ -79,13 +79,23 @@ bool TakeRenderOptions(const std::vector<std::string>& args, RenderOptions& ro,
     return true;
 }
 
+// The second face's values, as the window's tooltips show them.
+void PrintCompareValues(const CompareValues& v) {
+    std::printf("compare.face=%s\ncompare.tmAscent=%d\ncompare.tmDescent=%d\n", v.family.c_str(),
+                v.text.tmAscent, v.text.tmDescent);
+    if (!v.glyph)
+        return;
+    std::printf("compare.gmBlackBoxX=%u\ncompare.gmBlackBoxY=%u\ncompare.gmCellIncX=%d\n",
+                v.glyph->gmBlackBoxX, v.glyph->gmBlackBoxY, v.glyph->gmCellIncX);
+}
+
 int RunRender(const std::vector<std::string>& arguments) {
     std::vector<std::string> args = arguments;
     GlyphViewState state;
     std::string error;
     if (!TakeGlyphOptions(args, state.request, error))
         return UsageError("render", error);
-    if (!TakeStudyOptions(args, state, error))
+    if (!TakeStudyOptions(args, state, error) || !TakeFaceOptions(args, state.faces, error))
         return UsageError("render", error);
     RenderOptions ro;
     if (!TakeRenderOptions(args, ro, state.options, error))
@@ -108,6 +118,8 @@ int RunRender(const std::vector<std::string>& arguments) {
         return Failure(error);
     std::printf("counts=%s\nink=%s\n", batch.Observer().counts.c_str(),
                 batch.Observer().inkRatio.c_str());
+    if (batch.Observer().compare)
+        PrintCompareValues(*batch.Observer().compare);
     return 0;
 }
 

@@ -253,7 +253,8 @@ std::vector<CommandDoc> MakeDocs() {
         {"render",
          glyphUsage + " --mode outline|bitmap|drawing [--view WxH] [--origin X,Y] [--hide KEY,...] "
                       "[--curves] [--font-points] [--spread-numbers] [--hinting on|off|compare] "
-                      "[--unhinted] [--zoom N] [--pan X,Y] -o FILE.png",
+                      "[--unhinted] [--zoom N] [--pan X,Y] [--compare FACE [--compare-bold] "
+                      "[--compare-italic]] [--frames] [--vertical] -o FILE.png",
          "One of the glyph view's three pictures as a PNG file, with the counts and the ink ratio "
          "the window shows.",
          With(GlyphOptions(),
@@ -280,6 +281,20 @@ std::vector<CommandDoc> MakeDocs() {
                    "1-64; default 1"},
                   {"--pan", "X,Y", "moves the zoomed pictures by X,Y view pixels",
                    "each from -1000000 to 1000000; default 0,0"},
+                  {"--compare", "FACE",
+                   "draws FACE's glyph of the same character over the first, in a second colour, "
+                   "with a legend naming both (比較フォント)",
+                   "its values go to standard output as compare.*= lines"},
+                  {"--compare-bold", "", "the compared face in bold", ""},
+                  {"--compare-italic", "", "the compared face in italic", ""},
+                  {"--frames", "",
+                   "the ideographic em box, the character face box and the hhea, OS/2 typo and "
+                   "OS/2 win ascent and descent lines, labelled, in the drawing (字面枠)",
+                   ""},
+                  {"--vertical", "",
+                   "the glyph of vertical text (the font's vert/vrt2 form) on the vertical "
+                   "origin with the vertical advance (縦書き)",
+                   ""},
                   {"-o", "FILE.png", "the PNG file to write", "required"},
               })},
         {"text",

@@ -95,4 +95,35 @@ bool TakeStudyOptions(std::vector<std::string>& args, GlyphViewState& state, std
     return true;
 }
 
+bool TakeFaceOptions(std::vector<std::string>& args, FaceViews& faces, std::string& error) {
+    std::vector<std::string> rest;
+    bool styled = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (arg == "--frames") {
+            faces.frames = true;
+        } else if (arg == "--vertical") {
+            faces.vertical = true;
+        } else if (arg == "--compare-bold" || arg == "--compare-italic") {
+            (arg == "--compare-bold" ? faces.compareFace.bold : faces.compareFace.italic) = true;
+            styled = true;
+        } else if (arg == "--compare") {
+            if (i + 1 >= args.size() || args[i + 1].empty()) {
+                error = "--compare needs a face name";
+                return false;
+            }
+            faces.compare = true;
+            faces.compareFace.face = args[++i];
+        } else {
+            rest.push_back(arg);
+        }
+    }
+    if (styled && !faces.compare) {
+        error = "--compare-bold and --compare-italic need --compare FACE";
+        return false;
+    }
+    args = std::move(rest);
+    return true;
+}
+
 } // namespace lumina::cli

@@ -16,4 +16,8 @@ void TakeUnhinted(std::vector<std::string>& args, GlyphRequest& request);
 // bad value, returns false with error set.
 bool TakeStudyOptions(std::vector<std::string>& args, GlyphViewState& state, std::string& error);
 
+// Takes the typesetting options of render out of args: --compare FACE with --compare-bold and
+// --compare-italic, --frames and --vertical. On a bad value, returns false with error set.
+bool TakeFaceOptions(std::vector<std::string>& args, FaceViews& faces, std::string& error);
+
 } // namespace lumina::cli

@@ -5,6 +5,7 @@
 #include "glyph/outline.h"
 #include "glyph/text_metrics.h"
 #include "glyph/view_drawing.h"
+#include "glyph/view_faces.h"
 #include "glyph/view_marks.h"
 #include "glyph/view_observer.h"
 #include "glyph/view_outline.h"
@@ -62,6 +63,27 @@ bool IsMissing(const Surface& surface, const GlyphRequest& request) {
     return font && key && font->IndexOf(*key) == 0;
 }
 
+// Moves every entry in use, and the bounds, by d.
+void ShiftOutline(GlyphOutline& outline, Point d) {
+    for (int i = 0; i < outline.pointCount && i < static_cast<int>(outline.points.size()); ++i) {
+        outline.points[static_cast<std::size_t>(i)].x += d.x;
+        outline.points[static_cast<std::size_t>(i)].y += d.y;
+    }
+    if (outline.bounds)
+        *outline.bounds = {outline.bounds->left + d.x, outline.bounds->top + d.y,
+                           outline.bounds->right + d.x, outline.bounds->bottom + d.y};
+}
+
+// A face's name in the legend, with its bold and italic.
+std::string FaceLabel(const char* role, const Font& font) {
+    std::string text = std::string(role) + font.Face().family;
+    if (font.Logical().weight >= 700)
+        text += " 太字";
+    if (font.Logical().italic)
+        text += " 斜体";
+    return text;
+}
+
 } // namespace
 
 struct GlyphView::Impl {
@@ -75,6 +97,14 @@ struct GlyphView::Impl {
     // What the study switches draw besides the outline: the font's own points, and the
     // unhinted outline (and points) of the comparison.
     void FetchStudyGlyphs(const GlyphViewState& state, const GlyphKey& key);
+    // The typesetting switches' glyphs: the vertical form, and the second face's font, outline
+    // and bitmap; shows the second face's values.
+    void PrepareFaces(const GlyphViewState& state);
+    void FetchCompareGlyph(const GlyphKey& key, CompareValues& values);
+    // The glyph the pictures show: the request's, or its vertical form.
+    GlyphKey ShownKey(const GlyphKey& key) const;
+    int DrawDrawing(const GlyphViewState& state);
+    void DrawLegends(const GlyphViewState& state);
 
     const EngineServices& services;
     GlyphViewObserver& observer;
@@ -91,6 +121,12 @@ struct GlyphView::Impl {
     std::optional<SourceOutline> fontPoints;
     GlyphOutline unhinted;
     std::optional<SourceOutline> unhintedPoints;
+    std::optional<VerticalGlyph> vertical;
+    std::shared_ptr<const Font> compareFont;
+    GlyphOutline compared;
+    std::optional<GlyphBitmap> compareBitmap;
+    // What brings the second face's vertical origin onto the first's (pixels, y down).
+    Point compareShift;
 };
 
 // Text metrics, outline and outline picture, bitmap and bitmap picture; false as soon as the
@@ -108,8 +144,9 @@ bool GlyphView::Impl::Core(GlyphViewState& state, Problems& problems) {
             Problem::Refused(kMsgNoOutline)); // what the font says to a non-character
         return false;
     }
+    const GlyphKey shown = ShownKey(*key);
     const Result<DecodeStop> decoded =
-        DecodeNativeOutline(*outlineSurface, *key, outline, metrics, observer);
+        DecodeNativeOutline(*outlineSurface, shown, outline, metrics, observer);
     if (!decoded) {
         problems.push_back(decoded.problem());
         return false;
@@ -122,9 +159,9 @@ bool GlyphView::Impl::Core(GlyphViewState& state, Problems& problems) {
                      ? Point{Difference(outline.bounds->left, decodedBounds->left),
                              Difference(outline.bounds->top, decodedBounds->top)}
                      : Point{};
-    DrawOutline(state, *key);
+    DrawOutline(state, shown);
 
-    if (!BuildGlyphBitmap(*bitmapSurface, *key, bitmap)) {
+    if (!BuildGlyphBitmap(*bitmapSurface, shown, bitmap)) {
         problems.push_back(Problem::Refused(kMsgNoBitmap));
         return false;
     }
@@ -133,12 +170,14 @@ bool GlyphView::Impl::Core(GlyphViewState& state, Problems& problems) {
                                       state.request.FontSize);
     else
         view::DrawBitmapPicture(*bitmapSurface, bitmap, state.options);
+    if (compareBitmap && !state.study.Zoomed())
+        view::DrawCompareBitmap(*bitmapSurface, bitmap, *compareBitmap, compareShift);
     return true;
 }
 
 void GlyphView::Impl::DrawOutline(const GlyphViewState& state, const GlyphKey& key) {
     const StudyOptions& study = state.study;
-    if (!study.ChangesOutline()) {
+    if (!study.ChangesOutline() && !compareFont) {
         vertexCount = view::DrawOutlinePicture(services, *outlineSurface, outline, metrics,
                                                state.options, state.request.FontSize);
         observer.ShowCounts(view::CountsText(vertexCount, outline.blockCount));
@@ -151,7 +190,8 @@ void GlyphView::Impl::DrawOutline(const GlyphViewState& state, const GlyphKey& k
                                    placeShift,
                                    fontPoints ? &*fontPoints : nullptr,
                                    study.compareHinting ? &unhinted : nullptr,
-                                   unhintedPoints ? &*unhintedPoints : nullptr};
+                                   unhintedPoints ? &*unhintedPoints : nullptr,
+                                   compareFont && compared.pointCount > 0 ? &compared : nullptr};
     const view::StudyCounts counts =
         view::DrawStudyOutlinePicture(services, *outlineSurface, glyph, state.options, study,
                                       state.request.FontSize, state.request.FontDeg);
@@ -183,6 +223,96 @@ void GlyphView::Impl::FetchStudyGlyphs(const GlyphViewState& state, const GlyphK
         static_cast<void>(DecodeNativeRecords(native->bytes, unhinted));
     if (study.fontPoints)
         unhintedPoints = plain->SourcePointsOf(key);
+}
+
+GlyphKey GlyphView::Impl::ShownKey(const GlyphKey& key) const {
+    return vertical ? GlyphKey::Index(vertical->glyphIndex) : key;
+}
+
+void GlyphView::Impl::PrepareFaces(const GlyphViewState& state) {
+    vertical.reset();
+    compareFont.reset();
+    compared.Clear();
+    compareBitmap.reset();
+    compareShift = {};
+    const Font* font = outlineSurface->SelectedFont();
+    const std::optional<GlyphKey> key = state.request.Key();
+    if (state.faces.vertical && font && key)
+        vertical = font->Vertical(*key);
+    if (state.faces.Comparing())
+        compareFont = services.fonts.CreateFont(MakeLogicalFont(
+            CompareFontSpec(state.request, state.faces.compareFace), outlineSurface->DpiY()));
+    if (!compareFont) {
+        observer.ShowCompareValues(nullptr);
+        return;
+    }
+    CompareValues values{compareFont->Face().family, compareFont->Metrics(), std::nullopt};
+    if (key)
+        FetchCompareGlyph(*key, values);
+    observer.ShowCompareValues(&values);
+}
+
+void GlyphView::Impl::FetchCompareGlyph(const GlyphKey& key, CompareValues& values) {
+    GlyphKey shown = key;
+    if (vertical) {
+        // Both faces hang from one vertical origin.
+        if (const std::optional<VerticalGlyph> v = compareFont->Vertical(key)) {
+            shown = GlyphKey::Index(v->glyphIndex);
+            compareShift = {vertical->origin.x - v->origin.x, v->origin.y - vertical->origin.y};
+        }
+    }
+    // Without its outline or bitmap the second face is left out of that picture only.
+    if (const std::optional<GlyphData> native = compareFont->GlyphOf(shown, GlyphFormat::Native)) {
+        values.glyph = native->metrics;
+        static_cast<void>(DecodeNativeRecords(native->bytes, compared));
+        ShiftOutline(compared, compareShift);
+    }
+    const std::optional<GlyphData> gray = compareFont->GlyphOf(shown, GlyphFormat::Gray17);
+    if (gray && !gray->bytes.empty())
+        compareBitmap = MakeGlyphBitmap(gray->metrics, gray->bytes, bitmapSurface->Format());
+}
+
+int GlyphView::Impl::DrawDrawing(const GlyphViewState& state) {
+    FaceTables tables;
+    const Font* font = drawingSurface->SelectedFont();
+    if (state.faces.frames && font)
+        tables = font->Tables();
+    const view::DrawingInput input{state.request,
+                                   metrics,
+                                   state.options,
+                                   Point{state.OrgX, state.OrgY},
+                                   bitmap.blackPixelCount,
+                                   compareFont,
+                                   state.faces.frames ? &tables : nullptr};
+    if (vertical)
+        return view::DrawVerticalDrawing(services, *drawingSurface, input,
+                                         {*vertical, input.frames});
+    return view::DrawActualDrawing(services, *drawingSurface, input);
+}
+
+void GlyphView::Impl::DrawLegends(const GlyphViewState& state) {
+    if (!state.faces.Any())
+        return;
+    std::vector<view::LegendEntry> shared;
+    const Font* font = drawingSurface->SelectedFont();
+    if (compareFont && font) {
+        shared.push_back({Rgb(0, 0, 0), FaceLabel("表示フォント：", *font)});
+        shared.push_back({view::kCompareColour, FaceLabel("比較フォント：", *compareFont)});
+    }
+    if (vertical)
+        shared.push_back(
+            {Rgb(128, 64, 64), (vertical->substituted ? "縦書き：vert / vrt2 のグリフ "
+                                                      : "縦書き：置き換えなし グリフ ") +
+                                   std::to_string(vertical->glyphIndex)});
+    view::DrawLegend(services, *outlineSurface, shared);
+    view::DrawLegend(services, *bitmapSurface, shared);
+    std::vector<view::LegendEntry> drawing = shared;
+    if (!drawing.empty() && compareFont)
+        drawing.front().colour = Rgb(128, 144, 192); // the drawing's character colour
+    if (state.faces.frames && font)
+        for (view::LegendEntry& e : view::FrameLegendEntries(font->Tables()))
+            drawing.push_back(std::move(e));
+    view::DrawLegend(services, *drawingSurface, drawing);
 }
 
 GlyphView::GlyphView(const EngineServices& services, GlyphViewObserver& observer)
@@ -232,13 +362,13 @@ RefreshOutcome GlyphView::RefreshGlyphView(GlyphViewState& state) {
         view::FillWhite(*s);
     const RequestFont font(im.services, state.request.ToFontSpec(), surfaces);
     outcome.missingGlyph = IsMissing(*im.outlineSurface, state.request);
+    im.PrepareFaces(state);
     outcome.ok = im.Core(state, outcome.problems);
     // The drawing is redrawn whatever became of the core, from the metrics and the black pixel
     // count of the last refresh that had them.
-    const view::DrawingInput input{state.request, im.metrics, state.options,
-                                   Point{state.OrgX, state.OrgY}, im.bitmap.blackPixelCount};
-    im.inkRatio = view::DrawActualDrawing(im.services, *im.drawingSurface, input);
+    im.inkRatio = im.DrawDrawing(state);
     im.observer.ShowInkRatio(InkRatioText(im.inkRatio));
+    im.DrawLegends(state);
     return outcome;
 }
 

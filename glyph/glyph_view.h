@@ -1,5 +1,6 @@
 #pragma once
 
+#include "glyph/face_views.h"
 #include "glyph/request.h"
 #include "glyph/study_options.h"
 #include "platform/font.h"
@@ -59,6 +60,7 @@ struct GlyphViewState {
     Point measure1{-1, -1};
     Point measure2{-1, -1};
     StudyOptions study;
+    FaceViews faces;
 };
 
 // The hinting the state asks for, from the request's hinted flag and the comparison switch.

@@ -32,6 +32,9 @@ std::vector<SettingKey> LastSettingKeys() {
         RoundR.Key(),   Bit1Char.Key(),    Bit0Char.Key(), DspCurve.Key(), DspFontPt.Key(),
         HintMode.Key(), DspNoSpread.Key(), Zoom.Key(),     PanX.Key(),     PanY.Key(),
         Unicode.Key()};
+    for (const SettingKey& key : {DspCompare.Key(), CompareFont.Key(), CompareBold.Key(),
+                                  CompareItalic.Key(), DspFrames.Key(), DspVertical.Key()})
+        keys.push_back(key);
     for (const auto& row : kSwitches)
         keys.push_back(row.Key());
     for (const auto& row : Placement.Rows())
@@ -63,6 +66,11 @@ GlyphViewState LoadGlyphViewState(const SettingsStore& store, Size view) {
     state.study.spreadNumbers = DspNoSpread.Read(store);
     state.study.zoom = Zoom.Read(store);
     state.study.pan = {PanX.Read(store), PanY.Read(store)};
+    state.faces.compare = DspCompare.Read(store);
+    state.faces.compareFace = {CompareFont.Read(store), CompareBold.Read(store),
+                               CompareItalic.Read(store)};
+    state.faces.frames = DspFrames.Read(store);
+    state.faces.vertical = DspVertical.Read(store);
     return state;
 }
 

@@ -65,6 +65,14 @@ inline constexpr BoolSetting DspNoSpread{kSection, "DspNoSpread", false};
 inline constexpr IntSetting Zoom{kSection, "Zoom", 1, kMinZoom, kMaxZoom};
 inline constexpr IntSetting PanX{kSection, "PanX", 0, -kMaxPan, kMaxPan};
 inline constexpr IntSetting PanY{kSection, "PanY", 0, -kMaxPan, kMaxPan};
+// The typesetting switches: a second face over the first (its name, bold and italic kept while
+// it is switched off), the frames of the face's tables, and vertical text; all off unless chosen.
+inline constexpr BoolSetting DspCompare{kSection, "DspCompare", false};
+inline constexpr StringSetting CompareFont{kSection, "CompareFont", "", 256};
+inline constexpr BoolSetting CompareBold{kSection, "CompareBold", false};
+inline constexpr BoolSetting CompareItalic{kSection, "CompareItalic", false};
+inline constexpr BoolSetting DspFrames{kSection, "DspFrames", false};
+inline constexpr BoolSetting DspVertical{kSection, "DspVertical", false};
 inline constexpr StringSetting Bit1Char{kSection, "Bit1Char", "1", 1024};
 inline constexpr StringSetting Bit0Char{kSection, "Bit0Char", "0", 1024};
 inline constexpr PlacementSettings Placement = PlacementRows(kSection);

@@ -1,6 +1,7 @@
 #include "glyph/view_drawing.h"
 
 #include "glyph/bitmap.h"
+#include "glyph/view_faces.h"
 #include "glyph/view_marks.h"
 
 #include <algorithm>
@@ -23,9 +24,10 @@ Point Plus(Point p, int dx, int dy) {
     return {p.x + dx, p.y + dy};
 }
 
-// The black-box frame around the ink and its two labels; nothing when there is no ink.
-void DrawBlackBox(const EngineServices& services, Surface& surface, const DrawingInput& input,
-                  int s) {
+} // namespace
+
+void DrawInkBox(const EngineServices& services, Surface& surface, const DrawingInput& input,
+                int s) {
     const std::optional<Rect> ink = MeasureInkBounds(surface);
     if (!ink || ink->left > ink->right || ink->top > ink->bottom)
         return;
@@ -43,6 +45,22 @@ void DrawBlackBox(const EngineServices& services, Surface& surface, const Drawin
         const ScopedFont font(services, surface, LabelFont(s, 90));
         surface.TextOut({r, (t + b) / 2 + 50}, Labelled("gmBlackBoxY", input.metrics.gmBlackBoxY));
     }
+}
+
+namespace {
+
+// The second face's character, its cell standing on the first one's base line.
+void DrawCompareCharacter(Surface& surface, const DrawingInput& input) {
+    const int ascent = input.compareFont->Metrics().tmAscent;
+    const Point O = input.origin;
+    const Point at = Rotate({O.x, O.y + input.request.tmAscent - ascent}, O, input.request.FontDeg);
+    std::shared_ptr<const Font> previous = surface.SelectFont(input.compareFont);
+    surface.SetTextColour(kCompareColour);
+    if (input.request.Unicode)
+        surface.TextOut(at, Utf8Of(*input.request.Unicode));
+    else
+        surface.TextOutCode(at, static_cast<std::uint32_t>(input.request.SjisCode));
+    surface.SelectFont(std::move(previous));
 }
 
 void DrawBaseLine(const EngineServices& services, Surface& surface, const DrawingPoints& pt, int s,
@@ -177,7 +195,9 @@ int DrawActualDrawing(const EngineServices& services, Surface& surface, const Dr
         surface.TextOut(pt.O, Utf8Of(*input.request.Unicode));
     else
         surface.TextOutCode(pt.O, static_cast<std::uint32_t>(input.request.SjisCode));
-    DrawBlackBox(services, surface, input, s);
+    DrawInkBox(services, surface, input, s);
+    if (input.compareFont)
+        DrawCompareCharacter(surface, input);
     surface.SelectPen(Pen{PenStyle::Dot, 1, kCentreRed});
     if (input.options.DspCenter)
         DrawCentreLines(surface, surface.Width(), surface.Height());
@@ -187,6 +207,10 @@ int DrawActualDrawing(const EngineServices& services, Surface& surface, const Dr
     DrawAdvanceLegs(services, surface, input, pt, s);
     DrawGlyphOrigin(services, surface, input, pt, s);
     DrawCell(services, surface, input, pt, s);
+    if (input.frames)
+        DrawFrames(services, surface,
+                   {pt.O, {pt.O.x, pt.O.y + input.request.tmAscent}, input.request.FontDeg},
+                   *input.frames, s);
     if (input.options.DspDrawOrg)
         DrawDrawingOrigin(services, surface, pt.O, s);
     return ratio;

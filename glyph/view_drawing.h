@@ -15,6 +15,10 @@ struct DrawingInput {
     const ViewOptions& options;
     Point origin; // OrgX, OrgY
     int blackPixelCount = 0;
+    // The second face, drawn on the same base line; none unless compared.
+    std::shared_ptr<const Font> compareFont;
+    // The face's tables, drawn as frames; none unless asked for.
+    const FaceTables* frames = nullptr;
 };
 
 // The geometry of the metric construction about the drawing origin O at angle a.
@@ -32,6 +36,11 @@ Point Rotate(Point Q, Point O, int angle);
 // The point 40 % of the way from P to Q (single-precision products, truncated).
 Point FortyPercent(Point P, Point Q);
 DrawingPoints ComputeDrawingPoints(const DrawingInput& input);
+
+// The black-box frame around the drawing's ink, with the labels the switches ask for; nothing
+// when there is no ink.
+void DrawInkBox(const EngineServices& services, Surface& surface, const DrawingInput& input,
+                int labelSize);
 
 // Draws the character at the origin with its metric construction and returns the ink ratio.
 int DrawActualDrawing(const EngineServices& services, Surface& surface, const DrawingInput& input);

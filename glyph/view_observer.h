@@ -2,9 +2,17 @@
 
 #include "platform/font.h"
 
+#include <optional>
 #include <string>
 
 namespace lumina {
+
+// The values of the second face ("比較フォント") for the same character.
+struct CompareValues {
+    std::string family; // the face it resolved to
+    TextMetrics text;
+    std::optional<GlyphMetrics> glyph; // nullopt when it gave no outline
+};
 
 // Receives the metric fields a refresh fills, so that the engine writes no widgets. The main
 // window shows them in its fields; the batch tool prints them.
@@ -25,6 +33,9 @@ public:
         static_cast<void>(fontPoints);
         static_cast<void>(numbersLeftOut);
     }
+    // The second face's values beside the first's, for the fields' tooltips; nullptr when no
+    // second face is drawn.
+    virtual void ShowCompareValues(const CompareValues* values) { static_cast<void>(values); }
 };
 
 // An observer that keeps the last values (tests, batch tool).
@@ -42,6 +53,9 @@ public:
         fontPoints = points;
         numbersLeftOut = leftOut;
     }
+    void ShowCompareValues(const CompareValues* values) override {
+        compare = values ? std::optional<CompareValues>(*values) : std::nullopt;
+    }
 
     TextMetrics textMetrics;
     GlyphMetrics glyphMetrics;
@@ -50,6 +64,7 @@ public:
     std::string inkRatio;
     bool fontPoints = false;
     int numbersLeftOut = 0;
+    std::optional<CompareValues> compare;
 };
 
 } // namespace lumina

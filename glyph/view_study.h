@@ -40,6 +40,7 @@ struct StudyOutline {
     const SourceOutline* fontPoints = nullptr;     // with StudyOptions::fontPoints
     const GlyphOutline* unhinted = nullptr;        // decoded, not placed; with Hinting::Compare
     const SourceOutline* unhintedPoints = nullptr; // the same with fontPoints
+    const GlyphOutline* compared = nullptr; // the second face's, decoded, aligned on the origin
 };
 
 // What the counts field shows for the picture: vertices and blocks, or with the font's points

@@ -2,6 +2,7 @@
 // unhinted outline beneath, numbers that keep apart, zoom and pan.
 #include "glyph/label_layout.h"
 #include "glyph/source_geometry.h"
+#include "glyph/view_faces.h"
 #include "glyph/view_marks.h"
 #include "glyph/view_outline.h"
 #include "glyph/view_study.h"
@@ -369,6 +370,12 @@ StudyCounts DrawStudyOutlinePicture(const EngineServices& services, Surface& sur
     if (study.compareHinting && glyph.unhinted) {
         surface.SelectPen(Pen{PenStyle::Solid, 1, kUnhintedColour});
         DrawGlyphLine(surface, *glyph.unhinted, glyph.unhintedPoints, false, mapping, study, angle);
+    }
+    if (glyph.compared) {
+        surface.SelectPen(Pen{PenStyle::Solid, 1, kCompareColour});
+        DrawDecoded(
+            surface, *glyph.compared, [&](const OutlinePoint& p) { return mapping.FromDecoded(p); },
+            study.curves);
     }
     const bool fontPoints = study.fontPoints && glyph.fontPoints;
     Overlay overlay;

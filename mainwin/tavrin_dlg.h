@@ -19,6 +19,7 @@ class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QPushButton;
 class QToolButton;
 
@@ -129,6 +130,11 @@ private:
     void ShowStudySwitches();
     void OnStudySwitch(bool StudyOptions::*member, const BoolSetting& row, bool on);
     void OnHinting(Hinting hinting);
+    // Its typesetting items: the second face, the frames, vertical text.
+    void BuildFaceItems(QMenu* menu);
+    void OnFaceSwitch(bool FaceViews::*member, const BoolSetting& row, bool on);
+    void OnCompare(bool on);
+    void ChooseCompareFace();
 
     void PaintView(QPainter& painter);
     Owner OwnerWindow() const;
@@ -152,6 +158,7 @@ private:
     void ShowCounts(const std::string& text) override;
     void ShowInkRatio(const std::string& text) override;
     void ShowCountsNote(bool fontPoints, int numbersLeftOut) override;
+    void ShowCompareValues(const CompareValues* values) override;
 
     // NavigationHost
     GlyphViewState& ViewState() override { return m_state; }
@@ -233,6 +240,9 @@ private:
     QAction* m_fontPoints = nullptr;
     QAction* m_spreadNumbers = nullptr;
     std::array<QAction*, 3> m_hinting{}; // in the order of Hinting
+    QAction* m_compare = nullptr;
+    QAction* m_frames = nullptr;
+    QAction* m_vertical = nullptr;
     CCharCodesDlg* m_codePanel = nullptr;
     // What the counts field's tooltip says beside its meaning.
     struct CountsNote {

@@ -3,6 +3,7 @@
 #include "mainwin/tavrin_dlg.h"
 
 #include "glyph/last_settings.h"
+#include "mainwin/compare_face_dlg.h"
 #include "mainwin/view_widget.h"
 #include "mainwin/widgets.h"
 #include "services/services.h"
@@ -88,6 +89,8 @@ void CTavrinDlg::BuildStudyMenu() {
         const ZoomCommand command = zoom.command;
         connect(action, &QAction::triggered, this, [this, command] { m_navigator.Zoom(command); });
     }
+    menu->addSeparator();
+    BuildFaceItems(menu);
     m_studyButton->setMenu(menu);
 
     connect(m_curves, &QAction::triggered, this,
@@ -99,12 +102,101 @@ void CTavrinDlg::BuildStudyMenu() {
     });
 }
 
+void CTavrinDlg::BuildFaceItems(QMenu* menu) {
+    m_compare = AddAction(menu, "比較フォント",
+                          "別のフォントの同じ文字を、同じ描画基点とベースラインにそろえて別の色で"
+                          "重ねて表示します\n※ 比較フォントの値は各数値欄のツールチップに表示"
+                          "します",
+                          true);
+    QAction* choose = AddAction(menu, "比較フォントの選択...",
+                                "重ねて表示するフォントと、その太字・斜体を選びます", false);
+    m_frames = AddAction(menu, "字面枠",
+                         "実際の描画に仮想ボディ・平均字面と、hhea・OS/2 typo・OS/2 win の"
+                         "アセント・ディセントの線を名前と値つきで表示します",
+                         true);
+    m_vertical = AddAction(menu, "縦書き",
+                           "縦書きのときのグリフ（vert・vrt2 で置き換えた形）を縦書きの基点と"
+                           "送り幅で表示します",
+                           true);
+    connect(m_compare, &QAction::triggered, this, &CTavrinDlg::OnCompare);
+    connect(choose, &QAction::triggered, this, &CTavrinDlg::ChooseCompareFace);
+    connect(m_frames, &QAction::triggered, this,
+            [this](bool on) { OnFaceSwitch(&FaceViews::frames, last::DspFrames, on); });
+    connect(m_vertical, &QAction::triggered, this,
+            [this](bool on) { OnFaceSwitch(&FaceViews::vertical, last::DspVertical, on); });
+}
+
+void CTavrinDlg::OnFaceSwitch(bool FaceViews::*member, const BoolSetting& row, bool on) {
+    m_state.faces.*member = on;
+    row.Write(m_services.settings, on);
+    Refresh();
+}
+
+void CTavrinDlg::OnCompare(bool on) {
+    // The first time there is no face to compare with: it is chosen first.
+    if (on && m_state.faces.compareFace.face.empty()) {
+        ChooseCompareFace();
+        return;
+    }
+    OnFaceSwitch(&FaceViews::compare, last::DspCompare, on);
+}
+
+void CTavrinDlg::ChooseCompareFace() {
+    CCompareFaceDlg dialog(m_services.fonts.Families(), m_state.faces.compareFace, this);
+    if (dialog.exec() != QDialog::Accepted || dialog.Chosen().face.empty()) {
+        m_compare->setChecked(m_state.faces.Comparing());
+        return;
+    }
+    const CompareFace chosen = dialog.Chosen();
+    m_state.faces.compareFace = chosen;
+    last::CompareFont.Write(m_services.settings, chosen.face);
+    last::CompareBold.Write(m_services.settings, chosen.bold);
+    last::CompareItalic.Write(m_services.settings, chosen.italic);
+    m_compare->setChecked(true);
+    OnFaceSwitch(&FaceViews::compare, last::DspCompare, true);
+}
+
+void CTavrinDlg::ShowCompareValues(const CompareValues* values) {
+    const auto tipOf = [values](QLabel* field, std::optional<int> value) {
+        if (!values || !value) {
+            field->setToolTip(QString());
+            return;
+        }
+        field->setToolTip(QStringLiteral("比較フォント（%1）：%2")
+                              .arg(QString::fromStdString(values->family))
+                              .arg(*value));
+    };
+    const TextMetrics t = values ? values->text : TextMetrics{};
+    const int text[] = {t.tmHeight,          t.tmAscent,          t.tmDescent,
+                        t.tmInternalLeading, t.tmExternalLeading, t.tmAveCharWidth,
+                        t.tmMaxCharWidth,    t.tmWeight};
+    for (std::size_t i = 0; i < m_textValues.size(); ++i)
+        tipOf(m_textValues[i], text[i]);
+    const std::optional<GlyphMetrics> g = values ? values->glyph : std::nullopt;
+    for (std::size_t i = 0; i < m_glyphValues.size(); ++i) {
+        if (!g) {
+            tipOf(m_glyphValues[i], std::nullopt);
+            continue;
+        }
+        const int glyph[] = {static_cast<int>(g->gmBlackBoxX),
+                             static_cast<int>(g->gmBlackBoxY),
+                             g->gmptGlyphOrigin.x,
+                             g->gmptGlyphOrigin.y,
+                             g->gmCellIncX,
+                             g->gmCellIncY};
+        tipOf(m_glyphValues[i], glyph[i]);
+    }
+}
+
 void CTavrinDlg::ShowStudySwitches() {
     const StudyOptions& study = m_state.study;
     m_curves->setChecked(study.curves);
     m_fontPoints->setChecked(study.fontPoints);
     m_spreadNumbers->setChecked(study.spreadNumbers);
     m_hinting[static_cast<std::size_t>(HintingOf(m_state))]->setChecked(true);
+    m_compare->setChecked(m_state.faces.Comparing());
+    m_frames->setChecked(m_state.faces.frames);
+    m_vertical->setChecked(m_state.faces.vertical);
 }
 
 void CTavrinDlg::OnStudySwitch(bool StudyOptions::*member, const BoolSetting& row, bool on) {

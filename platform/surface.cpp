@@ -437,6 +437,12 @@ void Surface::TextOutCode(Point p, std::uint32_t code) {
                     m_impl->D(p), m_impl->textColour);
 }
 
+void Surface::TextOutGlyph(Point p, const GlyphKey& key) {
+    if (!m_impl->font)
+        return;
+    CompositeGlyphs(*this, m_impl->font->RenderGlyph(key), p, m_impl->textColour);
+}
+
 void Surface::DrawTextInRect(const Rect& rect, std::string_view utf8, unsigned align) {
     if (!m_impl->font || utf8.empty() || rect.IsEmpty())
         return;

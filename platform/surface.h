@@ -96,6 +96,8 @@ public:
     void TextOut(Point p, std::string_view utf8);
     // The character(s) of a code page 932 code, as TextOut.
     void TextOutCode(Point p, std::uint32_t code);
+    // One glyph of the selected font as text, its cell's top-left at p.
+    void TextOutGlyph(Point p, const GlyphKey& key);
     // Text on one line, aligned in and clipped to rect.
     void DrawTextInRect(const Rect& rect, std::string_view utf8, unsigned align);
 

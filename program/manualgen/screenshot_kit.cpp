@@ -40,7 +40,8 @@ void ScreenshotKit::WriteExampleSettings(DisplayMode displayMode) {
     last::OrgX.Write(settings, 230);
     last::OrgY.Write(settings, 110);
     // The study switches off, whatever a picture before set.
-    for (const BoolSetting& row : {last::DspCurve, last::DspFontPt, last::DspNoSpread})
+    for (const BoolSetting& row : {last::DspCurve, last::DspFontPt, last::DspNoSpread,
+                                   last::DspCompare, last::DspFrames, last::DspVertical})
         row.Write(settings, false);
     for (const IntSetting& row : {last::HintMode, last::PanX, last::PanY})
         row.Write(settings, 0);

@@ -80,6 +80,27 @@ int main(int argc, char** argv) {
              last::SjisCode.Write(s, 0x9F54);
              last::DspNoSpread.Write(s, true);
          }},
+        // The typesetting items of the same menu: IPAゴシック over the example's outline, the
+        // frames of the face's tables in the drawing, and ー as vertical text sets it.
+        {"main-compare.png",
+         [](SettingsStore& s) {
+             last::DspCompare.Write(s, true);
+             last::CompareFont.Write(s, "IPAGothic");
+         }},
+        {"main-frames.png",
+         [](SettingsStore& s) {
+             last::DspMode.Write(s, static_cast<int>(DisplayMode::Drawing));
+             last::DspFrames.Write(s, true);
+             last::FontSize.Write(s, 150);
+         }},
+        {"main-vertical.png",
+         [](SettingsStore& s) {
+             last::DspMode.Write(s, static_cast<int>(DisplayMode::Drawing));
+             last::DspVertical.Write(s, true);
+             last::Char.Write(s, "ー");
+             last::SjisCode.Write(s, 0x815B);
+             last::FontSize.Write(s, 150);
+         }},
     };
     for (const auto& study : studies) {
         kit.WriteExampleSettings(DisplayMode::Outline);

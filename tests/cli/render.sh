@@ -54,7 +54,29 @@ cmp -s "$tmp/grid.png" "$tmp/small.png" && fail "--zoom changed no bitmap"
 "$cli" render --char 𠮷 --mode drawing --view 320x200 -o "$tmp/yoshi.png" >/dev/null
 cmp -s "$tmp/shikaru.png" "$tmp/yoshi.png" && fail "𠮟 and 𠮷 drawn alike"
 
+# The typesetting options: each changes its pictures; --compare reports the second face.
+for mode in outline bitmap drawing; do
+    "$cli" render --char ー --size 40 --mode $mode -o "$tmp/bar.png" >/dev/null
+    for faces in "--compare IPAMincho" "--compare IPAMincho --compare-bold" "--vertical"; do
+        # shellcheck disable=SC2086
+        "$cli" render --char ー --size 40 --mode $mode $faces -o "$tmp/faces.png" >/dev/null
+        cmp -s "$tmp/bar.png" "$tmp/faces.png" && fail "$mode: $faces changed nothing"
+    done
+done
+"$cli" render --char 漢 --size 40 --mode drawing -o "$tmp/kan.png" >/dev/null
+"$cli" render --char 漢 --size 40 --mode drawing --frames -o "$tmp/frames.png" >/dev/null
+cmp -s "$tmp/kan.png" "$tmp/frames.png" && fail "--frames changed nothing"
+out=$("$cli" render --char 漢 --size 40 --mode outline --compare IPAMincho -o "$tmp/c.png")
+[[ "$out" == *$'\ncompare.face=IPAMincho\ncompare.tmAscent='*"compare.gmCellIncX="* ]] ||
+    fail "--compare printed: $out"
+
 set +e
+for bad in "--mode outline --compare" "--mode outline --compare-bold" \
+    "--mode outline --compare-italic --frames"; do
+    # shellcheck disable=SC2086
+    "$cli" render --char あ $bad -o "$tmp/x.png" >/dev/null 2>&1
+    [[ $? -eq 2 ]] || fail "'$bad' was accepted"
+done
 for bad in "--mode sideways" "--hide DspNothing" "--view 0x10" "--origin 1" "" \
     "--mode outline --zoom 0" "--mode outline --zoom 65" "--mode outline --hinting maybe" \
     "--mode outline --pan 1" "--mode outline --pan 1,x" "--mode outline --zoom"; do

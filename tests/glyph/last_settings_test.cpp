@@ -33,6 +33,29 @@ TEST(LastSettings, NothingStoredGivesTheDefaultsAndTheViewCentre) {
     // Every study switch off: the pictures as they have always been.
     EXPECT_FALSE(state.study.ChangesOutline());
     EXPECT_TRUE(state.request.hinted);
+    EXPECT_FALSE(state.faces.Any());
+}
+
+TEST(LastSettings, TypesettingSwitchesLoadAndAComparisonNeedsItsFace) {
+    const struct {
+        int on;
+        const char* face;
+        bool comparing;
+    } cases[] = {{1, "IPAMincho", true}, {1, "", false}, {0, "IPAMincho", false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.face);
+        test::TestServices services;
+        SettingsStore& store = services.Settings();
+        store.WriteInt("Last", "DspCompare", c.on);
+        store.WriteString("Last", "CompareFont", c.face);
+        store.WriteInt("Last", "CompareBold", 1);
+        store.WriteInt("Last", "DspFrames", 1);
+        store.WriteInt("Last", "DspVertical", 1);
+        const GlyphViewState state = LoadGlyphViewState(store, kView);
+        EXPECT_EQ(state.faces.Comparing(), c.comparing);
+        EXPECT_EQ(state.faces.compareFace, (CompareFace{c.face, true, false}));
+        EXPECT_TRUE(state.faces.frames && state.faces.vertical);
+    }
 }
 
 TEST(LastSettings, StudySwitchesLoadAndHintingSetsTheRequest) {
@@ -179,7 +202,7 @@ TEST(LastSettings, EveryKeyIsListedOnceWithSoundRows) {
         EXPECT_EQ(k.section, "Last");
         EXPECT_TRUE(keys.insert(std::string(k.key)).second) << k.key;
     }
-    EXPECT_EQ(keys.size(), 8u + 13u + 6u + 5u + 7u);
+    EXPECT_EQ(keys.size(), 8u + 13u + 6u + 5u + 7u + 6u);
     for (const IntSetting& row :
          {last::SjisCode, last::FontSize, last::FontDeg, last::DspMode, last::OrgX, last::OrgY,
           last::RoundR, last::HintMode, last::Zoom, last::PanX, last::PanY})

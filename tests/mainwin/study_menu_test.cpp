@@ -43,6 +43,38 @@ protected:
     const StudyOptions& Study() { return Window().State().study; }
 };
 
+// The typesetting items: each stored; the second face, once chosen, gives the value fields the
+// tooltips of its own values, and they go when it is switched off.
+TEST_F(StudyMenuTest, TypesettingItemsAreStoredAndTheSecondFaceFillsTheTooltips) {
+    Settings().WriteString("Last", "CompareFont", "IPAMincho");
+    OpenShown();
+    auto* ascent = Child<QLabel>("tmAscent");
+    EXPECT_TRUE(ascent->toolTip().isEmpty());
+    Item("比較フォント")->trigger();
+    EXPECT_EQ(Last("DspCompare"), 1);
+    EXPECT_TRUE(Window().State().faces.Comparing());
+    EXPECT_TRUE(ascent->toolTip().startsWith(QStringLiteral("比較フォント（IPAMincho）：")))
+        << ascent->toolTip().toStdString();
+    EXPECT_FALSE(Child<QLabel>("gmBlackBoxX")->toolTip().isEmpty());
+    Item("比較フォント")->trigger();
+    EXPECT_EQ(Last("DspCompare"), 0);
+    EXPECT_TRUE(ascent->toolTip().isEmpty());
+
+    const struct {
+        const char* caption;
+        const char* key;
+        bool FaceViews::*member;
+    } items[] = {{"字面枠", "DspFrames", &FaceViews::frames},
+                 {"縦書き", "DspVertical", &FaceViews::vertical}};
+    for (const auto& item : items) {
+        Item(item.caption)->trigger();
+        EXPECT_EQ(Last(item.key), 1) << item.caption;
+        EXPECT_TRUE(Window().State().faces.*item.member) << item.caption;
+        Item(item.caption)->trigger();
+        EXPECT_EQ(Last(item.key), 0) << item.caption;
+    }
+}
+
 TEST_F(StudyMenuTest, EverySwitchIsStoredAndRedrawsTheOutline) {
     OpenShown();
     const auto* counts = Child<QLabel>("counts");
