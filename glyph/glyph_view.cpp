@@ -165,13 +165,17 @@ bool GlyphView::Impl::Core(GlyphViewState& state, Problems& problems) {
         problems.push_back(Problem::Refused(kMsgNoBitmap));
         return false;
     }
-    if (state.study.Zoomed())
+    if (state.study.Zoomed()) {
+        const std::optional<view::ZoomedCompare> second =
+            compareBitmap ? std::optional<view::ZoomedCompare>({*compareBitmap, compareShift})
+                          : std::nullopt;
         view::DrawZoomedBitmapPicture(services, *bitmapSurface, bitmap, state.options, state.study,
-                                      state.request.FontSize);
-    else
+                                      state.request.FontSize, second ? &*second : nullptr);
+    } else {
         view::DrawBitmapPicture(*bitmapSurface, bitmap, state.options);
-    if (compareBitmap && !state.study.Zoomed())
-        view::DrawCompareBitmap(*bitmapSurface, bitmap, *compareBitmap, compareShift);
+        if (compareBitmap)
+            view::DrawCompareBitmap(*bitmapSurface, bitmap, *compareBitmap, compareShift);
+    }
     return true;
 }
 

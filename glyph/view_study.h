@@ -58,12 +58,19 @@ StudyCounts DrawStudyOutlinePicture(const EngineServices& services, Surface& sur
                                     const StudyOutline& glyph, const ViewOptions& options,
                                     const StudyOptions& study, int fontSize, int angle);
 
+// A second face's bitmap over the first, its origin `shift` pixels from the first one's.
+struct ZoomedCompare {
+    const GlyphBitmap& bitmap;
+    Point shift;
+};
+
 // The bitmap picture zoomed and panned: each glyph pixel a square, from x4 on with a grid
 // between the pixels, the black box framed, its pixel (0, 0) named and the base line and the
-// origin marked.
+// origin marked; a compared face's pixels as squares of its own colour beneath the grid.
 void DrawZoomedBitmapPicture(const EngineServices& services, Surface& surface,
                              const GlyphBitmap& bitmap, const ViewOptions& options,
-                             const StudyOptions& study, int fontSize);
+                             const StudyOptions& study, int fontSize,
+                             const ZoomedCompare* compare = nullptr);
 
 // "×%d" of the zoom in the view's top-left corner.
 void DrawZoomLabel(const EngineServices& services, Surface& surface, int zoom);

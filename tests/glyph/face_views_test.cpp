@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <set>
+#include <utility>
 
 namespace lumina {
 namespace {
@@ -223,13 +224,14 @@ TEST(VerticalView, AnIdeographKeepsItsGlyphAndTheSwitchOffDrawsAsBefore) {
 }
 
 // A face compared with itself lies exactly under itself: no pixel of the second colour is left
-// in sight, in the outline and the bitmap, across and down.
+// in sight, in the outline and the bitmap, across and down, at x1 and zoomed in.
 TEST(CompareFace, TheSameFaceCoversItselfExactly) {
-    for (const bool down : {false, true}) {
-        SCOPED_TRACE(down);
+    for (const auto& [down, zoom] : {std::pair{false, 1}, {true, 1}, {false, 8}, {true, 8}}) {
+        SCOPED_TRACE(testing::Message() << "down " << down << " zoom " << zoom);
         ViewRig rig(Fixtures(), W, H);
         Request(rig.state, "Lumina Test Vert", "ー");
         rig.state.faces = {true, {"Lumina Test Vert", false, false}, false, down};
+        rig.state.study.zoom = zoom;
         ASSERT_TRUE(rig.Refresh());
         EXPECT_EQ(CountOf(rig.Picture(DisplayMode::Outline), view::kCompareColour), 0);
         EXPECT_EQ(CountOf(rig.Picture(DisplayMode::Bitmap), view::kCompareColour), 0);
@@ -255,6 +257,12 @@ TEST(CompareFace, TheSecondFaceIsDrawnAndItsValuesReported) {
     EXPECT_EQ(rig.observer.compare->glyph->gmCellIncX, gm.gmCellIncX);
     for (const DisplayMode mode : {DisplayMode::Outline, DisplayMode::Bitmap, DisplayMode::Drawing})
         EXPECT_GT(CountOf(rig.Picture(mode), view::kCompareColour), 0) << static_cast<int>(mode);
+    // Zoomed in, the second face's pixels are squares of its colour beside the first face's.
+    const int unzoomed = CountOf(rig.Picture(DisplayMode::Bitmap), view::kCompareColour);
+    rig.state.study.zoom = 2;
+    ASSERT_TRUE(rig.Refresh());
+    EXPECT_EQ(CountOf(rig.Picture(DisplayMode::Bitmap), view::kCompareColour), 4 * unzoomed);
+    rig.state.study.zoom = 1;
     // The first face's fields stay its own.
     EXPECT_EQ(rig.view.Metrics().gmBlackBoxX,
               rig.services.Get()
