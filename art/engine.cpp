@@ -193,7 +193,7 @@ Status ArtEngine::Draw(const ArtRunHooks& hooks, const std::shared_ptr<const Fon
     if (hooks.pictureRead)
         hooks.pictureRead();
     // Made once the picture has been read, so that a caller may have let it go by now.
-    if (!MakeArtSurface(false))
+    if (m_drawArt && !MakeArtSurface(false))
         return noSurface;
     if (tone != ToneMode::None && !m_drawnPalette)
         m_drawnPalette = DrawnInkPalette(m_palette, *font);
@@ -211,7 +211,9 @@ Status ArtEngine::Draw(const ArtRunHooks& hooks, const std::shared_ptr<const Fon
     job.threads = m_threads;
     job.progress = hooks.progress;
     job.stop = hooks.stop;
-    if (!RenderArt(*m_art, job))
+    if (!m_drawArt)
+        m_art.reset();
+    else if (!RenderArt(*m_art, job))
         return Problem::Silent("stopped");
     m_cells = std::move(cells);
     m_choices = std::move(choices);

@@ -27,8 +27,8 @@ class Surface;
 // The art of the last run that completed: what the exports read, never a half-made grid.
 struct CompletedArt {
     ArtLayout layout;
-    CellGrid grid; // cols x rows character codes
-    std::shared_ptr<const Surface> art;
+    CellGrid grid;                      // cols x rows character codes
+    std::shared_ptr<const Surface> art; // none when the run was told not to draw
     int outW = 0;
     std::vector<CellChoice> choices; // why each cell got its character, when the engine keeps it
     // The settings it was drawn with and the seed of its angles, so that it can be drawn again
@@ -98,6 +98,10 @@ public:
     // Whether completed art says why each cell got its character (CompletedArt::choices).
     void KeepCellChoices(bool keep) { m_keepChoices = keep; }
 
+    // Whether a run draws the art, or only chooses the cells' characters: a caller that wants
+    // only the text saves the drawing and the art surface's memory.
+    void DrawArt(bool draw) { m_drawArt = draw; }
+
     const ArtLayout& Layout() const { return m_layout; }
     const ArtFontMetrics& FontMetrics() const { return m_metrics; }
     const CharPalette& Palette() const { return m_palette; }
@@ -128,6 +132,7 @@ private:
     CharPalette m_palette;
     CellGrid m_cells;
     bool m_keepChoices = false;
+    bool m_drawArt = true;
     int m_threads = DefaultArtThreads();
     std::optional<std::string> m_paletteFolder;
     std::vector<CellChoice> m_choices;

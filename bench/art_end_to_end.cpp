@@ -1,6 +1,7 @@
 // links: lumina_art lumina_image
 // What a user of the batch tool waits for: the picture file loaded (decoded, flattened, its
-// JPEG round trip) and one run drawn, as `lumina-cli art PICTURE --out-width 5000 --size 8`.
+// JPEG round trip) and one run drawn, as `lumina-cli art PICTURE --out-width 5000 --size 8
+// --image FILE` (with the text alone the batch tool draws nothing).
 // The pictures are those tools/bench-vs-peers makes (LUMINA_BENCH_PICTURES names their folder);
 // without it the committed photograph is used.
 #include "art/engine.h"

@@ -206,6 +206,8 @@ int RunArt(const std::vector<std::string>& args) {
     engine.Settings() = o.settings;
     engine.SetPicture(&picture);
     engine.KeepCellChoices(!o.cellsPath.empty());
+    // The text and the cells come from the choices alone; the progress counts drawn rows.
+    engine.DrawArt(!o.imagePath.empty() || o.progress);
     ArtRunHooks hooks;
     if (o.progress)
         hooks.progress = PrintProgress;

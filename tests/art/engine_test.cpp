@@ -158,6 +158,21 @@ TEST_F(EngineTest, SameSettingsSameArtAndThePaletteFollowsTheClasses) {
     }
 }
 
+// A run told not to draw chooses the same characters, for every tone mode, and holds no surface.
+TEST_F(EngineTest, ARunThatDoesNotDrawChoosesTheSameCharacters) {
+    for (const ToneMode tone : {ToneMode::None, ToneMode::Stretch, ToneMode::Equalize}) {
+        SCOPED_TRACE(static_cast<int>(tone));
+        m_engine.Settings().Tone = static_cast<int>(tone);
+        m_engine.DrawArt(true);
+        ASSERT_TRUE(m_engine.Run({}, false).ok());
+        const CellGrid drawn = m_engine.LastCompleted()->grid;
+        m_engine.DrawArt(false);
+        ASSERT_TRUE(m_engine.Run({}, false).ok());
+        EXPECT_EQ(m_engine.LastCompleted()->grid.cells, drawn.cells);
+        EXPECT_EQ(m_engine.LastCompleted()->art, nullptr);
+    }
+}
+
 TEST_F(EngineTest, SixteenBitPictureAndMonoRandomRun) {
     Surface picture = TestPicture(320, 240, PixelFormat::Rgb16);
     m_engine.SetPicture(&picture, PictureFacts{"/pics/p.bmp", 320, 240, 1});
