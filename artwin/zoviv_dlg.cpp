@@ -6,6 +6,7 @@
 #include "artwin/balloon_tips.h"
 #include "artwin/grid_choosers.h"
 #include "artwin/settings_grid_widget.h"
+#include "platform/display.h"
 #include "services/messages.h"
 #include "services/services.h"
 #include "services/settings_store.h"
@@ -223,13 +224,15 @@ bool CZovivDlg::Open(const std::string& path, const std::string& type) {
     if (!loaded)
         return false;
     m_sourceRect = FitPictureRect(m_pictureArea, m_picture.width, m_picture.height);
-    // The picture is stretched once: painting only copies it.
+    // The picture is stretched once, in the screen's device pixels: painting only copies it.
     const QImage& source = m_picture.sourceSurface->Image();
     if (!m_sourceRect.IsEmpty()) {
+        const int ratio = SurfaceRatioFor(devicePixelRatioF());
         m_pictureShown = source
-                             .scaled(m_sourceRect.Width(), m_sourceRect.Height(),
+                             .scaled(m_sourceRect.Width() * ratio, m_sourceRect.Height() * ratio,
                                      Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
                              .convertToFormat(QImage::Format_RGB32);
+        m_pictureShown.setDevicePixelRatio(ratio);
     }
 
     m_engine->LoadSettings();

@@ -65,7 +65,8 @@ void CZovivDlg::PaintFrame(QPainter& painter) {
     const Rect frame =
         PictureFrame(m_sourceRect, m_artRect, m_zoom, m_panX, m_panY, m_scaleX, m_scaleY);
     // The frame takes the inverse of the picture's colour at its corner, so it always shows.
-    const QPoint corner(frame.left - m_sourceRect.left, frame.top - m_sourceRect.top);
+    const QPoint corner = QPoint(frame.left - m_sourceRect.left, frame.top - m_sourceRect.top) *
+                          m_pictureShown.devicePixelRatio();
     const QColor under = m_pictureShown.valid(corner) ? m_pictureShown.pixelColor(corner)
                                                       : palette().color(QPalette::Window);
     m_frameColour = InverseColour(Rgb(under.red(), under.green(), under.blue()));

@@ -85,5 +85,25 @@ TEST(HighDensity, ArtViewShowsTheFinerArtOneToOne) {
     EXPECT_GT(Differing(shown, Enlarged(art.art->Image(), 2).copy(4, 4, w, h)), w * h / 50);
 }
 
+// The source picture is stretched in device pixels: neighbouring device pixels of the photograph
+// differ inside what would be one logical pixel's 2 x 2 block.
+TEST(HighDensity, TheSourcePictureIsShownInDevicePixels) {
+    if (App().devicePixelRatio() < 2)
+        GTEST_SKIP() << "needs a screen of scale 2";
+    auto services = ArtServices();
+    auto dialog = OpenShown(*services, Photo());
+    const Rect area = dialog->SourceRect();
+    ASSERT_FALSE(area.IsEmpty());
+    const QImage shot = dialog->grab(QRect(area.left, area.top, area.Width(), area.Height()))
+                            .toImage()
+                            .convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(shot.width(), 2 * area.Width());
+    int inside = 0;
+    for (int y = 0; y + 1 < shot.height(); y += 2)
+        for (int x = 0; x + 1 < shot.width(); x += 2)
+            inside += shot.pixel(x, y) != shot.pixel(x + 1, y + 1) ? 1 : 0;
+    EXPECT_GT(inside, shot.width() * shot.height() / 4 / 10);
+}
+
 } // namespace
 } // namespace lumina::test
