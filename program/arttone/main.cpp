@@ -81,7 +81,7 @@ void PrintTable(const std::vector<Figures>& all, const char* title, double ToneF
     for (const Figures& f : all) {
         std::printf("%-28.28s %6d", f.picture.c_str(), f.cells);
         for (const ToneFidelity& t : f.modes)
-            std::printf(" %16.4f", t.*value);
+            std::printf(" %16.5f", t.*value);
         std::printf("\n");
     }
     if (all.empty())
@@ -91,14 +91,14 @@ void PrintTable(const std::vector<Figures>& all, const char* title, double ToneF
         double sum = 0.0;
         for (const Figures& f : all)
             sum += f.modes[m].*value;
-        std::printf(" %16.4f", sum / static_cast<double>(all.size()));
+        std::printf(" %16.5f", sum / static_cast<double>(all.size()));
     }
     std::printf("\n%-35s", "minimum");
     for (size_t m = 0; m < kModes.size(); ++m) {
         double low = 1.0;
         for (const Figures& f : all)
             low = std::min(low, f.modes[m].*value);
-        std::printf(" %16.4f", low);
+        std::printf(" %16.5f", low);
     }
     std::printf("\n");
 }
