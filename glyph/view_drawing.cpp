@@ -143,17 +143,18 @@ void DrawCell(const EngineServices& services, Surface& surface, const DrawingInp
         surface.TextOut(FortyPercent(pt.B, pt.D), Labelled("tmDescent", input.request.tmDescent));
 }
 
-void DrawDrawingOrigin(const EngineServices& services, Surface& surface, Point O, int s) {
+} // namespace
+
+void DrawOriginMark(const EngineServices& services, Surface& surface, Point O, int labelSize,
+                    const char* name, int labelWidth) {
     surface.SelectPen(Pen{PenStyle::Solid, 1, kDrawOrigin});
     surface.SelectBrush(Brush{kDrawOriginFill});
     Circle(surface, O, 10);
-    const ScopedFont font(services, surface, LabelFont(s + 2, 0));
+    const ScopedFont font(services, surface, LabelFont(labelSize + 2, 0));
     surface.SetTextColour(kDrawOrigin);
-    surface.DrawTextInRect({O.x + 12, O.y - 20, O.x + 110, O.y + 20}, "描画基点",
+    surface.DrawTextInRect({O.x + 12, O.y - 20, O.x + 12 + labelWidth, O.y + 20}, name,
                            kAlignLeft | kAlignVCentre);
 }
-
-} // namespace
 
 Point Rotate(Point Q, Point O, int angle) {
     const double dx = static_cast<double>(Q.x) - O.x;
@@ -212,7 +213,7 @@ int DrawActualDrawing(const EngineServices& services, Surface& surface, const Dr
                    {pt.O, {pt.O.x, pt.O.y + input.request.tmAscent}, input.request.FontDeg},
                    *input.frames, s);
     if (input.options.DspDrawOrg)
-        DrawDrawingOrigin(services, surface, pt.O, s);
+        DrawOriginMark(services, surface, pt.O, s, "描画基点", 98);
     return ratio;
 }
 

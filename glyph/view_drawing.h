@@ -42,6 +42,11 @@ DrawingPoints ComputeDrawingPoints(const DrawingInput& input);
 void DrawInkBox(const EngineServices& services, Surface& surface, const DrawingInput& input,
                 int labelSize);
 
+// The drawing origin's mark at O: the big circle and its name (描画基点, 縦書き基点) right of it
+// in a box labelWidth wide.
+void DrawOriginMark(const EngineServices& services, Surface& surface, Point O, int labelSize,
+                    const char* name, int labelWidth);
+
 // Draws the character at the origin with its metric construction and returns the ink ratio.
 int DrawActualDrawing(const EngineServices& services, Surface& surface, const DrawingInput& input);
 

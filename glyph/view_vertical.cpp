@@ -1,6 +1,7 @@
 // The actual drawing of vertical text: the glyph the font's vertical forms give, hung from its
 // vertical origin at the drawing origin, with the vertical advance and the cell.
 #include "glyph/bitmap.h"
+#include "glyph/view_drawing.h"
 #include "glyph/view_faces.h"
 #include "glyph/view_marks.h"
 
@@ -12,8 +13,6 @@ namespace {
 constexpr COLORREF kCharacter = Rgb(128, 144, 192);
 constexpr COLORREF kBaseLine = Rgb(128, 64, 64);
 constexpr COLORREF kCell = Rgb(64, 64, 0);
-constexpr COLORREF kDrawOrigin = Rgb(64, 64, 224);
-constexpr COLORREF kDrawOriginFill = Rgb(0, 160, 224);
 constexpr COLORREF kGlyphOriginPen = Rgb(255, 0, 0);
 constexpr COLORREF kGlyphOriginFill = Rgb(255, 144, 192);
 
@@ -92,16 +91,6 @@ void DrawHorizontalOrigin(const EngineServices& services, Surface& surface, cons
                            kAlignRight | kAlignVCentre);
 }
 
-void DrawVerticalOrigin(const EngineServices& services, Surface& surface, Point O, int s) {
-    surface.SelectPen(Pen{PenStyle::Solid, 1, kDrawOrigin});
-    surface.SelectBrush(Brush{kDrawOriginFill});
-    Circle(surface, O, 10);
-    const ScopedFont font(services, surface, LabelFont(s + 2, 0));
-    surface.SetTextColour(kDrawOrigin);
-    surface.DrawTextInRect({O.x + 12, O.y - 20, O.x + 130, O.y + 20}, "縦書き基点",
-                           kAlignLeft | kAlignVCentre);
-}
-
 } // namespace
 
 int DrawVerticalDrawing(const EngineServices& services, Surface& surface, const DrawingInput& input,
@@ -128,7 +117,7 @@ int DrawVerticalDrawing(const EngineServices& services, Surface& surface, const 
     if (input.options.DspGlyphOrg)
         DrawHorizontalOrigin(services, surface, map, v, s);
     if (input.options.DspDrawOrg)
-        DrawVerticalOrigin(services, surface, input.origin, s);
+        DrawOriginMark(services, surface, input.origin, s, "縦書き基点", 118);
     // Black over the vertical cell: one horizontal advance wide, one vertical advance high.
     return ComputeInkRatio(input.blackPixelCount, 2 * v.origin.x, 0, v.advance);
 }
