@@ -206,6 +206,41 @@ INSTANTIATE_TEST_SUITE_P(Faces, VerticalView,
                                            VerticalCase{"IpaWave", "IPAGothic", "〜"}),
                          [](const auto& info) { return std::string(info.param.what); });
 
+// Turned with the text, the vertical column runs along the turned axis: at a quarter turn the
+// vertical advance goes to the right of the origin, the glyph still the vertical form.
+TEST(VerticalView, TheColumnTurnsWithTheText) {
+    for (const int angle : {0, 90, 180, 270}) {
+        SCOPED_TRACE(angle);
+        ViewRig rig(Fixtures(), W, H);
+        Request(rig.state, "Lumina Test Vert", "ー");
+        rig.state.request.FontDeg = angle;
+        rig.state.faces.vertical = true;
+        ASSERT_TRUE(rig.Refresh());
+        const auto font = rig.services.Get().fonts.CreateFont(
+            MakeLogicalFont(rig.state.request.ToFontSpec(), 96));
+        const std::optional<VerticalGlyph> v = font->Vertical(*rig.state.request.Key());
+        ASSERT_TRUE(v.has_value());
+        const std::optional<Rect> ink = BoundsOf(rig.Picture(DisplayMode::Drawing), kCharacter);
+        ASSERT_TRUE(ink.has_value());
+        const Point O{rig.state.OrgX, rig.state.OrgY};
+        // The ink's extent from the origin along the turned downward direction.
+        const auto [from, to] = [&] {
+            switch (angle) {
+            case 90:
+                return std::pair{ink->left - O.x, ink->right - O.x};
+            case 180:
+                return std::pair{O.y - ink->bottom, O.y - ink->top};
+            case 270:
+                return std::pair{O.x - ink->right, O.x - ink->left};
+            default:
+                return std::pair{ink->top - O.y, ink->bottom - O.y};
+            }
+        }();
+        EXPECT_GE(from, -1);
+        EXPECT_LE(to, v->advance + 1);
+    }
+}
+
 TEST(VerticalView, AnIdeographKeepsItsGlyphAndTheSwitchOffDrawsAsBefore) {
     ViewRig plain(Fixtures(), W, H);
     ViewRig vertical(Fixtures(), W, H);
