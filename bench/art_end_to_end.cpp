@@ -5,6 +5,7 @@
 // The pictures are those tools/bench-vs-peers makes (LUMINA_BENCH_PICTURES names their folder);
 // without it the committed photograph is used.
 #include "art/engine.h"
+#include "bench/bench_support.h"
 #include "image/source_picture.h"
 #include "platform/surface.h"
 #include "services/services.h"
@@ -22,23 +23,11 @@ namespace {
 std::string PicturePath(const char* name) {
     if (const char* folder = std::getenv("LUMINA_BENCH_PICTURES"))
         return (std::filesystem::path(folder) / name).string();
-    const char* source = std::getenv("LUMINA_SOURCE_DIR");
-    const std::filesystem::path root =
-        source ? std::filesystem::path(source)
-               : std::filesystem::path(__FILE__).parent_path().parent_path();
-    return (root / "tests/data/art/raccoon.png").string();
+    return bench::PhotographPath();
 }
 
-struct BenchServices {
-    BenchServices()
-        : fonts(MakeFreeTypeFontSystem())
-        , services{*fonts} {}
-    std::unique_ptr<FontSystem> fonts;
-    EngineServices services;
-};
-
 void EndToEnd(benchmark::State& state, const char* name, int outW, int size, bool mono) {
-    static BenchServices env;
+    static bench::BenchServices env;
     const std::string path = PicturePath(name);
     for (auto _ : state) {
         SourcePicture picture;

@@ -2,6 +2,7 @@
 // Whole character-art runs: sampling, mapping and drawing, with the palette measured once per
 // engine (as within one window) or afresh.
 #include "art/engine.h"
+#include "bench/bench_support.h"
 #include "image/source_picture.h"
 #include "platform/surface.h"
 #include "services/common.h"
@@ -9,8 +10,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
-#include <filesystem>
 #include <map>
 #include <memory>
 #include <optional>
@@ -19,24 +18,8 @@
 namespace lumina {
 namespace {
 
-std::string FixturePath() {
-    const char* source = std::getenv("LUMINA_SOURCE_DIR");
-    const std::filesystem::path root =
-        source ? std::filesystem::path(source)
-               : std::filesystem::path(__FILE__).parent_path().parent_path();
-    return (root / "tests/data/art/raccoon.png").string();
-}
-
-struct BenchServices {
-    BenchServices()
-        : fonts(MakeFreeTypeFontSystem())
-        , services{*fonts} {}
-    std::unique_ptr<FontSystem> fonts;
-    EngineServices services;
-};
-
-BenchServices& Env() {
-    static BenchServices env;
+bench::BenchServices& Env() {
+    static bench::BenchServices env;
     return env;
 }
 
@@ -47,7 +30,7 @@ const Surface& Picture(int width, int height) {
     if (const auto it = pictures.find(key); it != pictures.end())
         return it->second;
     SourcePicture photo;
-    photo.path = FixturePath();
+    photo.path = bench::PhotographPath();
     photo.type = "png";
     Problems problems;
     if (!LoadSourcePicture(Env().services, photo, problems))

@@ -4,6 +4,7 @@
 // what it must keep short. The CPU time counts every thread (Qt scales pictures on several); on
 // a shared machine it tells more than the real time.
 #include "artwin/zoviv_dlg.h"
+#include "bench/bench_support.h"
 #include "platform/font.h"
 #include "services/scripted_prompter.h"
 #include "services/services.h"
@@ -15,21 +16,11 @@
 #include <QImage>
 #include <QTemporaryDir>
 
-#include <cstdlib>
-#include <filesystem>
 #include <memory>
 #include <string>
 
 namespace lumina {
 namespace {
-
-std::string FixturePath() {
-    const char* source = std::getenv("LUMINA_SOURCE_DIR");
-    const std::filesystem::path root =
-        source ? std::filesystem::path(source)
-               : std::filesystem::path(__FILE__).parent_path().parent_path();
-    return (root / "tests/data/art/raccoon.png").string();
-}
 
 // An application, a temporary settings file and the photograph at 640 x 480.
 struct WindowEnv {
@@ -43,7 +34,7 @@ struct WindowEnv {
         services =
             std::make_unique<Services>(Services{{*fonts}, "Lumina Graph", *settings, prompter});
         picture = dir.filePath("photo.png").toStdString();
-        QImage(QString::fromStdString(FixturePath()))
+        QImage(QString::fromStdString(bench::PhotographPath()))
             .scaled(640, 480, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
             .save(QString::fromStdString(picture));
     }
