@@ -3,7 +3,6 @@
 #include "glyph/bitmap.h"
 #include "glyph/glyph_save.h"
 #include "glyph/request.h"
-#include "platform/surface.h"
 #include "services/common.h"
 #include "services/services.h"
 
@@ -34,17 +33,13 @@ std::string FormatBitPicture(const GlyphMonoBitmap& bitmap, std::string_view ink
 
 Result<std::string> MakeBitPicture(const EngineServices& services, const GlyphRequest& request,
                                    std::string_view ink, std::string_view background) {
-    std::optional<Surface> surface =
-        Surface::Create(1, 1, services.displayFormat, services.displayDpiX, services.displayDpiY);
-    std::optional<ScopedFont> font;
-    if (surface)
-        font.emplace(services, *surface, request.ToFontSpec());
-    if (!font || !*font)
+    ScratchFont font(services, request.ToFontSpec());
+    if (!font)
         return Problem::Failed(kMsgFontFailed);
     const std::optional<GlyphKey> key = request.Key();
     if (!key)
         return Problem::Silent("the code is not one character");
-    const Result<GlyphMonoBitmap> bitmap = FetchMonoBitmap(*surface, *key);
+    const Result<GlyphMonoBitmap> bitmap = FetchMonoBitmap(font.Canvas(), *key);
     if (!bitmap)
         return bitmap.problem();
     return FormatBitPicture(*bitmap, ink, background);

@@ -2,7 +2,6 @@
 
 #include "glyph/outline_file.h"
 #include "glyph/request.h"
-#include "platform/surface.h"
 #include "services/common.h"
 #include "services/json_text.h"
 #include "services/services.h"
@@ -86,25 +85,21 @@ std::string FormatOutlineJson(const OutlineJsonSource& source, const GlyphOutlin
 
 Result<OutlineJsonSource> FetchOutlineJsonSource(const EngineServices& services,
                                                  const GlyphRequest& request) {
-    std::optional<Surface> surface =
-        Surface::Create(1, 1, services.displayFormat, services.displayDpiX, services.displayDpiY);
-    std::optional<ScopedFont> font;
-    if (surface)
-        font.emplace(services, *surface, request.ToFontSpec());
-    if (!font || !*font)
+    const ScratchFont font(services, request.ToFontSpec());
+    if (!font)
         return Problem::Failed(kMsgFontFailed);
     const std::optional<GlyphKey> key = request.Key();
     std::optional<SourceOutline> points;
     if (key)
-        points = font->get()->SourcePointsOf(*key);
+        points = font.get()->SourcePointsOf(*key);
     if (!points)
         return Problem::Refused(kMsgNoOutline);
     OutlineJsonSource source;
-    source.face = font->get()->Face();
+    source.face = font.get()->Face();
     // A font without tables to read asked for its em by a negative height.
-    const int em = font->get()->Tables().emPixels;
-    source.ppem = em > 0 ? em : std::abs(font->get()->Logical().height);
-    source.hinted = font->get()->Logical().hinted;
+    const int em = font.get()->Tables().emPixels;
+    source.ppem = em > 0 ? em : std::abs(font.get()->Logical().height);
+    source.hinted = font.get()->Logical().hinted;
     source.points = std::move(*points);
     return source;
 }

@@ -51,6 +51,24 @@ private:
     std::shared_ptr<const Font> m_previous;
 };
 
+// The font of a fontSpec selected on a surface of one pixel, in the display's format and
+// resolution: for work that needs the font's measures and glyphs but draws nothing.
+class ScratchFont {
+public:
+    ScratchFont(const EngineServices& services, const FontSpec& fontSpec);
+    ~ScratchFont();
+    ScratchFont(const ScratchFont&) = delete;
+    ScratchFont& operator=(const ScratchFont&) = delete;
+
+    const Font* get() const { return m_font ? m_font->get() : nullptr; }
+    explicit operator bool() const { return get() != nullptr; }
+    Surface& Canvas() { return *m_surface; }
+
+private:
+    std::unique_ptr<Surface> m_surface;
+    std::unique_ptr<ScopedFont> m_font; // after the surface it is selected on
+};
+
 // Distance of two pixel points, truncated toward zero.
 int PointDistance(Point a, Point b);
 

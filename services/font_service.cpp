@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <limits>
+#include <optional>
 
 namespace lumina {
 
@@ -52,5 +53,16 @@ ScopedFont::ScopedFont(const EngineServices& services, Surface& surface, const F
 ScopedFont::~ScopedFont() {
     m_surface.SelectFont(std::move(m_previous));
 }
+
+ScratchFont::ScratchFont(const EngineServices& services, const FontSpec& fontSpec) {
+    std::optional<Surface> surface =
+        Surface::Create(1, 1, services.displayFormat, services.displayDpiX, services.displayDpiY);
+    if (!surface)
+        return;
+    m_surface = std::make_unique<Surface>(std::move(*surface));
+    m_font = std::make_unique<ScopedFont>(services, *m_surface, fontSpec);
+}
+
+ScratchFont::~ScratchFont() = default;
 
 } // namespace lumina
