@@ -10,13 +10,8 @@
 namespace lumina::view {
 namespace {
 
-constexpr COLORREF kCharacter = Rgb(128, 144, 192);
-constexpr COLORREF kBaseLine = Rgb(128, 64, 64);
 constexpr COLORREF kAdvanceLegs = Rgb(64, 64, 64);
-constexpr COLORREF kGlyphOriginPen = Rgb(255, 0, 0);
-constexpr COLORREF kGlyphOriginFill = Rgb(255, 144, 192);
 constexpr COLORREF kGlyphOriginLegs = Rgb(255, 64, 0);
-constexpr COLORREF kCell = Rgb(64, 64, 0);
 constexpr COLORREF kDrawOrigin = Rgb(64, 64, 224);
 constexpr COLORREF kDrawOriginFill = Rgb(0, 160, 224);
 
@@ -65,10 +60,10 @@ void DrawCompareCharacter(Surface& surface, const DrawingInput& input) {
 
 void DrawBaseLine(const EngineServices& services, Surface& surface, const DrawingPoints& pt, int s,
                   int angle) {
-    surface.SelectPen(Pen{PenStyle::Solid, 1, kBaseLine});
+    surface.SelectPen(Pen{PenStyle::Solid, 1, kDrawnBaseLine});
     Line(surface, pt.B, pt.N);
     const ScopedFont font(services, surface, LabelFont(s + 2, angle));
-    surface.SetTextColour(kBaseLine);
+    surface.SetTextColour(kDrawnBaseLine);
     surface.TextOut(FortyPercent(pt.B, pt.N), Labelled("BaseLine", pt.baseLine));
 }
 
@@ -126,13 +121,13 @@ void DrawGlyphOrigin(const EngineServices& services, Surface& surface, const Dra
 void DrawCell(const EngineServices& services, Surface& surface, const DrawingInput& input,
               const DrawingPoints& pt, int s) {
     const int incX = input.metrics.gmCellIncX, incY = input.metrics.gmCellIncY;
-    surface.SelectPen(Pen{PenStyle::Solid, 1, kCell});
+    surface.SelectPen(Pen{PenStyle::Solid, 1, kDrawnCell});
     Line(surface, pt.O, pt.D);
     surface.MoveTo(pt.O);
     surface.LineTo(Plus(pt.O, incX, incY));
     surface.LineTo(Plus(pt.D, incX, incY));
     surface.LineTo(pt.D);
-    surface.SetTextColour(kCell);
+    surface.SetTextColour(kDrawnCell);
     if (!input.options.DspAscent && !input.options.DspDescent)
         return;
     // A quarter turn clockwise from the text direction.
@@ -190,7 +185,7 @@ int DrawActualDrawing(const EngineServices& services, Surface& surface, const Dr
     const int s = LabelSize(input.request.FontSize);
     const DrawingPoints pt = ComputeDrawingPoints(input);
 
-    surface.SetTextColour(kCharacter);
+    surface.SetTextColour(kDrawnCharacter);
     // A character beyond code page 932 is drawn as text, in the same face, its variant included.
     if (input.request.Unicode)
         surface.TextOut(pt.O, Utf8Of(*input.request.Unicode));

@@ -8,6 +8,13 @@ struct EngineServices;
 
 namespace view {
 
+// The drawing's colours, shared by the horizontal and the vertical drawing.
+inline constexpr COLORREF kDrawnCharacter = Rgb(128, 144, 192);
+inline constexpr COLORREF kDrawnBaseLine = Rgb(128, 64, 64);
+inline constexpr COLORREF kDrawnCell = Rgb(64, 64, 0);
+inline constexpr COLORREF kGlyphOriginPen = Rgb(255, 0, 0);
+inline constexpr COLORREF kGlyphOriginFill = Rgb(255, 144, 192);
+
 // What the actual drawing is drawn from: the request's font must be selected on the surface.
 struct DrawingInput {
     const GlyphRequest& request; // Char's code, FontDeg, FontSize, tmAscent, tmDescent

@@ -10,12 +10,6 @@
 namespace lumina::view {
 namespace {
 
-constexpr COLORREF kCharacter = Rgb(128, 144, 192);
-constexpr COLORREF kBaseLine = Rgb(128, 64, 64);
-constexpr COLORREF kCell = Rgb(64, 64, 0);
-constexpr COLORREF kGlyphOriginPen = Rgb(255, 0, 0);
-constexpr COLORREF kGlyphOriginFill = Rgb(255, 144, 192);
-
 // Local coordinates of vertical text (x right, y down from the vertical origin), turned with
 // the text about the drawing origin.
 struct VerticalMap {
@@ -54,20 +48,20 @@ void DrawCompareGlyph(Surface& surface, const VerticalMap& map, const DrawingInp
 void DrawVerticalMetrics(const EngineServices& services, Surface& surface, const VerticalMap& map,
                          const VerticalGlyph& v, int s) {
     const int half = v.origin.x;
-    surface.SelectPen(Pen{PenStyle::Solid, 1, kCell});
+    surface.SelectPen(Pen{PenStyle::Solid, 1, kDrawnCell});
     surface.MoveTo(map(-half, 0));
     surface.LineTo(map(half, 0));
     surface.LineTo(map(half, v.advance));
     surface.LineTo(map(-half, v.advance));
     surface.LineTo(map(-half, 0));
-    surface.SelectPen(Pen{PenStyle::Solid, 1, kBaseLine});
+    surface.SelectPen(Pen{PenStyle::Solid, 1, kDrawnBaseLine});
     Line(surface, map(0, 0), map(0, v.advance));
     {
         // Reads downward beside the cell's right side, clear of the glyph on the middle line.
         const ScopedFont font(services, surface, LabelFont(s + 2, (map.angle + 270) % 360));
         const Font* f = surface.SelectedFont();
         const int h = f ? f->TextExtent("0").cy : 0;
-        surface.SetTextColour(kBaseLine);
+        surface.SetTextColour(kDrawnBaseLine);
         surface.TextOut(FortyPercent(map(half + h + 4, 0), map(half + h + 4, v.advance)),
                         Labelled("vertAdvance", v.advance));
     }
@@ -100,7 +94,7 @@ int DrawVerticalDrawing(const EngineServices& services, Surface& surface, const 
     const VerticalGlyph& v = vertical.glyph;
     const VerticalMap map{input.origin, input.request.FontDeg};
     if (const Font* font = surface.SelectedFont())
-        DrawGlyph(surface, map, *font, v, kCharacter);
+        DrawGlyph(surface, map, *font, v, kDrawnCharacter);
     DrawInkBox(services, surface, input, s);
     if (input.compareFont)
         if (const std::optional<GlyphKey> key = input.request.Key())

@@ -3,6 +3,7 @@
 #include "glyph/bitmap.h"
 #include "glyph/face_views.h"
 #include "glyph/glyph_view.h"
+#include "glyph/view_drawing.h"
 #include "glyph/view_faces.h"
 #include "platform/char_info.h"
 #include "tests/glyph/view_test_support.h"
@@ -25,7 +26,6 @@ constexpr int H = 600;
 bool InLegend(int x, int y) {
     return x < 380 && y > H - 160;
 }
-constexpr COLORREF kCharacter = Rgb(128, 144, 192);
 
 std::unique_ptr<FontSystem> Fixtures() {
     return MakeFreeTypeFontSystem({ViewFixtureFont("LuminaTestVert.ttf"),
@@ -186,7 +186,8 @@ TEST_P(VerticalView, ShowsTheVerticalFormOnTheVerticalOrigin) {
 
     // The ink hangs from the origin: its black box where the glyph's origin puts it.
     const Point O{rig.state.OrgX, rig.state.OrgY};
-    const std::optional<Rect> ink = BoundsOf(rig.Picture(DisplayMode::Drawing), kCharacter);
+    const std::optional<Rect> ink =
+        BoundsOf(rig.Picture(DisplayMode::Drawing), view::kDrawnCharacter);
     ASSERT_TRUE(ink.has_value());
     const int left = O.x - v->origin.x + down.gmptGlyphOrigin.x;
     const int top = O.y + v->origin.y - down.gmptGlyphOrigin.y;
@@ -220,7 +221,8 @@ TEST(VerticalView, TheColumnTurnsWithTheText) {
             MakeLogicalFont(rig.state.request.ToFontSpec(), 96));
         const std::optional<VerticalGlyph> v = font->Vertical(*rig.state.request.Key());
         ASSERT_TRUE(v.has_value());
-        const std::optional<Rect> ink = BoundsOf(rig.Picture(DisplayMode::Drawing), kCharacter);
+        const std::optional<Rect> ink =
+            BoundsOf(rig.Picture(DisplayMode::Drawing), view::kDrawnCharacter);
         ASSERT_TRUE(ink.has_value());
         const Point O{rig.state.OrgX, rig.state.OrgY};
         // The ink's extent from the origin along the turned downward direction.
