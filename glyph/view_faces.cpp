@@ -94,7 +94,8 @@ void DrawLegend(const EngineServices& services, Surface& surface,
     for (const LegendEntry& e : entries)
         width = std::max(width, LabelWidth(surface, e.text));
     const int swatch = h / 2 + 2;
-    const int boxW = width + swatch + 16;
+    // Room on both sides of the entries, however the label font measures its text.
+    const int boxW = width + swatch + 18;
     const int boxH = static_cast<int>(entries.size()) * (h + 2) + 8;
     const int left = kLegendMargin;
     const int top = surface.Height() - kLegendMargin - boxH;
