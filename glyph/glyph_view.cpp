@@ -80,7 +80,7 @@ std::string FaceLabel(const char* role, const Font& font) {
     if (font.Logical().weight >= 700)
         text += " 太字";
     if (font.Logical().italic)
-        text += " 斜体";
+        text += " イタリック";
     return text;
 }
 

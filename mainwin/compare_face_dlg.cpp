@@ -26,7 +26,7 @@ CCompareFaceDlg::CCompareFaceDlg(const std::vector<std::string>& families,
     m_faces->setToolTip(QStringLiteral("表示フォントの上に重ねて描くフォントを選びます"));
     m_bold = new QCheckBox(QStringLiteral("太字(&B)"), this);
     m_bold->setChecked(current.bold);
-    m_italic = new QCheckBox(QStringLiteral("斜体(&I)"), this);
+    m_italic = new QCheckBox(QStringLiteral("イタリック(&I)"), this);
     m_italic->setChecked(current.italic);
 
     auto* styles = new QHBoxLayout;

@@ -109,7 +109,7 @@ void CTavrinDlg::BuildFaceItems(QMenu* menu) {
                           "します",
                           true);
     QAction* choose = AddAction(menu, "比較フォントの選択...",
-                                "重ねて表示するフォントと、その太字・斜体を選びます", false);
+                                "重ねて表示するフォントと、その太字・イタリックを選びます", false);
     m_frames = AddAction(menu, "字面枠",
                          "実際の描画に仮想ボディ・平均字面と、hhea・OS/2 typo・OS/2 win の"
                          "アセント・ディセントの線を名前と値つきで表示します",
