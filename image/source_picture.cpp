@@ -7,6 +7,7 @@
 #include "image/transparency.h"
 #include "platform/image_codec.h"
 #include "platform/jpeg_reader.h"
+#include "platform/png_reader.h"
 #include "services/services.h"
 
 #include <algorithm>
@@ -20,6 +21,8 @@ struct Loaded {
     ArgbImage image;
     COLORREF key = kNoColour;
     std::uint32_t byteSize = 0;
+    // The round trip's JPEG when the decoder made it already.
+    std::optional<std::vector<std::uint8_t>> jpeg;
 };
 
 std::uint32_t ClampedSize(std::uint64_t size) {
@@ -102,7 +105,8 @@ DecodedImage DecodeJpeg(std::span<const std::uint8_t> bytes, ArgbImage reuse = {
 // takes the picture's own memory.
 bool ThroughJpegRoundTrip(Loaded& loaded, Problems& problems) {
     ArgbImage& image = loaded.image;
-    const auto jpeg = EncodeThroughEncoder(image, image.Width(), image.Height(), "jpeg");
+    auto jpeg = loaded.jpeg ? Result<std::vector<std::uint8_t>>(std::move(*loaded.jpeg))
+                            : EncodeThroughEncoder(image, image.Width(), image.Height(), "jpeg");
     if (!jpeg) {
         problems.push_back(jpeg.problem());
         return false;
@@ -111,7 +115,7 @@ bool ThroughJpegRoundTrip(Loaded& loaded, Problems& problems) {
     image = ArgbImage();
     if (decoded.status != DecodeStatus::Ok)
         return ReportDecodeFailure(decoded.status, problems);
-    loaded = Loaded{std::move(decoded.image), kNoColour, ClampedSize(jpeg->size())};
+    loaded = Loaded{std::move(decoded.image), kNoColour, ClampedSize(jpeg->size()), {}};
     return true;
 }
 
@@ -121,14 +125,21 @@ bool DecodeByContent(const EngineServices& services, const SourcePicture& pictur
                      std::span<const std::uint8_t> bytes, COLORREF bitmapKey, Loaded& out,
                      bool& roundTrip, Problems& problems) {
     const PngScan png = picture.type == "png" ? ScanPngBytes(bytes) : PngScan{};
-    DecodedImage decoded = DecodeImage(bytes, "", kMaxPicturePixels);
+    // A PNG is decoded directly where it can be; an opaque one has its round trip's JPEG
+    // encoded on the second core meanwhile, the same bytes the encoder would give afterwards.
+    const bool opaqueRoundTrip = picture.type != "bmp";
+    PngDecoded direct =
+        DecodePngDirect(bytes, kMaxPicturePixels, opaqueRoundTrip ? kEncoderQuality : 0);
+    DecodedImage decoded = direct.decoded.status != DecodeStatus::Unreadable
+                               ? std::move(direct.decoded)
+                               : DecodeImage(bytes, "", kMaxPicturePixels);
     if (decoded.status != DecodeStatus::Ok)
         return ReportDecodeFailure(decoded.status, problems);
     ArgbImage& image = decoded.image;
     // Without an alpha channel (and outside bitmap files, whose colours may make one) every
     // pixel is opaque: there is no key to find and nothing to flatten.
-    if (!decoded.hadAlpha && picture.type != "bmp") {
-        out = Loaded{std::move(image), kNoColour, 0};
+    if (!decoded.hadAlpha && opaqueRoundTrip) {
+        out = Loaded{std::move(image), kNoColour, 0, std::move(direct.opaqueJpeg)};
         roundTrip = true;
         return true;
     }
@@ -151,7 +162,7 @@ bool DecodeByContent(const EngineServices& services, const SourcePicture& pictur
     FlattenOntoWhite(image);
     roundTrip = key == kNoColour;
     const std::uint32_t size = roundTrip ? 0 : BitmapFileSize(image.Width(), image.Height());
-    out = Loaded{std::move(image), key, size};
+    out = Loaded{std::move(image), key, size, {}};
     return true;
 }
 
@@ -199,7 +210,7 @@ bool Load(const EngineServices& services, SourcePicture& picture, Problems& prob
     if (picture.type == "jpeg") {
         DecodedImage direct = DecodeJpeg(bytes);
         if (direct.status == DecodeStatus::Ok) {
-            loaded = Loaded{std::move(direct.image), kNoColour, ClampedSize(bytes.size())};
+            loaded = Loaded{std::move(direct.image), kNoColour, ClampedSize(bytes.size()), {}};
             decoded = true;
         } else if (direct.status != DecodeStatus::Unreadable) {
             return ReportDecodeFailure(direct.status, problems);

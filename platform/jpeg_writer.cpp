@@ -21,8 +21,10 @@ struct JpegContext {
     jpeg_compress_struct cinfo{};
     jpeg_error_mgr error{};
     std::jmp_buf jump{};
-    unsigned char* buffer = nullptr;
-    unsigned long size = 0;
+    // The bytes go straight into the vector the caller gets, which is freed on every way out,
+    // an abandoned encoding included.
+    jpeg_destination_mgr destination{};
+    std::vector<std::uint8_t> bytes;
 };
 
 [[noreturn]] void ErrorExit(j_common_ptr cinfo) {
@@ -30,13 +32,50 @@ struct JpegContext {
     std::longjmp(context->jump, 1);
 }
 
+JpegContext& ContextOf(j_compress_ptr cinfo) {
+    return *static_cast<JpegContext*>(cinfo->client_data);
+}
+
+// Gives libjpeg the bytes from used onwards, the vector grown to size first; a jump out when
+// there is no memory for them.
+void OfferBytes(j_compress_ptr cinfo, std::size_t used, std::size_t size) {
+    JpegContext& context = ContextOf(cinfo);
+    bool grown = true;
+    try {
+        context.bytes.resize(size);
+    } catch (const std::bad_alloc&) {
+        grown = false;
+    }
+    if (!grown)
+        std::longjmp(context.jump, 1);
+    context.destination.next_output_byte = context.bytes.data() + used;
+    context.destination.free_in_buffer = size - used;
+}
+
+void InitDestination(j_compress_ptr cinfo) {
+    OfferBytes(cinfo, 0, std::size_t{1} << 16);
+}
+
+// Called when every byte offered is used.
+boolean GrowDestination(j_compress_ptr cinfo) {
+    const std::size_t used = ContextOf(cinfo).bytes.size();
+    OfferBytes(cinfo, used, used * 2);
+    return TRUE;
+}
+
+void TermDestination(j_compress_ptr cinfo) {
+    JpegContext& context = ContextOf(cinfo);
+    context.bytes.resize(context.bytes.size() - context.destination.free_in_buffer);
+}
+
 void SilentMessage(j_common_ptr) {}
 
-} // namespace
-
-std::optional<std::vector<std::uint8_t>> EncodeJpeg444(const ArgbImage& image, int quality) {
+// The encoding proper, over rows handed out one at a time; a null row abandons it.
+template <typename RowOf>
+std::optional<std::vector<std::uint8_t>> EncodeRows(int width, int height, int quality,
+                                                    const RowOf& rowOf) {
     static_assert(std::endian::native == std::endian::little);
-    if (image.IsNull() || image.Width() > JPEG_MAX_DIMENSION || image.Height() > JPEG_MAX_DIMENSION)
+    if (width <= 0 || height <= 0 || width > JPEG_MAX_DIMENSION || height > JPEG_MAX_DIMENSION)
         return std::nullopt;
     auto context = std::make_unique<JpegContext>();
     std::optional<std::vector<std::uint8_t>> result;
@@ -47,9 +86,12 @@ std::optional<std::vector<std::uint8_t>> EncodeJpeg444(const ArgbImage& image, i
     cinfo.client_data = context.get();
     if (setjmp(context->jump) == 0) {
         jpeg_create_compress(&cinfo);
-        jpeg_mem_dest(&cinfo, &context->buffer, &context->size);
-        cinfo.image_width = static_cast<JDIMENSION>(image.Width());
-        cinfo.image_height = static_cast<JDIMENSION>(image.Height());
+        context->destination.init_destination = InitDestination;
+        context->destination.empty_output_buffer = GrowDestination;
+        context->destination.term_destination = TermDestination;
+        cinfo.dest = &context->destination;
+        cinfo.image_width = static_cast<JDIMENSION>(width);
+        cinfo.image_height = static_cast<JDIMENSION>(height);
         // The rows as they lie (blue, green, red, alpha): libjpeg takes them without a copy and
         // converts them to YCbCr exactly as it does RGB.
         cinfo.input_components = 4;
@@ -61,22 +103,82 @@ std::optional<std::vector<std::uint8_t>> EncodeJpeg444(const ArgbImage& image, i
             cinfo.comp_info[c].v_samp_factor = 1;
         }
         jpeg_start_compress(&cinfo, TRUE);
+        bool abandoned = false;
         while (cinfo.next_scanline < cinfo.image_height) {
+            const std::uint32_t* row = rowOf(static_cast<int>(cinfo.next_scanline));
+            if (!row) {
+                abandoned = true;
+                break;
+            }
             // libjpeg only reads the rows; its interface is not const.
-            JSAMPROW rows[1] = {const_cast<JSAMPROW>(reinterpret_cast<const JSAMPLE*>(
-                image.Row(static_cast<int>(cinfo.next_scanline))))};
+            JSAMPROW rows[1] = {const_cast<JSAMPROW>(reinterpret_cast<const JSAMPLE*>(row))};
             jpeg_write_scanlines(&cinfo, rows, 1);
         }
-        jpeg_finish_compress(&cinfo);
-        try {
-            result.emplace(context->buffer, context->buffer + context->size);
-        } catch (const std::bad_alloc&) {
-            result.reset();
+        if (!abandoned) {
+            jpeg_finish_compress(&cinfo);
+            result = std::move(context->bytes);
         }
     }
     jpeg_destroy_compress(&cinfo);
-    std::free(context->buffer);
     return result;
+}
+
+} // namespace
+
+std::optional<std::vector<std::uint8_t>> EncodeJpeg444(const ArgbImage& image, int quality) {
+    if (image.IsNull())
+        return std::nullopt;
+    return EncodeRows(image.Width(), image.Height(), quality,
+                      [&image](int y) { return image.Row(y); });
+}
+
+JpegRowEncoder::JpegRowEncoder(const ArgbImage& image, int quality)
+    : m_width(image.Width()) {
+    if (image.IsNull())
+        return;
+    m_rows.reserve(static_cast<std::size_t>(image.Height()));
+    for (int y = 0; y < image.Height(); ++y)
+        m_rows.push_back(image.Row(y));
+    m_thread = std::thread([this, quality] {
+        auto bytes = EncodeRows(m_width, static_cast<int>(m_rows.size()), quality,
+                                [this](int y) { return WaitForRow(y); });
+        const std::lock_guard lock(m_mutex);
+        m_bytes = std::move(bytes);
+    });
+}
+
+JpegRowEncoder::~JpegRowEncoder() {
+    Stop();
+}
+
+void JpegRowEncoder::RowsDone(int count) {
+    {
+        const std::lock_guard lock(m_mutex);
+        m_done = count;
+    }
+    m_changed.notify_one();
+}
+
+const std::uint32_t* JpegRowEncoder::WaitForRow(int y) {
+    std::unique_lock lock(m_mutex);
+    m_changed.wait(lock, [&] { return m_abandoned || y < m_done; });
+    return m_abandoned ? nullptr : m_rows[static_cast<std::size_t>(y)];
+}
+
+std::optional<std::vector<std::uint8_t>> JpegRowEncoder::Finish() {
+    if (m_thread.joinable())
+        m_thread.join();
+    return std::move(m_bytes);
+}
+
+void JpegRowEncoder::Stop() {
+    {
+        const std::lock_guard lock(m_mutex);
+        m_abandoned = true;
+    }
+    m_changed.notify_one();
+    if (m_thread.joinable())
+        m_thread.join();
 }
 
 } // namespace lumina

@@ -1,7 +1,11 @@
 #pragma once
 
+#include <condition_variable>
 #include <cstdint>
+#include <memory>
+#include <mutex>
 #include <optional>
+#include <thread>
 #include <vector>
 
 namespace lumina {
@@ -12,5 +16,33 @@ class ArgbImage;
 // every component at full resolution (4:4:4): subsampled chroma smears the coloured edges of
 // character art. nullopt when encoding fails.
 std::optional<std::vector<std::uint8_t>> EncodeJpeg444(const ArgbImage& image, int quality);
+
+// The same JPEG, made on a thread of its own while the picture's rows are still being written:
+// a row is read only after RowsDone has said it is final, so encoding runs beside decoding.
+// Finish gives exactly EncodeJpeg444's bytes for the finished picture.
+class JpegRowEncoder {
+public:
+    // The picture must keep its size and memory until Finish returns or the encoder is gone.
+    JpegRowEncoder(const ArgbImage& image, int quality);
+    ~JpegRowEncoder(); // an unfinished encoding is abandoned
+    JpegRowEncoder(const JpegRowEncoder&) = delete;
+    JpegRowEncoder& operator=(const JpegRowEncoder&) = delete;
+
+    void RowsDone(int count); // rows 0 .. count - 1 are final
+    std::optional<std::vector<std::uint8_t>> Finish();
+
+private:
+    const std::uint32_t* WaitForRow(int y);
+    void Stop();
+
+    std::vector<const std::uint32_t*> m_rows; // taken before the thread starts
+    int m_width = 0;
+    std::mutex m_mutex;
+    std::condition_variable m_changed;
+    int m_done = 0;
+    bool m_abandoned = false;
+    std::optional<std::vector<std::uint8_t>> m_bytes;
+    std::thread m_thread;
+};
 
 } // namespace lumina
