@@ -5,11 +5,11 @@
 namespace lumina {
 
 FontSpec CompareFontSpec(const GlyphRequest& request, const CompareFace& face) {
-    FontSpec spec = request.ToFontSpec();
-    spec.face = face.face;
-    spec.bold = face.bold;
-    spec.italic = face.italic;
-    return spec;
+    FontSpec compared = request.ToFontSpec();
+    compared.face = face.face;
+    compared.bold = face.bold;
+    compared.italic = face.italic;
+    return compared;
 }
 
 GlyphKey VerticalKey(const Font& font, const GlyphKey& key) {

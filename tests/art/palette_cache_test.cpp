@@ -49,8 +49,8 @@ protected:
         return engine.Palette();
     }
     std::string KeyNow() {
-        const FontSpec spec{m_settings.FontName, m_settings.FontSize, false, false, 0};
-        const auto font = m_services->Get().fonts.CreateFont(MakeLogicalFont(spec, 96));
+        const FontSpec fontSpec{m_settings.FontName, m_settings.FontSize, false, false, 0};
+        const auto font = m_services->Get().fonts.CreateFont(MakeLogicalFont(fontSpec, 96));
         const auto key = PaletteCacheKey(*font, m_settings);
         EXPECT_TRUE(key);
         return key.value_or("");

@@ -58,8 +58,8 @@ protected:
         return drawn;
     }
     std::shared_ptr<const Font> FontOf(const ArtSettings& s) {
-        const FontSpec spec{s.FontName, s.FontSize, s.Bold != 0, s.Italic != 0, s.FontDeg};
-        return m_services->Get().fonts.CreateFont(MakeLogicalFont(spec, 96));
+        const FontSpec fontSpec{s.FontName, s.FontSize, s.Bold != 0, s.Italic != 0, s.FontDeg};
+        return m_services->Get().fonts.CreateFont(MakeLogicalFont(fontSpec, 96));
     }
     std::unique_ptr<test::TestServices> m_services = test::MakeServicesWithFonts();
     Surface m_picture = Gradient(300, 170);

@@ -52,8 +52,8 @@ cmp -s "$tmp/e.txt" "$tmp/e-plain.txt" && fail "--unhinted changed no bit"
 # The bit picture is as large as the black box the metrics state: "A" at 20 points is 13 x 19,
 # so 16 columns (rounded up to 4) and 19 rows, although the one-bit renderer's own box is
 # narrower.
-for spec in "A|20" "j|9" "あ|31" "漢|72"; do
-    IFS='|' read -r char size <<<"$spec"
+for pair in "A|20" "j|9" "あ|31" "漢|72"; do
+    IFS='|' read -r char size <<<"$pair"
     metrics=$("$cli" metrics --char "$char" --font IPAGothic --size "$size")
     bx=$(sed -n 's/^gmBlackBoxX=//p' <<<"$metrics")
     by=$(sed -n 's/^gmBlackBoxY=//p' <<<"$metrics")
