@@ -166,8 +166,8 @@ bool GlyphView::Impl::Core(GlyphViewState& state, Problems& problems) {
         return false;
     }
     if (state.study.Zoomed()) {
-        const std::optional<view::ZoomedCompare> second =
-            compareBitmap ? std::optional<view::ZoomedCompare>({*compareBitmap, compareShift})
+        const std::optional<view::SecondBitmap> second =
+            compareBitmap ? std::optional<view::SecondBitmap>({*compareBitmap, compareShift})
                           : std::nullopt;
         view::DrawZoomedBitmapPicture(services, *bitmapSurface, bitmap, state.options, state.study,
                                       state.request.FontSize, second ? &*second : nullptr);

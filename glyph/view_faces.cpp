@@ -4,6 +4,7 @@
 
 #include "glyph/bitmap.h"
 #include "glyph/view_marks.h"
+#include "glyph/view_study.h"
 #include "services/services.h"
 
 #include <algorithm>
@@ -158,26 +159,9 @@ std::vector<LegendEntry> FrameLegendEntries(const FaceTables& tables) {
 
 void DrawCompareBitmap(Surface& surface, const GlyphBitmap& first, const GlyphBitmap& second,
                        Point shift) {
-    const int W = surface.Width();
-    const int H = surface.Height();
-    const GlyphMetrics& m1 = first.metrics;
-    const GlyphMetrics& m2 = second.metrics;
-    // The first picture is centred; its origin lies left of and below its black box's corner.
-    const Point origin{(W - first.width) / 2 - m1.gmptGlyphOrigin.x,
-                       (H - first.height) / 2 + m1.gmptGlyphOrigin.y};
-    const Point corner{origin.x + m2.gmptGlyphOrigin.x + shift.x,
-                       origin.y - m2.gmptGlyphOrigin.y + shift.y};
-    for (int y = 0; y < second.height; ++y) {
-        for (int x = 0; x < second.width; ++x) {
-            if (!second.IsInk(x, y))
-                continue;
-            const Point p{corner.x + x, corner.y + y};
-            if (!surface.Bounds().Contains(p))
-                continue;
-            const bool both = surface.PixelAt(p) == Rgb(0, 0, 0);
-            surface.SetPixel(p, both ? kCompareOverlap : kCompareColour);
-        }
-    }
+    // The first picture is centred, one surface pixel to a glyph pixel.
+    const Point corner{(surface.Width() - first.width) / 2, (surface.Height() - first.height) / 2};
+    DrawCompareSquares(surface, first, {second, shift}, corner, 1);
 }
 
 } // namespace lumina::view

@@ -59,10 +59,16 @@ StudyCounts DrawStudyOutlinePicture(const EngineServices& services, Surface& sur
                                     const StudyOptions& study, int fontSize, int angle);
 
 // A second face's bitmap over the first, its origin `shift` pixels from the first one's.
-struct ZoomedCompare {
+struct SecondBitmap {
     const GlyphBitmap& bitmap;
     Point shift;
 };
+
+// The second face's ink as squares of zoom x zoom pixels in its own colour (ink of both faces
+// darker), aligned on the first face's origin; `corner` is where the first bitmap's pixel (0, 0)
+// lies on the surface.
+void DrawCompareSquares(Surface& surface, const GlyphBitmap& first, const SecondBitmap& second,
+                        Point corner, int zoom);
 
 // The bitmap picture zoomed and panned: each glyph pixel a square, from x4 on with a grid
 // between the pixels, the black box framed, its pixel (0, 0) named and the base line and the
@@ -70,7 +76,7 @@ struct ZoomedCompare {
 void DrawZoomedBitmapPicture(const EngineServices& services, Surface& surface,
                              const GlyphBitmap& bitmap, const ViewOptions& options,
                              const StudyOptions& study, int fontSize,
-                             const ZoomedCompare* compare = nullptr);
+                             const SecondBitmap* compare = nullptr);
 
 // "×%d" of the zoom in the view's top-left corner.
 void DrawZoomLabel(const EngineServices& services, Surface& surface, int zoom);

@@ -56,38 +56,6 @@ void DrawSquares(Surface& surface, const GlyphBitmap& bitmap, Point corner, int 
     }
 }
 
-// The second face's ink as squares of its own colour (ink of both darker), aligned on the first
-// face's origin as the unzoomed picture aligns them; `corner` is the first bitmap's.
-void DrawCompareSquares(Surface& surface, const GlyphBitmap& first, const ZoomedCompare& second,
-                        Point corner, int zoom) {
-    const GlyphMetrics& m1 = first.metrics;
-    const GlyphMetrics& m2 = second.bitmap.metrics;
-    const long long z = zoom;
-    // Where the second bitmap's first pixel lies, in the first bitmap's pixels.
-    const long long dx =
-        static_cast<long long>(m2.gmptGlyphOrigin.x) - m1.gmptGlyphOrigin.x + second.shift.x;
-    const long long dy =
-        static_cast<long long>(m1.gmptGlyphOrigin.y) - m2.gmptGlyphOrigin.y + second.shift.y;
-    const long long x0 = corner.x + dx * z;
-    const long long y0 = corner.y + dy * z;
-    const auto [c0, c1] = VisibleRange(x0, zoom, second.bitmap.width, surface.Width());
-    const auto [r0, r1] = VisibleRange(y0, zoom, second.bitmap.height, surface.Height());
-    const auto firstInk = [&](long long x, long long y) {
-        return x >= 0 && y >= 0 && x < first.width && y < first.height &&
-               first.IsInk(static_cast<int>(x), static_cast<int>(y));
-    };
-    for (int r = r0; r < r1; ++r) {
-        for (int c = c0; c < c1; ++c) {
-            if (!second.bitmap.IsInk(c, r))
-                continue;
-            const long long left = x0 + c * z;
-            const long long top = y0 + r * z;
-            surface.FillRect({Clamp32(left), Clamp32(top), Clamp32(left + z), Clamp32(top + z)},
-                             firstInk(c + dx, r + dy) ? kCompareOverlap : kCompareColour);
-        }
-    }
-}
-
 // A line on the first column and the first row of every square on the view.
 void DrawGrid(Surface& surface, Point corner, int zoom) {
     const int W = surface.Width();
@@ -142,10 +110,39 @@ void DrawBitmapMarks(const EngineServices& services, Surface& surface, const Gly
 
 } // namespace
 
+void DrawCompareSquares(Surface& surface, const GlyphBitmap& first, const SecondBitmap& second,
+                        Point corner, int zoom) {
+    const GlyphMetrics& m1 = first.metrics;
+    const GlyphMetrics& m2 = second.bitmap.metrics;
+    const long long z = zoom;
+    // Where the second bitmap's first pixel lies, in the first bitmap's pixels.
+    const long long dx =
+        static_cast<long long>(m2.gmptGlyphOrigin.x) - m1.gmptGlyphOrigin.x + second.shift.x;
+    const long long dy =
+        static_cast<long long>(m1.gmptGlyphOrigin.y) - m2.gmptGlyphOrigin.y + second.shift.y;
+    const long long x0 = corner.x + dx * z;
+    const long long y0 = corner.y + dy * z;
+    const auto [c0, c1] = VisibleRange(x0, zoom, second.bitmap.width, surface.Width());
+    const auto [r0, r1] = VisibleRange(y0, zoom, second.bitmap.height, surface.Height());
+    const auto firstInk = [&](long long x, long long y) {
+        return x >= 0 && y >= 0 && x < first.width && y < first.height &&
+               first.IsInk(static_cast<int>(x), static_cast<int>(y));
+    };
+    for (int r = r0; r < r1; ++r) {
+        for (int c = c0; c < c1; ++c) {
+            if (!second.bitmap.IsInk(c, r))
+                continue;
+            const long long left = x0 + c * z;
+            const long long top = y0 + r * z;
+            surface.FillRect({Clamp32(left), Clamp32(top), Clamp32(left + z), Clamp32(top + z)},
+                             firstInk(c + dx, r + dy) ? kCompareOverlap : kCompareColour);
+        }
+    }
+}
+
 void DrawZoomedBitmapPicture(const EngineServices& services, Surface& surface,
                              const GlyphBitmap& bitmap, const ViewOptions& options,
-                             const StudyOptions& study, int fontSize,
-                             const ZoomedCompare* compare) {
+                             const StudyOptions& study, int fontSize, const SecondBitmap* compare) {
     const int W = surface.Width();
     const int H = surface.Height();
     const ScopedPenBrush keep(surface);
