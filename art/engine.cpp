@@ -63,21 +63,33 @@ bool ArtEngine::ToggleAllClasses(size_t groupIndex) {
     return lumina::ToggleAllClasses(m_grid, groupIndex, m_classToggle);
 }
 
-bool ArtEngine::MakePalette(const Font& font) {
-    PaletteCacheKey key{font.Logical(), font.Face().file, {}};
+ArtEngine::PaletteCacheKey ArtEngine::PaletteKeyOf(const LogicalFont& logical,
+                                                   const ResolvedFace& face) const {
+    PaletteCacheKey key{logical, face.file, {}};
     for (const auto& info : kCharClasses)
         key.classes[static_cast<size_t>(info.cls)] = m_settings.ClassSwitch(info.cls) != 0;
+    return key;
+}
+
+std::optional<std::string> ArtEngine::PaletteFolder() const {
+    std::optional<std::string> folder = m_paletteFolder ? m_paletteFolder : PrivateCacheFolder();
+    if (folder && folder->empty())
+        return std::nullopt;
+    return folder;
+}
+
+bool ArtEngine::MakePalette(const Font& font) {
+    const PaletteCacheKey key = PaletteKeyOf(font.Logical(), font.Face());
     if (m_paletteKey && *m_paletteKey == key)
         return !m_palette.entries.empty();
     m_paletteKey.reset();
     m_drawnPalette.reset();
-    const std::optional<std::string> folder =
-        m_paletteFolder ? m_paletteFolder : PrivateCacheFolder();
+    const std::optional<std::string> folder = PaletteFolder();
     const std::optional<std::string> diskKey =
-        folder && !folder->empty() ? lumina::PaletteCacheKey(font, m_settings) : std::nullopt;
+        folder ? lumina::PaletteCacheKey(font.Logical(), font.Face(), m_settings) : std::nullopt;
     if (diskKey) {
         if (auto cached = LoadCachedPalette(*folder, *diskKey)) {
-            m_palette = std::move(*cached);
+            m_palette = std::move(cached->palette);
             m_paletteKey = key;
             return true;
         }
@@ -87,8 +99,30 @@ bool ArtEngine::MakePalette(const Font& font) {
     SortPalette(m_palette);
     m_paletteKey = key;
     // A cache that cannot be written only means measuring again next time.
-    if (diskKey)
-        (void)StoreCachedPalette(*folder, *diskKey, m_palette);
+    if (diskKey) {
+        const TextMetrics tm = font.Metrics();
+        const ArtFontMetrics metrics{tm.tmAscent, tm.tmDescent, tm.tmAveCharWidth};
+        (void)StoreCachedPalette(*folder, *diskKey, CachedPalette{m_palette, metrics});
+    }
+    return true;
+}
+
+bool ArtEngine::TakeCachedPalette(const LogicalFont& logical) {
+    if (m_drawArt || ToneModeOf(m_settings) != ToneMode::None)
+        return false;
+    const std::optional<ResolvedFace> face = m_services.fonts.Resolve(logical);
+    const std::optional<std::string> folder = PaletteFolder();
+    if (!face || !folder)
+        return false;
+    const std::optional<std::string> diskKey = lumina::PaletteCacheKey(logical, *face, m_settings);
+    std::optional<CachedPalette> cached =
+        diskKey ? LoadCachedPalette(*folder, *diskKey) : std::nullopt;
+    if (!cached)
+        return false;
+    m_palette = std::move(cached->palette);
+    m_metrics = cached->metrics;
+    m_paletteKey = PaletteKeyOf(logical, *face);
+    m_drawnPalette.reset();
     return true;
 }
 
@@ -101,12 +135,18 @@ Status ArtEngine::Run(const ArtRunHooks& hooks, bool applyGrid) {
 
     const ArtSettings& s = m_settings;
     const FontSpec fontSpec{s.FontName, s.FontSize, s.Bold != 0, s.Italic != 0, s.FontDeg};
-    const std::shared_ptr<const Font> font =
-        m_services.fonts.CreateFont(MakeLogicalFont(fontSpec, m_services.displayDpiY));
-    if (!font)
-        return Problem::Failed(kMsgFontFailed, {}, "no font can be made of '" + s.FontName + "'");
-    const TextMetrics tm = font->Metrics();
-    m_metrics = {tm.tmAscent, tm.tmDescent, tm.tmAveCharWidth};
+    const LogicalFont logical = MakeLogicalFont(fontSpec, m_services.displayDpiY);
+    // A run that draws no glyph takes its palette and metrics from the cache when it can: the
+    // face is then never opened (null font).
+    std::shared_ptr<const Font> font;
+    if (!TakeCachedPalette(logical)) {
+        font = m_services.fonts.CreateFont(logical);
+        if (!font)
+            return Problem::Failed(kMsgFontFailed, {},
+                                   "no font can be made of '" + s.FontName + "'");
+        const TextMetrics tm = font->Metrics();
+        m_metrics = {tm.tmAscent, tm.tmDescent, tm.tmAveCharWidth};
+    }
     switch (ComputeArtLayout(s, m_metrics, m_facts.width, m_facts.height, m_layout)) {
     case LayoutResult::TooFewColumns:
         return Problem::Refused(kMsgTooFewColumns);
@@ -170,7 +210,7 @@ Status ArtEngine::Draw(const ArtRunHooks& hooks, const std::shared_ptr<const Fon
     }
     const Status noSurface = Problem::Silent("no memory for the art surface");
     // A run that stops before drawing leaves a blank new surface.
-    if (!MakePalette(*font)) {
+    if (font && !MakePalette(*font)) {
         Problem none = Problem::Refused(kMsgNoClasses);
         const bool chosen = std::any_of(kCharClasses.begin(), kCharClasses.end(), [&](auto& c) {
             return m_settings.ClassSwitch(c.cls) != 0;

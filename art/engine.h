@@ -113,8 +113,12 @@ public:
     long long ElapsedSeconds() const { return m_elapsedSeconds; }
 
 private:
+    // font is null when the palette and metrics came from the cache and no glyph is drawn.
     Status Draw(const ArtRunHooks& hooks, const std::shared_ptr<const Font>& font);
     bool MakePalette(const Font& font);
+    // The cached palette and metrics, for a run that draws no glyph; false when there are none.
+    bool TakeCachedPalette(const LogicalFont& logical);
+    std::optional<std::string> PaletteFolder() const; // nullopt: no cache
     // m_art at the layout's size: blank (white) and new, or else possibly a spare to be drawn
     // over. False when no surface can be had.
     bool MakeArtSurface(bool blank);
@@ -151,6 +155,7 @@ private:
         friend bool operator==(const PaletteCacheKey&, const PaletteCacheKey&) = default;
     };
     std::optional<PaletteCacheKey> m_paletteKey;
+    PaletteCacheKey PaletteKeyOf(const LogicalFont& logical, const ResolvedFace& face) const;
     // The same characters by their ink as drawn, made when a tone mode first needs them.
     std::optional<CharPalette> m_drawnPalette;
 };

@@ -2,18 +2,19 @@
 
 #include "image/file_bytes.h"
 #include "platform/atomic_file.h"
-#include "platform/font.h"
 
 #include <sys/stat.h>
 
+#include <charconv>
 #include <cinttypes>
 #include <cstdio>
-#include <sstream>
+#include <string_view>
 
 namespace lumina {
 namespace {
 
-constexpr const char* kMagic = "lumina-palette 1";
+// 2: the metrics line after the key.
+constexpr const char* kMagic = "lumina-palette 2";
 
 std::uint64_t Fnv1a(std::string_view text) {
     std::uint64_t h = 1469598103934665603ull;
@@ -30,30 +31,66 @@ std::string Hex(std::uint64_t value) {
     return text;
 }
 
+// Whitespace-separated decimal integers read in turn; string streams would set up the C++
+// locale machinery, which costs more memory than the whole palette.
+class Numbers {
+public:
+    explicit Numbers(std::string_view text)
+        : m_text(text) {}
+
+    template <typename T>
+    bool Next(T& value) {
+        while (!m_text.empty() && (m_text.front() == ' ' || m_text.front() == '\n'))
+            m_text.remove_prefix(1);
+        const auto [end, error] =
+            std::from_chars(m_text.data(), m_text.data() + m_text.size(), value);
+        if (error != std::errc{})
+            return false;
+        m_text.remove_prefix(static_cast<size_t>(end - m_text.data()));
+        return true;
+    }
+    bool AtEnd() const { return m_text.find_first_not_of(" \n") == std::string_view::npos; }
+
+private:
+    std::string_view m_text;
+};
+
+// The first line of text, taken off it; nullopt when there is no line end.
+std::optional<std::string_view> TakeLine(std::string_view& text) {
+    const size_t end = text.find('\n');
+    if (end == std::string_view::npos)
+        return std::nullopt;
+    const std::string_view line = text.substr(0, end);
+    text.remove_prefix(end + 1);
+    return line;
+}
+
 } // namespace
 
-std::optional<std::string> PaletteCacheKey(const Font& font, const ArtSettings& settings) {
-    const ResolvedFace& face = font.Face();
+std::optional<std::string> PaletteCacheKey(const LogicalFont& l, const ResolvedFace& face,
+                                           const ArtSettings& settings) {
     struct stat st {};
     if (face.file.empty() || stat(face.file.c_str(), &st) != 0 || !S_ISREG(st.st_mode))
         return std::nullopt;
-    const LogicalFont& l = font.Logical();
-    std::ostringstream key;
-    key << "face=" << face.file << ";index=" << face.index << ";mtime=" << st.st_mtim.tv_sec << "."
-        << st.st_mtim.tv_nsec << ";bytes=" << st.st_size << ";height=" << l.height
-        << ";weight=" << l.weight << ";italic=" << l.italic << ";escapement=" << l.escapement
-        << ";hinted=" << l.hinted << ";embolden=" << face.embolden << ";oblique=" << face.oblique
-        << ";classes=";
+    using std::to_string;
+    std::string key =
+        "face=" + face.file + ";index=" + to_string(face.index) +
+        ";mtime=" + to_string(st.st_mtim.tv_sec) + "." + to_string(st.st_mtim.tv_nsec) +
+        ";bytes=" + to_string(st.st_size) + ";height=" + to_string(l.height) +
+        ";weight=" + to_string(l.weight) + ";italic=" + to_string(int{l.italic}) +
+        ";escapement=" + to_string(l.escapement) + ";hinted=" + to_string(int{l.hinted}) +
+        ";embolden=" + to_string(int{face.embolden}) + ";oblique=" + to_string(int{face.oblique}) +
+        ";classes=";
     for (const auto& info : kCharClasses)
-        key << (settings.ClassSwitch(info.cls) != 0 ? '1' : '0');
-    return key.str();
+        key += settings.ClassSwitch(info.cls) != 0 ? '1' : '0';
+    return key;
 }
 
 std::string PaletteCachePath(const std::string& folder, const std::string& key) {
     return folder + "/palette-" + Hex(Fnv1a(key)) + ".txt";
 }
 
-std::optional<CharPalette> LoadCachedPalette(const std::string& folder, const std::string& key) {
+std::optional<CachedPalette> LoadCachedPalette(const std::string& folder, const std::string& key) {
     const FileBytes file = ReadWholeFile(PaletteCachePath(folder, key), 1 << 20);
     if (file.status != ReadStatus::Ok)
         return std::nullopt;
@@ -63,29 +100,37 @@ std::optional<CharPalette> LoadCachedPalette(const std::string& folder, const st
     if (sum == std::string::npos ||
         text.substr(sum) != "sum " + Hex(Fnv1a(text.substr(0, sum))) + "\n")
         return std::nullopt;
-    std::istringstream in(text.substr(0, sum));
-    std::string line;
-    if (!std::getline(in, line) || line != kMagic || !std::getline(in, line) || line != key)
+    std::string_view body = std::string_view(text).substr(0, sum);
+    if (TakeLine(body) != kMagic || TakeLine(body) != key)
         return std::nullopt;
+    Numbers in(body);
+    CachedPalette cached;
+    ArtFontMetrics& m = cached.metrics;
     int count = 0;
-    if (!(in >> count) || count <= 0 || count > kPaletteCapacity)
+    if (!in.Next(m.tmAscent) || !in.Next(m.tmDescent) || !in.Next(m.tmAveCharWidth) ||
+        !in.Next(count) || count <= 0 || count > kPaletteCapacity)
         return std::nullopt;
-    CharPalette palette;
-    palette.entries.resize(static_cast<size_t>(count));
-    for (PaletteEntry& e : palette.entries) {
-        if (!(in >> e.code >> e.density))
+    std::vector<PaletteEntry>& entries = cached.palette.entries;
+    entries.resize(static_cast<size_t>(count));
+    for (PaletteEntry& e : entries) {
+        if (!in.Next(e.code) || !in.Next(e.density))
             return std::nullopt;
     }
-    return palette;
+    if (!in.AtEnd())
+        return std::nullopt;
+    return cached;
 }
 
 bool StoreCachedPalette(const std::string& folder, const std::string& key,
-                        const CharPalette& palette) {
-    std::ostringstream body;
-    body << kMagic << '\n' << key << '\n' << palette.count() << '\n';
+                        const CachedPalette& cached) {
+    using std::to_string;
+    const ArtFontMetrics& m = cached.metrics;
+    const CharPalette& palette = cached.palette;
+    std::string text = std::string(kMagic) + '\n' + key + '\n' + to_string(m.tmAscent) + ' ' +
+                       to_string(m.tmDescent) + ' ' + to_string(m.tmAveCharWidth) + '\n' +
+                       to_string(palette.count()) + '\n';
     for (const PaletteEntry& e : palette.entries)
-        body << e.code << ' ' << e.density << '\n';
-    std::string text = body.str();
+        text += to_string(e.code) + ' ' + to_string(e.density) + '\n';
     text += "sum " + Hex(Fnv1a(text)) + "\n";
     return static_cast<bool>(WriteFileAtomically(PaletteCachePath(folder, key), text));
 }

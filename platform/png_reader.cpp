@@ -13,6 +13,8 @@
 namespace lumina {
 namespace {
 
+constexpr std::int64_t kOverlapMinPixels = 2'000'000;
+
 // libpng reports fatal errors through the error function, which must not return: jump back to
 // the decoding function, whose frame holds nothing that needs destroying after the jump.
 struct ReadContext {
@@ -164,7 +166,9 @@ void Decode(ReadContext& c, std::int64_t maxPixels, int jpegQuality, PngDecoded&
         return; // Qt's reader says what a picture without memory gets
     if (c.table)
         c.samples.resize(width);
-    if (jpegQuality > 0 && !hadAlpha)
+    // A small picture is encoded afterwards: a second thread would save a millisecond or two
+    // and hold the file, the pixels and both coders' buffers at once.
+    if (jpegQuality > 0 && !hadAlpha && std::int64_t{width} * height >= kOverlapMinPixels)
         c.jpeg.emplace(c.image, jpegQuality);
     for (int y = 0; y < static_cast<int>(height); ++y) {
         ReadRow(c, y);

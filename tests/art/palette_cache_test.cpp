@@ -40,18 +40,21 @@ protected:
     void TearDown() override { fs::remove_all(m_folder); }
 
     // A run's palette, kept in the test's folder ("" for none).
-    CharPalette RunPalette(const std::string& folder) {
-        ArtEngine engine(m_services->Get(), nullptr);
-        engine.SetPaletteCacheFolder(folder);
-        engine.Settings() = m_settings;
-        engine.SetPicture(&*m_picture, PictureFacts{"/pics/white.png", 200, 150, 0});
-        EXPECT_TRUE(engine.Run({}, false).ok());
-        return engine.Palette();
+    CharPalette RunPalette(const std::string& folder) { return Run(folder, true).Palette(); }
+    // The engine after a run that draws the art or only maps the cells.
+    ArtEngine& Run(const std::string& folder, bool drawArt) {
+        m_engine = std::make_unique<ArtEngine>(m_services->Get(), nullptr);
+        m_engine->SetPaletteCacheFolder(folder);
+        m_engine->Settings() = m_settings;
+        m_engine->DrawArt(drawArt);
+        m_engine->SetPicture(&*m_picture, PictureFacts{"/pics/white.png", 200, 150, 0});
+        EXPECT_TRUE(m_engine->Run({}, false).ok());
+        return *m_engine;
     }
     std::string KeyNow() {
         const FontSpec fontSpec{m_settings.FontName, m_settings.FontSize, false, false, 0};
         const auto font = m_services->Get().fonts.CreateFont(MakeLogicalFont(fontSpec, 96));
-        const auto key = PaletteCacheKey(*font, m_settings);
+        const auto key = PaletteCacheKey(font->Logical(), font->Face(), m_settings);
         EXPECT_TRUE(key);
         return key.value_or("");
     }
@@ -60,6 +63,7 @@ protected:
     std::string m_folder;
     std::optional<Surface> m_picture;
     ArtSettings m_settings;
+    std::unique_ptr<ArtEngine> m_engine;
 };
 
 TEST_F(PaletteCacheTest, ARunKeepsItsMeasuredPaletteAndTheNextOneReadsIt) {
@@ -69,8 +73,31 @@ TEST_F(PaletteCacheTest, ARunKeepsItsMeasuredPaletteAndTheNextOneReadsIt) {
     const std::string key = KeyNow();
     const auto stored = LoadCachedPalette(m_folder, key);
     ASSERT_TRUE(stored);
-    EXPECT_EQ(stored->entries, measured.entries);
+    EXPECT_EQ(stored->palette.entries, measured.entries);
     EXPECT_EQ(RunPalette(m_folder).entries, measured.entries);
+}
+
+// A run that draws no glyph takes the palette and the font's metrics from the cache instead of
+// opening the face: its layout and cells are those of a run that measured everything.
+TEST_F(PaletteCacheTest, ATextOnlyRunFromTheCacheLaysOutAndMapsAsAMeasuredOne) {
+    const ArtEngine& measured = Run("", false);
+    const ArtLayout layout = measured.Layout();
+    ASSERT_TRUE(measured.LastCompleted());
+    const std::vector<std::int32_t> cells = measured.LastCompleted()->grid.cells;
+    const ArtFontMetrics metrics = measured.FontMetrics();
+    RunPalette(m_folder);
+    const auto stored = LoadCachedPalette(m_folder, KeyNow());
+    ASSERT_TRUE(stored);
+    EXPECT_EQ(stored->metrics.tmAscent, metrics.tmAscent);
+    EXPECT_EQ(stored->metrics.tmDescent, metrics.tmDescent);
+    EXPECT_EQ(stored->metrics.tmAveCharWidth, metrics.tmAveCharWidth);
+    const ArtEngine& cached = Run(m_folder, false);
+    EXPECT_EQ(cached.Layout().cols, layout.cols);
+    EXPECT_EQ(cached.Layout().rows, layout.rows);
+    EXPECT_EQ(cached.Layout().cellW, layout.cellW);
+    EXPECT_EQ(cached.Layout().cellH, layout.cellH);
+    ASSERT_TRUE(cached.LastCompleted());
+    EXPECT_EQ(cached.LastCompleted()->grid.cells, cells);
 }
 
 TEST_F(PaletteCacheTest, KeyNamesWhatTheMeasureDependsOn) {
