@@ -23,6 +23,7 @@ struct Loaded {
     std::uint32_t byteSize = 0;
     // The round trip's JPEG when the decoder made it already.
     std::optional<std::vector<std::uint8_t>> jpeg;
+    bool roundTripped = false; // and the pixels are already the JPEG's
 };
 
 std::uint32_t ClampedSize(std::uint64_t size) {
@@ -104,6 +105,11 @@ DecodedImage DecodeJpeg(std::span<const std::uint8_t> bytes, ArgbImage reuse = {
 // shared folder can be planted, swapped or left half-written in its way. The decoded JPEG
 // takes the picture's own memory.
 bool ThroughJpegRoundTrip(Loaded& loaded, Problems& problems) {
+    if (loaded.jpeg && loaded.roundTripped) {
+        loaded =
+            Loaded{std::move(loaded.image), kNoColour, ClampedSize(loaded.jpeg->size()), {}, false};
+        return true;
+    }
     ArgbImage& image = loaded.image;
     auto jpeg = loaded.jpeg ? Result<std::vector<std::uint8_t>>(std::move(*loaded.jpeg))
                             : EncodeThroughEncoder(image, image.Width(), image.Height(), "jpeg");
@@ -115,7 +121,7 @@ bool ThroughJpegRoundTrip(Loaded& loaded, Problems& problems) {
     image = ArgbImage();
     if (decoded.status != DecodeStatus::Ok)
         return ReportDecodeFailure(decoded.status, problems);
-    loaded = Loaded{std::move(decoded.image), kNoColour, ClampedSize(jpeg->size()), {}};
+    loaded = Loaded{std::move(decoded.image), kNoColour, ClampedSize(jpeg->size()), {}, false};
     return true;
 }
 
@@ -125,11 +131,13 @@ bool DecodeByContent(const EngineServices& services, const SourcePicture& pictur
                      std::span<const std::uint8_t> bytes, COLORREF bitmapKey, Loaded& out,
                      bool& roundTrip, Problems& problems) {
     const PngScan png = picture.type == "png" ? ScanPngBytes(bytes) : PngScan{};
-    // A PNG is decoded directly where it can be; an opaque one has its round trip's JPEG
-    // encoded on the second core meanwhile, the same bytes the encoder would give afterwards.
+    // A PNG is decoded directly where it can be; a large opaque one has its round trip made on
+    // the second core meanwhile, the same bytes and pixels as the encoder and decoder give
+    // afterwards.
     const bool opaqueRoundTrip = picture.type != "bmp";
-    PngDecoded direct =
-        DecodePngDirect(bytes, kMaxPicturePixels, opaqueRoundTrip ? kEncoderQuality : 0);
+    constexpr std::int64_t kBesideMinPixels = 2'000'000;
+    PngDecoded direct = DecodePngDirect(bytes, kMaxPicturePixels,
+                                        opaqueRoundTrip ? kEncoderQuality : 0, kBesideMinPixels);
     DecodedImage decoded = direct.decoded.status != DecodeStatus::Unreadable
                                ? std::move(direct.decoded)
                                : DecodeImage(bytes, "", kMaxPicturePixels);
@@ -139,7 +147,8 @@ bool DecodeByContent(const EngineServices& services, const SourcePicture& pictur
     // Without an alpha channel (and outside bitmap files, whose colours may make one) every
     // pixel is opaque: there is no key to find and nothing to flatten.
     if (!decoded.hadAlpha && opaqueRoundTrip) {
-        out = Loaded{std::move(image), kNoColour, 0, std::move(direct.opaqueJpeg)};
+        out = Loaded{std::move(image), kNoColour, 0, std::move(direct.opaqueJpeg),
+                     direct.roundTripped};
         roundTrip = true;
         return true;
     }
@@ -162,7 +171,7 @@ bool DecodeByContent(const EngineServices& services, const SourcePicture& pictur
     FlattenOntoWhite(image);
     roundTrip = key == kNoColour;
     const std::uint32_t size = roundTrip ? 0 : BitmapFileSize(image.Width(), image.Height());
-    out = Loaded{std::move(image), key, size, {}};
+    out = Loaded{std::move(image), key, size, {}, false};
     return true;
 }
 
@@ -210,7 +219,8 @@ bool Load(const EngineServices& services, SourcePicture& picture, Problems& prob
     if (picture.type == "jpeg") {
         DecodedImage direct = DecodeJpeg(bytes);
         if (direct.status == DecodeStatus::Ok) {
-            loaded = Loaded{std::move(direct.image), kNoColour, ClampedSize(bytes.size()), {}};
+            loaded =
+                Loaded{std::move(direct.image), kNoColour, ClampedSize(bytes.size()), {}, false};
             decoded = true;
         } else if (direct.status != DecodeStatus::Unreadable) {
             return ReportDecodeFailure(direct.status, problems);

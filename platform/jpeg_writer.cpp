@@ -1,6 +1,7 @@
 #include "platform/jpeg_writer.h"
 
 #include "platform/image_codec.h"
+#include "platform/jpeg_reader.h"
 
 #include <bit>
 #include <csetjmp>
@@ -70,10 +71,15 @@ void TermDestination(j_compress_ptr cinfo) {
 
 void SilentMessage(j_common_ptr) {}
 
-// The encoding proper, over rows handed out one at a time; a null row abandons it.
-template <typename RowOf>
+// The bytes written so far (size), and whether they are all.
+void NoBytesWatch(const std::uint8_t*, std::size_t, bool) {}
+
+// The encoding proper, over rows handed out one at a time; a null row abandons it. Each row
+// written shows watch the bytes so far.
+template <typename RowOf, typename Watch = decltype(NoBytesWatch)>
 std::optional<std::vector<std::uint8_t>> EncodeRows(int width, int height, int quality,
-                                                    const RowOf& rowOf) {
+                                                    const RowOf& rowOf,
+                                                    const Watch& watch = NoBytesWatch) {
     static_assert(std::endian::native == std::endian::little);
     if (width <= 0 || height <= 0 || width > JPEG_MAX_DIMENSION || height > JPEG_MAX_DIMENSION)
         return std::nullopt;
@@ -113,9 +119,13 @@ std::optional<std::vector<std::uint8_t>> EncodeRows(int width, int height, int q
             // libjpeg only reads the rows; its interface is not const.
             JSAMPROW rows[1] = {const_cast<JSAMPROW>(reinterpret_cast<const JSAMPLE*>(row))};
             jpeg_write_scanlines(&cinfo, rows, 1);
+            const std::uint8_t* start = context->bytes.data();
+            watch(start, static_cast<std::size_t>(context->destination.next_output_byte - start),
+                  false);
         }
         if (!abandoned) {
             jpeg_finish_compress(&cinfo);
+            watch(context->bytes.data(), context->bytes.size(), true);
             result = std::move(context->bytes);
         }
     }
@@ -132,17 +142,27 @@ std::optional<std::vector<std::uint8_t>> EncodeJpeg444(const ArgbImage& image, i
                       [&image](int y) { return image.Row(y); });
 }
 
-JpegRowEncoder::JpegRowEncoder(const ArgbImage& image, int quality)
+JpegRowEncoder::JpegRowEncoder(ArgbImage& image, int quality, bool roundTrip)
     : m_width(image.Width()) {
     if (image.IsNull())
         return;
+    // The rows are taken here, on the caller's thread: the picture is never touched by two.
     m_rows.reserve(static_cast<std::size_t>(image.Height()));
     for (int y = 0; y < image.Height(); ++y)
         m_rows.push_back(image.Row(y));
-    m_thread = std::thread([this, quality] {
-        auto bytes = EncodeRows(m_width, static_cast<int>(m_rows.size()), quality,
-                                [this](int y) { return WaitForRow(y); });
+    m_thread = std::thread([this, quality, roundTrip] {
+        std::optional<JpegStreamDecoder> decoder;
+        if (roundTrip)
+            decoder.emplace(m_rows, m_width);
+        auto bytes = EncodeRows(
+            m_width, static_cast<int>(m_rows.size()), quality,
+            [this](int y) { return WaitForRow(y); },
+            [&decoder](const std::uint8_t* data, std::size_t size, bool complete) {
+                if (decoder)
+                    decoder->Feed(data, size, complete);
+            });
         const std::lock_guard lock(m_mutex);
+        m_roundTripped = bytes && decoder && decoder->Done();
         m_bytes = std::move(bytes);
     });
 }
@@ -159,7 +179,7 @@ void JpegRowEncoder::RowsDone(int count) {
     m_changed.notify_one();
 }
 
-const std::uint32_t* JpegRowEncoder::WaitForRow(int y) {
+std::uint32_t* JpegRowEncoder::WaitForRow(int y) {
     std::unique_lock lock(m_mutex);
     m_changed.wait(lock, [&] { return m_abandoned || y < m_done; });
     return m_abandoned ? nullptr : m_rows[static_cast<std::size_t>(y)];

@@ -19,29 +19,33 @@ std::optional<std::vector<std::uint8_t>> EncodeJpeg444(const ArgbImage& image, i
 
 // The same JPEG, made on a thread of its own while the picture's rows are still being written:
 // a row is read only after RowsDone has said it is final, so encoding runs beside decoding.
-// Finish gives exactly EncodeJpeg444's bytes for the finished picture.
+// Finish gives exactly EncodeJpeg444's bytes for the finished picture. With roundTrip the
+// thread also decodes the JPEG as it grows, each row into the picture once encoded: when
+// RoundTripped says so after Finish, the picture holds DecodeJpegDirect's pixels of the bytes.
 class JpegRowEncoder {
 public:
     // The picture must keep its size and memory until Finish returns or the encoder is gone.
-    JpegRowEncoder(const ArgbImage& image, int quality);
+    JpegRowEncoder(ArgbImage& image, int quality, bool roundTrip = false);
     ~JpegRowEncoder(); // an unfinished encoding is abandoned
     JpegRowEncoder(const JpegRowEncoder&) = delete;
     JpegRowEncoder& operator=(const JpegRowEncoder&) = delete;
 
     void RowsDone(int count); // rows 0 .. count - 1 are final
     std::optional<std::vector<std::uint8_t>> Finish();
+    bool RoundTripped() const { return m_roundTripped; } // after Finish
 
 private:
-    const std::uint32_t* WaitForRow(int y);
+    std::uint32_t* WaitForRow(int y);
     void Stop();
 
-    std::vector<const std::uint32_t*> m_rows; // taken before the thread starts
+    std::vector<std::uint32_t*> m_rows; // taken before the thread starts
     int m_width = 0;
     std::mutex m_mutex;
     std::condition_variable m_changed;
     int m_done = 0;
     bool m_abandoned = false;
     std::optional<std::vector<std::uint8_t>> m_bytes;
+    bool m_roundTripped = false;
     std::thread m_thread;
 };
 

@@ -13,8 +13,6 @@
 namespace lumina {
 namespace {
 
-constexpr std::int64_t kOverlapMinPixels = 2'000'000;
-
 // libpng reports fatal errors through the error function, which must not return: jump back to
 // the decoding function, whose frame holds nothing that needs destroying after the jump.
 struct ReadContext {
@@ -128,7 +126,8 @@ void ReadRow(ReadContext& c, int y) {
 }
 
 // The decoding proper; status stays Unreadable when libpng gave up or the file is left to Qt.
-void Decode(ReadContext& c, std::int64_t maxPixels, int jpegQuality, PngDecoded& result) {
+void Decode(ReadContext& c, std::int64_t maxPixels, int jpegQuality,
+            std::int64_t roundTripMinPixels, PngDecoded& result) {
     png_set_read_fn(c.png, &c, ReadBytes);
     png_read_info(c.png, c.info);
     png_uint_32 width = 0;
@@ -166,10 +165,8 @@ void Decode(ReadContext& c, std::int64_t maxPixels, int jpegQuality, PngDecoded&
         return; // Qt's reader says what a picture without memory gets
     if (c.table)
         c.samples.resize(width);
-    // A small picture is encoded afterwards: a second thread would save a millisecond or two
-    // and hold the file, the pixels and both coders' buffers at once.
-    if (jpegQuality > 0 && !hadAlpha && std::int64_t{width} * height >= kOverlapMinPixels)
-        c.jpeg.emplace(c.image, jpegQuality);
+    if (jpegQuality > 0 && !hadAlpha && std::int64_t{width} * height >= roundTripMinPixels)
+        c.jpeg.emplace(c.image, jpegQuality, true);
     for (int y = 0; y < static_cast<int>(height); ++y) {
         ReadRow(c, y);
         if (c.jpeg)
@@ -178,8 +175,10 @@ void Decode(ReadContext& c, std::int64_t maxPixels, int jpegQuality, PngDecoded&
     png_read_end(c.png, nullptr);
     if (c.warned)
         return;
-    if (c.jpeg)
+    if (c.jpeg) {
         result.opaqueJpeg = c.jpeg->Finish();
+        result.roundTripped = c.jpeg->RoundTripped();
+    }
     result.decoded.hadAlpha = hadAlpha;
     result.decoded.image = std::move(c.image);
     result.decoded.status = DecodeStatus::Ok;
@@ -188,7 +187,7 @@ void Decode(ReadContext& c, std::int64_t maxPixels, int jpegQuality, PngDecoded&
 } // namespace
 
 PngDecoded DecodePngDirect(std::span<const std::uint8_t> bytes, std::int64_t maxPixels,
-                           int jpegQuality) {
+                           int jpegQuality, std::int64_t roundTripMinPixels) {
     static_assert(std::endian::native == std::endian::little);
     PngDecoded result;
     if (bytes.size() < 8 || png_sig_cmp(bytes.data(), 0, 8) != 0)
@@ -201,7 +200,7 @@ PngDecoded DecodePngDirect(std::span<const std::uint8_t> bytes, std::int64_t max
         return result;
     context->info = png_create_info_struct(context->png);
     if (context->info && setjmp(context->jump) == 0)
-        Decode(*context, maxPixels, jpegQuality, result);
+        Decode(*context, maxPixels, jpegQuality, roundTripMinPixels, result);
     else
         result = PngDecoded{};
     png_destroy_read_struct(&context->png, &context->info, nullptr);

@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QImageWriter>
 
+#include <algorithm>
 #include <cstring>
 #include <vector>
 
@@ -90,6 +91,49 @@ TEST(DecodeJpegDirect, LeavesWhatItCannotReadQuietly) {
     const std::vector<std::uint8_t> png = {0x89, 'P', 'N', 'G', 13, 10, 26, 10};
     EXPECT_EQ(DecodeJpegDirect(png, 1 << 20).status, DecodeStatus::Unreadable) << "not a JPEG";
     EXPECT_EQ(DecodeJpegDirect(bytes, 64 * 48 - 1).status, DecodeStatus::TooLarge);
+}
+
+// Feeds a JPEG to the stream decoder in pieces of the given sizes, each time from a fresh copy
+// of the bytes so far (an encoder's growing buffer moves); the picture it decoded into, or a
+// null one when it did not finish.
+ArgbImage StreamDecoded(const std::vector<std::uint8_t>& bytes, int width, int height,
+                        const std::vector<std::size_t>& pieces) {
+    auto image = ArgbImage::Create(width, height);
+    EXPECT_TRUE(image);
+    std::vector<std::uint32_t*> rows;
+    for (int y = 0; y < height; ++y)
+        rows.push_back(image->Row(y));
+    JpegStreamDecoder decoder(rows, width);
+    std::size_t size = 0;
+    for (std::size_t i = 0; size < bytes.size(); ++i) {
+        size = std::min(bytes.size(), size + pieces[i % pieces.size()]);
+        const std::vector<std::uint8_t> sofar(bytes.begin(), bytes.begin() + size);
+        decoder.Feed(sofar.data(), sofar.size(), size == bytes.size());
+    }
+    return decoder.Done() ? std::move(*image) : ArgbImage();
+}
+
+// However the bytes arrive, the stream decoder gives the whole file's pixels; a file cut off,
+// or of another size than the rows, it does not finish.
+TEST(JpegStreamDecoder, GivesTheDirectDecodersPixelsHoweverTheBytesArrive) {
+    const QImage pattern = Pattern(53, 37, QImage::Format_RGB32);
+    const auto jpeg = EncodeJpeg444(ArgbImage(pattern), 90);
+    ASSERT_TRUE(jpeg);
+    const DecodedImage whole = DecodeJpegDirect(*jpeg, 1 << 20);
+    ASSERT_EQ(whole.status, DecodeStatus::Ok);
+    const std::vector<std::vector<std::size_t>> feeds = {
+        {jpeg->size()}, {1}, {7, 1, 300}, {4096}, {2, 2000, 3}};
+    for (const auto& pieces : feeds) {
+        SCOPED_TRACE(pieces.size() == 1 ? pieces[0] : pieces[1]);
+        EXPECT_TRUE(SamePixels(StreamDecoded(*jpeg, 53, 37, pieces), whole.image));
+    }
+    // Every scan of a progressive file is read before its first row comes out.
+    const auto progressive = QtJpeg(pattern, 90, true);
+    EXPECT_TRUE(SamePixels(StreamDecoded(progressive, 53, 37, {5, 333}),
+                           DecodeJpegDirect(progressive, 1 << 20).image));
+    const std::vector<std::uint8_t> cut(jpeg->begin(), jpeg->begin() + jpeg->size() / 2);
+    EXPECT_TRUE(StreamDecoded(cut, 53, 37, {100}).IsNull()) << "cut off";
+    EXPECT_TRUE(StreamDecoded(*jpeg, 52, 37, {100}).IsNull()) << "other size";
 }
 
 } // namespace
