@@ -142,7 +142,7 @@ std::optional<std::vector<std::uint8_t>> EncodeJpeg444(const ArgbImage& image, i
                       [&image](int y) { return image.Row(y); });
 }
 
-JpegRowEncoder::JpegRowEncoder(ArgbImage& image, int quality, bool roundTrip)
+JpegRowEncoder::JpegRowEncoder(ArgbImage& image, int quality)
     : m_width(image.Width()) {
     if (image.IsNull())
         return;
@@ -150,19 +150,16 @@ JpegRowEncoder::JpegRowEncoder(ArgbImage& image, int quality, bool roundTrip)
     m_rows.reserve(static_cast<std::size_t>(image.Height()));
     for (int y = 0; y < image.Height(); ++y)
         m_rows.push_back(image.Row(y));
-    m_thread = std::thread([this, quality, roundTrip] {
-        std::optional<JpegStreamDecoder> decoder;
-        if (roundTrip)
-            decoder.emplace(m_rows, m_width);
+    m_thread = std::thread([this, quality] {
+        JpegStreamDecoder decoder(m_rows, m_width);
         auto bytes = EncodeRows(
             m_width, static_cast<int>(m_rows.size()), quality,
             [this](int y) { return WaitForRow(y); },
             [&decoder](const std::uint8_t* data, std::size_t size, bool complete) {
-                if (decoder)
-                    decoder->Feed(data, size, complete);
+                decoder.Feed(data, size, complete);
             });
         const std::lock_guard lock(m_mutex);
-        m_roundTripped = bytes && decoder && decoder->Done();
+        m_roundTripped = bytes && decoder.Done();
         m_bytes = std::move(bytes);
     });
 }

@@ -17,15 +17,15 @@ class ArgbImage;
 // character art. nullopt when encoding fails.
 std::optional<std::vector<std::uint8_t>> EncodeJpeg444(const ArgbImage& image, int quality);
 
-// The same JPEG, made on a thread of its own while the picture's rows are still being written:
-// a row is read only after RowsDone has said it is final, so encoding runs beside decoding.
-// Finish gives exactly EncodeJpeg444's bytes for the finished picture. With roundTrip the
-// thread also decodes the JPEG as it grows, each row into the picture once encoded: when
-// RoundTripped says so after Finish, the picture holds DecodeJpegDirect's pixels of the bytes.
+// The round trip of a picture through that JPEG, made on a thread of its own while the
+// picture's rows are still being written: a row is read only after RowsDone has said it is
+// final, and is replaced by its decoded pixels once the JPEG holds it. Finish gives exactly
+// EncodeJpeg444's bytes for the finished picture; when RoundTripped says so, the picture then
+// holds DecodeJpegDirect's pixels of them (otherwise partly: decode the bytes afresh).
 class JpegRowEncoder {
 public:
     // The picture must keep its size and memory until Finish returns or the encoder is gone.
-    JpegRowEncoder(ArgbImage& image, int quality, bool roundTrip = false);
+    JpegRowEncoder(ArgbImage& image, int quality);
     ~JpegRowEncoder(); // an unfinished encoding is abandoned
     JpegRowEncoder(const JpegRowEncoder&) = delete;
     JpegRowEncoder& operator=(const JpegRowEncoder&) = delete;

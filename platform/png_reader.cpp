@@ -166,7 +166,7 @@ void Decode(ReadContext& c, std::int64_t maxPixels, int jpegQuality,
     if (c.table)
         c.samples.resize(width);
     if (jpegQuality > 0 && !hadAlpha && std::int64_t{width} * height >= roundTripMinPixels)
-        c.jpeg.emplace(c.image, jpegQuality, true);
+        c.jpeg.emplace(c.image, jpegQuality);
     for (int y = 0; y < static_cast<int>(height); ++y) {
         ReadRow(c, y);
         if (c.jpeg)

@@ -15,7 +15,8 @@ struct PngDecoded {
     // picture is opaque: encoded on a second thread as the rows come out of the decoder.
     std::optional<std::vector<std::uint8_t>> opaqueJpeg;
     // Whether that thread also decoded the JPEG into the picture as it grew: the pixels are
-    // then DecodeJpegDirect's of opaqueJpeg, the round trip done.
+    // then DecodeJpegDirect's of opaqueJpeg, the round trip done. With opaqueJpeg and without
+    // this, the pixels are partly the JPEG's: decode opaqueJpeg.
     bool roundTripped = false;
 };
 
